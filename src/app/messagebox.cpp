@@ -1,0 +1,70 @@
+#include "app/messagebox.h"
+
+#include <QPointer>
+#include <QQueue>
+#include <functional>
+
+namespace MessageBox {
+namespace {
+
+bool g_recording = false;
+QQueue<QMessageBox::StandardButton> g_answers;
+QList<Shown> g_shown;
+std::function<void(const Shown&)> g_observer;
+
+} // namespace
+
+QMessageBox::StandardButton show(
+    QWidget* parent, const QString& text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
+{
+    if (g_recording) {
+        const Shown shown {text, kApplicationTitle, icon, buttons};
+        g_shown.append(shown);
+        if (g_observer)
+            g_observer(shown);
+        if (!g_answers.isEmpty())
+            return g_answers.dequeue();
+        return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::No;
+    }
+
+    // A lone carriage return is the program's line break in message texts.
+    QString shownText = text;
+    shownText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+    QPointer<QMessageBox> box = new QMessageBox(icon, kApplicationTitle, shownText, buttons, parent);
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
+    box->setAccessibleName(kApplicationTitle);
+    box->setAccessibleDescription(shownText);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
+    delete box;
+    return answer;
+}
+
+void setRecording(bool on)
+{
+    g_recording = on;
+    g_answers.clear();
+    g_shown.clear();
+    g_observer = nullptr;
+}
+
+void setNextAnswer(QMessageBox::StandardButton answer)
+{
+    g_answers.enqueue(answer);
+}
+
+QList<Shown> takeShown()
+{
+    QList<Shown> shown;
+    shown.swap(g_shown);
+    return shown;
+}
+
+void setObserver(std::function<void(const Shown&)> observer)
+{
+    g_observer = std::move(observer);
+}
+
+} // namespace MessageBox

@@ -1,0 +1,3 @@
+#include "app/updatereminder.h"
+
+void UpdateReminder() { }

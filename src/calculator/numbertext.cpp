@@ -1,0 +1,45 @@
+#include "calculator/numbertext.h"
+
+#include <cmath>
+
+std::optional<double> readNumber(const QString& text, const QLocale& locale)
+{
+    // Only the space character counts as a blank here, like everywhere else in the program.
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    if (begin == end)
+        return std::nullopt;
+    bool ok = false;
+    const double value = locale.toDouble(QStringView(text).mid(begin, end - begin), &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+bool isNonNegativeNumber(const QString& text, const QLocale& locale)
+{
+    const auto value = readNumber(text, locale);
+    return value && *value >= 0;
+}
+
+QString writeNumber(double value, const QLocale& locale)
+{
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (value == 0)
+        value = 0; // no "-0"
+    return plain.toString(value, 'g', 15);
+}
+
+QString writeWholeNumber(double value)
+{
+    if (!std::isfinite(value))
+        return QString();
+    if (value == 0)
+        value = 0;
+    return QString::number(value, 'f', 0);
+}

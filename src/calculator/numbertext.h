@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+// Reads a number the way the user's locale writes it (decimal separator, optional
+// grouping); blanks around it are ignored. Gives nothing for text that is not a
+// finite number.
+std::optional<double> readNumber(const QString& text, const QLocale& locale = QLocale());
+
+// True when the text reads as a finite number of zero or more.
+bool isNonNegativeNumber(const QString& text, const QLocale& locale = QLocale());
+
+// Writes a figure in the locale's form: at most 15 significant digits, no grouping,
+// no trailing zeros and no separator for a whole number.
+QString writeNumber(double value, const QLocale& locale = QLocale());
+
+// Writes a whole calorie figure in plain decimal digits, a minus sign where negative.
+QString writeWholeNumber(double value);

@@ -1,0 +1,21 @@
+#include "calculator/validation.h"
+
+#include "calculator/numbertext.h"
+
+std::optional<ValidationFailure> validateDetails(const PersonalDetails& details, const QLocale& locale)
+{
+    const QString weight = QStringLiteral("Please Enter Your Weight");
+    const QString loss = QStringLiteral("Please Enter Weight Do You Wish To Lose");
+
+    if (details.Name.isEmpty())
+        return ValidationFailure {DetailBox::FirstName, QStringLiteral("Please Enter Your Name")};
+    if (!isNonNegativeNumber(details.WeightPounds, locale))
+        return ValidationFailure {DetailBox::Pound, weight};
+    if (details.WeightKg.isEmpty())
+        return ValidationFailure {DetailBox::Kg, weight};
+    if (!isNonNegativeNumber(details.LossPounds, locale))
+        return ValidationFailure {DetailBox::LossPound, loss};
+    if (details.LossKg.isEmpty())
+        return ValidationFailure {DetailBox::LossKg, loss};
+    return std::nullopt;
+}

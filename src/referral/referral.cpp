@@ -1,0 +1,1 @@
+#include "referral/referral.h"

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/shell.h"
+#include "calculator/resulttexts.h"
+
+#include <QMainWindow>
+
+class QLabel;
+
+// frmDisplay: the results of one calculation.
+class DisplayWindow final : public QMainWindow, public FormSteps
+{
+    Q_OBJECT
+
+public:
+    explicit DisplayWindow(Shell& shell);
+
+    void Form_Unload() override;
+
+    void writeResults(const ResultTexts& texts);
+
+    void cmdBack_Click();
+    void mnuBack_Click() { cmdBack_Click(); }
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mnumakemoney_Click();
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+
+    Shell& m_shell;
+    QLabel* m_lblName = nullptr;
+    QLabel* m_lblAge = nullptr;
+    QLabel* m_lblHeight = nullptr;
+    QLabel* m_lblWeight = nullptr;
+    QLabel* m_lblActivityLevel = nullptr;
+    QLabel* m_lblLossWeight = nullptr;
+    QLabel* m_lblTimeFrame = nullptr;
+    QLabel* m_lblResult1 = nullptr;
+    QLabel* m_lblResult2 = nullptr;
+};
+
+// The last step of Calculate: writes the details and both results into the results
+// window, hides the main window and the exit screen, and shows the results.
+void ShowResults(Shell& shell);

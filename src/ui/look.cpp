@@ -1,0 +1,93 @@
+#include "ui/look.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyleFactory>
+
+namespace Look {
+
+QFont verdana(double pointSize, bool bold, bool underline)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont sansSerif(double pointSize, bool bold)
+{
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void applyApplicationLook()
+{
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QFont::insertSubstitutions(
+        QStringLiteral("Verdana"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Bitstream Vera Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QApplication::setFont(verdana(8.25));
+}
+
+void setColors(QWidget* widget, const QColor& background, const QColor& text, bool fill)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Button, background);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(fill);
+}
+
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+    const QColor& background, const QColor& captionColor, const QFont& captionFont)
+{
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setFont(captionFont);
+    box->setFlat(true);
+    const QString style
+        = QStringLiteral("QGroupBox#%1 { background-color: %2; color: %3; border: 1px solid %4;"
+                         " margin-top: %5px; }"
+                         "QGroupBox#%1::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                         " left: 6px; padding: 0 2px; color: %3; }")
+              .arg(name, background.name(), captionColor.name(), QColor(150, 150, 170).name())
+              .arg(caption.isEmpty() ? 0 : 6);
+    box->setStyleSheet(style);
+    if (!caption.isEmpty())
+        box->setAccessibleName(caption.trimmed());
+    return box;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, const QColor& color,
+    const QFont& font, Qt::Alignment alignment, bool wordWrap, bool autoSize)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(font);
+    l->setAlignment(alignment);
+    l->setWordWrap(wordWrap);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, color);
+    l->setPalette(palette);
+    l->setGeometry(geometry);
+    if (autoSize)
+        l->adjustSize();
+    return l;
+}
+
+} // namespace Look

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <Qt>
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+// The shared look of the program's windows. Layouts are drawn in twips, fifteen to
+// a pixel at 96 dots per inch; Qt scales the pixels on high-density screens.
+namespace Look {
+
+constexpr int px(int twips)
+{
+    return (twips * 2 + 15) / 30; // nearest pixel
+}
+
+inline QRect twips(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+inline const QColor kNavy {0, 0, 64};
+inline const QColor kCream {255, 224, 192};
+inline const QColor kDarkBlue {21, 15, 83};
+inline const QColor kWhite {255, 255, 255};
+
+// Verdana where the machine has it, else the closest free face of the same build.
+QFont verdana(double pointSize, bool bold = false, bool underline = false);
+QFont sansSerif(double pointSize, bool bold = false);
+
+// Fusion style (so the windows' colours hold on every desktop) and font fallbacks.
+void applyApplicationLook();
+
+void setColors(QWidget* widget, const QColor& background, const QColor& text, bool fill = true);
+
+// A frame: a group box with a one-pixel border and an optional caption.
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+    const QColor& background, const QColor& captionColor, const QFont& captionFont);
+
+// A plain label; with autoSize it takes the size of its text from its top-left corner.
+QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, const QColor& color,
+    const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop, bool wordWrap = false,
+    bool autoSize = false);
+
+} // namespace Look
