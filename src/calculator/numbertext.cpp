@@ -41,5 +41,16 @@ QString writeWholeNumber(double value)
         return QString();
     if (value == 0)
         value = 0;
-    return QString::number(value, 'f', 0);
+    if (std::fabs(value) < 1e15)
+        return QString::number(value, 'f', 0);
+    // Past fifteen digits a double holds no more: write those fifteen and fill the
+    // rest of the whole part with zeros rather than binary noise.
+    const QString scientific = QString::number(value, 'e', 14); // -d.dddddddddddddde+XX
+    const qsizetype e = scientific.indexOf(QLatin1Char('e'));
+    const int exponent = scientific.mid(e + 1).toInt();
+    QString digits = scientific.left(e);
+    const bool negative = digits.startsWith(QLatin1Char('-'));
+    digits.remove(QLatin1Char('-')).remove(QLatin1Char('.'));
+    digits = digits.leftJustified(exponent + 1, QLatin1Char('0'), true);
+    return negative ? QLatin1Char('-') + digits : digits;
 }

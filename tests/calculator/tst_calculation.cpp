@@ -1,0 +1,247 @@
+#include "calculator/calculation.h"
+#include "calculator/decimalrounding.h"
+#include "calculator/resulttexts.h"
+
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+PersonalDetails details(
+    const char* gender, int age, int feet, int inches, const char* pounds, const char* loss, int days, int activity)
+{
+    PersonalDetails d;
+    d.Name = QStringLiteral("ANNA");
+    d.Gender = QString::fromLatin1(gender);
+    d.Age = QString::number(age);
+    d.HeightFeet = QString::number(feet);
+    d.HeightInches = QString::number(inches);
+    d.WeightPounds = QString::fromLatin1(pounds);
+    d.LossPounds = QString::fromLatin1(loss);
+    d.TimeFrameDays = QString::number(days);
+    d.ActivityIndex = activity;
+    d.ActivityText = activityLevelTexts().value(activity);
+    return d;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(PersonalDetails)
+
+class TestCalculation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedExamples_data();
+    void workedExamples();
+    void roundingHalfToEvenInDecimalTerms_data();
+    void roundingHalfToEvenInDecimalTerms();
+    void goalOfZeroIsAchievableMinusOneIsNot();
+    void onlyExactMaleTakesTheMaleEquation();
+    void failingStepKeepsThePreviousFigure();
+    void overflowAbandonsOnlyItsStep();
+    void resultTextsForTheTypicalRun();
+    void resultTextsForAnUnreachableGoal();
+};
+
+void TestCalculation::workedExamples_data()
+{
+    QTest::addColumn<PersonalDetails>("in");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("basal");
+    QTest::addColumn<double>("activity");
+    QTest::addColumn<double>("maintenance");
+    QTest::addColumn<double>("lossPerDay");
+    QTest::addColumn<double>("deficit");
+    QTest::addColumn<double>("goal");
+    QTest::addColumn<bool>("achievable");
+
+    QTest::newRow("male 30, 5'10\", 180 lb, 10 lb in 30 days, moderate")
+        << details("Male", 30, 5, 10, "180", "10", 30, 2) << 70.0 << 1899.0 << 1044.45 << 2943.0 << 0.33 << 1155.0
+        << 1788.0 << true;
+    QTest::newRow("female 40, 5'4\", 150 lb, 20 lb in 60 days, sedentary")
+        << details("Female", 40, 5, 4, "150", "20", 60, 0) << 64.0 << 1412.8 << 282.56 << 1695.0 << 0.33 << 1155.0
+        << 540.0 << true;
+    QTest::newRow("female 60, 5'0\", 120 lb, 30 lb in 30 days: not achievable")
+        << details("Female", 60, 5, 0, "120", "30", 30, 0) << 60.0 << 1171.0 << 234.2 << 1405.0 << 1.0 << 3500.0
+        << -2095.0 << false;
+    QTest::newRow("male 25, 6'0\", 200 lb, 1 lb in 8 days: 0.125 goes to 0.12") << details("Male", 25, 6, 0, "200", "1",
+        8, 4) << 72.0 << 2084.8 << 1876.32 << 3961.0 << 0.12 << 420.0 << 3541.0 << true;
+    QTest::newRow("male 50, 5'8\", 170 lb, nothing to lose")
+        << details("Male", 50, 5, 8, "170", "0", 90, 1) << 68.0 << 1674.2 << 627.825 << 2302.0 << 0.0 << 0.0 << 2302.0
+        << true;
+}
+
+void TestCalculation::workedExamples()
+{
+    QFETCH(PersonalDetails, in);
+    QFETCH(double, height);
+    QFETCH(double, basal);
+    QFETCH(double, activity);
+    QFETCH(double, maintenance);
+    QFETCH(double, lossPerDay);
+    QFETCH(double, deficit);
+    QFETCH(double, goal);
+    QFETCH(bool, achievable);
+
+    const CalorieResult r = CalculateCalories(in, CalorieResult(), QLocale::c());
+    QCOMPARE(r.TotalHeightInches, height);
+    QVERIFY(qFuzzyCompare(r.BasalCalories, basal));
+    QVERIFY(qFuzzyCompare(r.ActivityCalories, activity));
+    QCOMPARE(r.MaintenanceCalories, maintenance);
+    QCOMPARE(r.LossPerDayPounds, lossPerDay);
+    QCOMPARE(r.DailyDeficit, deficit);
+    QCOMPARE(r.GoalCalories, goal);
+    QCOMPARE(r.GoalAchievable, achievable);
+}
+
+void TestCalculation::roundingHalfToEvenInDecimalTerms_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<double>("expected");
+
+    QTest::newRow("2943.45 to whole") << 2943.45 << 0 << 2943.0;
+    QTest::newRow("1600.5 to even below") << 1600.5 << 0 << 1600.0;
+    QTest::newRow("1601.5 to even above") << 1601.5 << 0 << 1602.0;
+    QTest::newRow("-2.5 to even") << -2.5 << 0 << -2.0;
+    QTest::newRow("0.5 to zero") << 0.5 << 0 << 0.0;
+    QTest::newRow("1/8 to two places") << 1.0 / 8 << 2 << 0.12;
+    QTest::newRow("3/8 to two places") << 3.0 / 8 << 2 << 0.38;
+    // Stored a hair below the half: 0.14499999999999999.
+    QTest::newRow("29/200 is halfway in decimals") << 29.0 / 200 << 2 << 0.14;
+    // Stored a hair above the half: 0.0050000000000000001.
+    QTest::newRow("1/200 is halfway in decimals") << 1.0 / 200 << 2 << 0.0;
+    QTest::newRow("57/200") << 57.0 / 200 << 2 << 0.28;
+    QTest::newRow("a sum one unit off the half") << 1044.45 + 1.05 << 0 << 1046.0;
+    QTest::newRow("not halfway, just above") << 0.12500001 << 2 << 0.13;
+    QTest::newRow("carry through nines") << 9.995 << 2 << 10.0;
+    QTest::newRow("679.5 from 150 pounds") << 150 * 0.453 * 10 << 0 << 680.0;
+    QTest::newRow("1132.5 from 250 pounds") << 250 * 0.453 * 10 << 0 << 1132.0;
+    QTest::newRow("huge figure stays") << 1e300 << 0 << 1e300;
+}
+
+void TestCalculation::roundingHalfToEvenInDecimalTerms()
+{
+    QFETCH(double, value);
+    QFETCH(int, decimals);
+    QFETCH(double, expected);
+    const auto rounded = roundHalfEven(value, decimals);
+    QVERIFY(rounded.has_value());
+    QCOMPARE(*rounded, expected);
+    QVERIFY(!roundHalfEven(std::numeric_limits<double>::infinity(), 0));
+    QVERIFY(!roundHalfEven(std::numeric_limits<double>::quiet_NaN(), 2));
+}
+
+void TestCalculation::goalOfZeroIsAchievableMinusOneIsNot()
+{
+    // Maintenance 2450 less 7 lb over 10 days (0.70 lb a day, 2450 kcal).
+    CalorieResult r = CalculateCalories(details("Male", 30, 5, 10, "104", "7", 10, 3), {}, QLocale::c());
+    QCOMPARE(r.MaintenanceCalories, 2450.0);
+    QCOMPARE(r.GoalCalories, 0.0);
+    QVERIFY(r.GoalAchievable);
+
+    // Maintenance 2309 less 66 lb over 100 days (0.66 lb a day, 2310 kcal).
+    r = CalculateCalories(details("Male", 30, 5, 10, "115", "66", 100, 2), {}, QLocale::c());
+    QCOMPARE(r.MaintenanceCalories, 2309.0);
+    QCOMPARE(r.GoalCalories, -1.0);
+    QVERIFY(!r.GoalAchievable);
+}
+
+void TestCalculation::onlyExactMaleTakesTheMaleEquation()
+{
+    const CalorieResult male = CalculateCalories(details("Male", 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
+    for (const char* other : {"Female", "male", "MALE", " Male", ""}) {
+        const CalorieResult r = CalculateCalories(details(other, 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
+        QVERIFY2(r.BasalCalories != male.BasalCalories, other);
+        QVERIFY(qFuzzyCompare(r.BasalCalories, 180 * 4.3 + 655 + 70 * 4.7 - 30 * 4.7));
+    }
+}
+
+void TestCalculation::failingStepKeepsThePreviousFigure()
+{
+    const CalorieResult first = CalculateCalories(details("Male", 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
+
+    // A pound text that is no number abandons the basal step only; the later steps
+    // compute with the previous basal energy and a fresh activity factor.
+    PersonalDetails d = details("Male", 30, 5, 10, "   ", "20", 30, 0);
+    const CalorieResult r = CalculateCalories(d, first, QLocale::c());
+    QCOMPARE(r.BasalCalories, first.BasalCalories);
+    QCOMPARE(r.ActivityFactor, 0.2);
+    QVERIFY(qFuzzyCompare(r.ActivityCalories, 1899 * 0.2));
+    QCOMPARE(r.MaintenanceCalories, 2279.0);
+    QCOMPARE(r.LossPerDayPounds, 0.67);
+
+    // An activity index outside the list leaves the factor as it was.
+    d = details("Male", 30, 5, 10, "180", "10", 30, 2);
+    d.ActivityIndex = 7;
+    QCOMPARE(CalculateCalories(d, r, QLocale::c()).ActivityFactor, 0.2);
+
+    // Before any calculation everything counts as 0.
+    d.WeightPounds = QStringLiteral("x");
+    d.ActivityIndex = -1;
+    const CalorieResult fresh = CalculateCalories(d, {}, QLocale::c());
+    QCOMPARE(fresh.BasalCalories, 0.0);
+    QCOMPARE(fresh.MaintenanceCalories, 0.0);
+}
+
+void TestCalculation::overflowAbandonsOnlyItsStep()
+{
+    const CalorieResult first = CalculateCalories(details("Male", 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
+    // 1e305 pounds to lose: the daily loss is finite, but 3500 times it overflows.
+    PersonalDetails d = details("Male", 30, 5, 10, "180", "", 1, 2);
+    d.LossPounds = QStringLiteral("1") + QString(305, QLatin1Char('0'));
+    const CalorieResult r = CalculateCalories(d, first, QLocale::c());
+    QVERIFY(std::isfinite(r.LossPerDayPounds));
+    QCOMPARE(r.DailyDeficit, first.DailyDeficit);
+    QCOMPARE(r.GoalCalories, r.MaintenanceCalories - first.DailyDeficit);
+    for (double v : {r.ActivityFactor, r.TotalHeightInches, r.BasalCalories, r.ActivityCalories, r.MaintenanceCalories,
+             r.LossPerDayPounds, r.DailyDeficit, r.GoalCalories})
+        QVERIFY(std::isfinite(v));
+}
+
+void TestCalculation::resultTextsForTheTypicalRun()
+{
+    const PersonalDetails d = details("Male", 30, 5, 10, "180", "10", 30, 2);
+    const ResultTexts t = resultTexts(d, CalculateCalories(d, {}, QLocale::c()));
+    QCOMPARE(t.name, QStringLiteral("ANNA"));
+    QCOMPARE(t.age, QStringLiteral("30 years"));
+    QCOMPARE(t.height, QStringLiteral("5 Feet 10 Inch"));
+    QCOMPARE(t.weight, QStringLiteral("180 Pounds"));
+    QCOMPARE(
+        t.activityLevel, QStringLiteral("Moderately Active (Some walking, garage work, house cleaning, child care)"));
+    QCOMPARE(t.lossWeight, QStringLiteral("10 Pounds"));
+    QCOMPARE(t.timeFrame, QStringLiteral("30 day/days"));
+    QCOMPARE(t.result1,
+        QStringLiteral("To maintain your current weight your daily intake of calories should be 2943 calories"));
+    QCOMPARE(t.result2, QStringLiteral("To reach your goal, your daily intake of calories should be 1788 calories"));
+}
+
+void TestCalculation::resultTextsForAnUnreachableGoal()
+{
+    CalorieResult r;
+    r.MaintenanceCalories = -12345;
+    r.GoalCalories = 0;
+    r.GoalAchievable = true;
+    PersonalDetails d = details("Male", 6, 6, 0, "1", "1", 1, 0);
+    ResultTexts t = resultTexts(d, r);
+    QCOMPARE(t.height, QStringLiteral("6 Feet 0 Inch"));
+    QCOMPARE(t.timeFrame, QStringLiteral("1 day/days"));
+    QCOMPARE(t.result1,
+        QStringLiteral("To maintain your current weight your daily intake of calories should be -12345 calories"));
+    QCOMPARE(t.result2, QStringLiteral("To reach your goal, your daily intake of calories should be 0 calories"));
+
+    r.GoalCalories = -1;
+    r.GoalAchievable = false;
+    t = resultTexts(d, r);
+    QCOMPARE(t.result2, QStringLiteral("This daily intake of calories cannot be achieved."));
+
+    // A figure of 16 digits or more is still written out in plain digits.
+    r.MaintenanceCalories = 1e20;
+    QVERIFY(resultTexts(d, r).result1.contains(QStringLiteral(" 100000000000000000000 calories")));
+}
+
+QTEST_APPLESS_MAIN(TestCalculation)
+#include "tst_calculation.moc"

@@ -1,0 +1,192 @@
+#include "calculator/conversion.h"
+#include "calculator/keyfilters.h"
+#include "calculator/numbertext.h"
+#include "calculator/validation.h"
+
+#include <QTest>
+
+class TestInputRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nameFilterOverEveryCharacterCode();
+    void weightFilterOverEveryCharacterCode();
+    void poundsToKilograms_data();
+    void poundsToKilograms();
+    void kilogramsToPounds_data();
+    void kilogramsToPounds();
+    void conversionUnderADecimalComma();
+    void conversionLeavesThePartnerOnBadText();
+    void validationOrderAndMessages_data();
+    void validationOrderAndMessages();
+};
+
+void TestInputRules::nameFilterOverEveryCharacterCode()
+{
+    for (int code = 0; code <= 0xFFFF; ++code) {
+        const auto c = static_cast<char16_t>(code);
+        const KeyVerdict v = filterNameKey(c);
+        if (code >= 'a' && code <= 'z') {
+            QVERIFY(v.accepted);
+            QCOMPARE(int(v.code), code - 32);
+        } else if ((code >= 'A' && code <= 'Z') || code == 8 || code == 13 || code == 32) {
+            QVERIFY(v.accepted);
+            QCOMPARE(int(v.code), code);
+        } else {
+            QVERIFY2(!v.accepted, qPrintable(QString::number(code)));
+            QCOMPARE(v.refusalText, QStringLiteral("Please Enter Only Alphabet"));
+        }
+    }
+}
+
+void TestInputRules::weightFilterOverEveryCharacterCode()
+{
+    for (int code = 0; code <= 0xFFFF; ++code) {
+        const KeyVerdict v = filterWeightKey(static_cast<char16_t>(code));
+        const bool passes = (code >= '0' && code <= '9') || code == 8 || code == 13 || code == 32;
+        QCOMPARE(v.accepted, passes);
+        if (passes)
+            QCOMPARE(int(v.code), code);
+        else
+            QCOMPARE(v.refusalText, QStringLiteral("Please Enter Only Number !"));
+    }
+}
+
+void TestInputRules::poundsToKilograms_data()
+{
+    QTest::addColumn<QString>("pounds");
+    QTest::addColumn<QString>("kilograms");
+    QTest::newRow("154") << "154"
+                         << "69.8";
+    QTest::newRow("1") << "1"
+                       << "0.5";
+    QTest::newRow("10") << "10"
+                        << "4.5";
+    QTest::newRow("150: 679.5 tenths go to the even 680") << "150"
+                                                          << "68";
+    QTest::newRow("250: 1132.5 tenths go to the even 1132") << "250"
+                                                            << "113.2";
+    QTest::newRow("220 back from 100 kg") << "220"
+                                          << "99.7";
+    QTest::newRow("0") << "0"
+                       << "0";
+    QTest::newRow("empty empties") << ""
+                                   << "";
+    QTest::newRow("blanks around digits") << " 180 "
+                                          << "81.5";
+}
+
+void TestInputRules::poundsToKilograms()
+{
+    QFETCH(QString, pounds);
+    QFETCH(QString, kilograms);
+    const auto converted = poundsToKilogramsText(pounds, QLocale::c());
+    QVERIFY(converted.has_value());
+    QCOMPARE(*converted, kilograms);
+}
+
+void TestInputRules::kilogramsToPounds_data()
+{
+    QTest::addColumn<QString>("kilograms");
+    QTest::addColumn<QString>("pounds");
+    QTest::newRow("70") << "70"
+                        << "154";
+    QTest::newRow("100") << "100"
+                         << "220";
+    QTest::newRow("45") << "45"
+                        << "99";
+    QTest::newRow("99.7 drifts to 219") << "99.7"
+                                        << "219";
+    QTest::newRow("81.5") << "81.5"
+                          << "179";
+    QTest::newRow("empty empties") << ""
+                                   << "";
+    QTest::newRow("a huge figure in plain digits") << "1000000000000000000000"
+                                                   << "2200000000000000000000";
+}
+
+void TestInputRules::kilogramsToPounds()
+{
+    QFETCH(QString, kilograms);
+    QFETCH(QString, pounds);
+    const auto converted = kilogramsToPoundsText(kilograms, QLocale::c());
+    QVERIFY(converted.has_value());
+    QCOMPARE(*converted, pounds);
+}
+
+void TestInputRules::conversionUnderADecimalComma()
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QCOMPARE(*poundsToKilogramsText(QStringLiteral("154"), german), QStringLiteral("69,8"));
+    QCOMPARE(*poundsToKilogramsText(QStringLiteral("150"), german), QStringLiteral("68"));
+    QCOMPARE(*kilogramsToPoundsText(QStringLiteral("99,7"), german), QStringLiteral("219"));
+    // No grouping in what the program writes, even for large figures.
+    QCOMPARE(*poundsToKilogramsText(QStringLiteral("1000000"), german), QStringLiteral("453000"));
+}
+
+void TestInputRules::conversionLeavesThePartnerOnBadText()
+{
+    for (const char* bad : {" ", "   ", "abc", "1 2", "-", "1e999"}) {
+        QVERIFY2(!poundsToKilogramsText(QString::fromLatin1(bad), QLocale::c()), bad);
+        QVERIFY2(!kilogramsToPoundsText(QString::fromLatin1(bad), QLocale::c()), bad);
+    }
+    // A figure whose product overflows leaves the partner alone too.
+    const QString huge = QStringLiteral("1") + QString(308, QLatin1Char('0'));
+    QVERIFY(!kilogramsToPoundsText(huge, QLocale::c()));
+    QVERIFY(!poundsToKilogramsText(huge, QLocale::c()));
+    // A 400-digit number does not read as a finite figure.
+    QVERIFY(!readNumber(QString(400, QLatin1Char('9')), QLocale::c()));
+}
+
+void TestInputRules::validationOrderAndMessages_data()
+{
+    QTest::addColumn<QStringList>("texts"); // name, pound, kg, loss pound, loss kg
+    QTest::addColumn<int>("box"); // -1: passes
+    QTest::addColumn<QString>("message");
+
+    const QString name = QStringLiteral("Please Enter Your Name");
+    const QString weight = QStringLiteral("Please Enter Your Weight");
+    const QString loss = QStringLiteral("Please Enter Weight Do You Wish To Lose");
+    QTest::newRow("all empty: only the name") << QStringList {"", "", "", "", ""} << int(DetailBox::FirstName) << name;
+    QTest::newRow("pound empty") << QStringList {"A", "", "81.5", "10", "4.5"} << int(DetailBox::Pound) << weight;
+    QTest::newRow("kg empty") << QStringList {"A", "180", "", "10", "4.5"} << int(DetailBox::Kg) << weight;
+    QTest::newRow("loss pound empty") << QStringList {"A", "180", "81.5", "", ""} << int(DetailBox::LossPound) << loss;
+    QTest::newRow("loss kg empty") << QStringList {"A", "180", "81.5", "10", ""} << int(DetailBox::LossKg) << loss;
+    QTest::newRow("a name of one blank passes") << QStringList {" ", "180", "81.5", "10", "4.5"} << -1 << QString();
+    QTest::newRow("zero passes") << QStringList {"A", "0", "0", "0", "0"} << -1 << QString();
+    QTest::newRow("blank-only pound box")
+        << QStringList {"A", "   ", "81.5", "10", "4.5"} << int(DetailBox::Pound) << weight;
+    QTest::newRow("pasted words in the loss box")
+        << QStringList {"A", "180", "81.5", "ten", "4.5"} << int(DetailBox::LossPound) << loss;
+    QTest::newRow("negative pasted weight")
+        << QStringList {"A", "-5", "81.5", "10", "4.5"} << int(DetailBox::Pound) << weight;
+    QTest::newRow("400 digits") << QStringList {"A", QString(400, QLatin1Char('9')), "1", "10", "4.5"}
+                                << int(DetailBox::Pound) << weight;
+    QTest::newRow("blank-only kg box is only checked for emptiness")
+        << QStringList {"A", "180", "  ", "10", " "} << -1 << QString();
+}
+
+void TestInputRules::validationOrderAndMessages()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(int, box);
+    QFETCH(QString, message);
+    PersonalDetails d;
+    d.Name = texts.at(0);
+    d.WeightPounds = texts.at(1);
+    d.WeightKg = texts.at(2);
+    d.LossPounds = texts.at(3);
+    d.LossKg = texts.at(4);
+    const auto failure = validateDetails(d, QLocale::c());
+    if (box < 0) {
+        QVERIFY(!failure);
+        return;
+    }
+    QVERIFY(failure);
+    QCOMPARE(int(failure->box), box);
+    QCOMPARE(failure->message, message);
+}
+
+QTEST_APPLESS_MAIN(TestInputRules)
+#include "tst_inputrules.moc"
