@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs that the machine lacks.
+# Usage: scripts/deps.sh build|run|test
+set -euo pipefail
+
+build=(cmake make g++ qt6-base-dev qt6-base-dev-tools clang-format fonts-dejavu-core)
+run=(xvfb openbox xdotool imagemagick x11-utils)
+test=(xvfb openbox xdotool imagemagick x11-utils curl python3 dbus at-spi2-core python3-pyatspi
+      desktop-file-utils appstream dpkg-dev)
+
+case "${1:-test}" in
+build) wanted=("${build[@]}") ;;
+run) wanted=("${build[@]}" "${run[@]}") ;;
+test) wanted=("${build[@]}" "${test[@]}") ;;
+*)
+    echo "usage: $0 build|run|test" >&2
+    exit 2
+    ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+sudo=()
+[[ $(id -u) -eq 0 ]] || sudo=(sudo)
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

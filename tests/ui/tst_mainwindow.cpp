@@ -1,0 +1,389 @@
+#include "fixture.h"
+#include "ui/mainwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Look::applyApplicationLook(); }
+    void listsAndDefaultsAtStart();
+    void layoutCaptionsAndAccessibleNames();
+    void tabOrderVisitsTheHiddenExitButton();
+    void nameBoxTakesLettersInCapitals();
+    void weightBoxesTakeDigitsOnly();
+    void keysThatTypeNothingPassUntouched();
+    void leavingABoxConvertsIntoItsPartner();
+    void unchangedBoxesDoNotDrift();
+    void menusAndMessageBoxesAreNoFocusLoss();
+    void validationStopsAtTheFirstMissingBox();
+    void menuCalculateDoesNotMoveTheFocus();
+};
+
+namespace {
+
+QLineEdit* edit(RunningProgram& p, const char* name)
+{
+    return p.child<QLineEdit>(FormId::Main, name);
+}
+
+QComboBox* combo(RunningProgram& p, const char* name)
+{
+    return p.child<QComboBox>(FormId::Main, name);
+}
+
+QAction* action(RunningProgram& p, FormId id, const char* name)
+{
+    return p.form(id)->findChild<QAction*>(QLatin1String(name));
+}
+
+} // namespace
+
+void TestMainWindow::listsAndDefaultsAtStart()
+{
+    RunningProgram p;
+    QWidget* main = p.form(FormId::Main);
+    QVERIFY(main && main->isVisible());
+    QCOMPARE(main->windowTitle(), QStringLiteral("Veltro Weight Loss Calculator v1.0"));
+
+    struct Expected
+    {
+        const char* name;
+        int count;
+        const char* first;
+        const char* last;
+    };
+    for (const Expected& e :
+        {Expected {"cboAge", 120, "6", "125"}, Expected {"cboFeet", 13, "0", "12"}, Expected {"cboInch", 12, "0", "11"},
+            Expected {"cboDays", 1000, "1", "1000"}, Expected {"cboGender", 2, "Male", "Female"},
+            Expected {"cboDailyActivity", 5, "Sedentary (Resting, sleeping, reclining)",
+                "Extremely Active (Walking with load uphill, basketball, climbing, football, "
+                "soccer)"}}) {
+        QComboBox* c = combo(p, e.name);
+        QVERIFY2(c, e.name);
+        QCOMPARE(c->count(), e.count);
+        QCOMPARE(c->itemText(0), QString::fromLatin1(e.first));
+        QCOMPARE(c->itemText(c->count() - 1), QString::fromLatin1(e.last));
+        QCOMPARE(c->currentIndex(), 0);
+        QVERIFY2(!c->isEditable(), e.name);
+    }
+    // The numeric entries are plain digits in ascending order.
+    QComboBox* days = combo(p, "cboDays");
+    for (int i = 0; i < days->count(); ++i)
+        QCOMPARE(days->itemText(i), QString::number(i + 1));
+
+    for (const char* name : {"txtFirstName", "txtPound", "txtKg", "txtLossPound", "txtLossKg"})
+        QVERIFY(edit(p, name)->text().isEmpty());
+    QVERIFY(RunningProgram::activate(main));
+    QCOMPARE(QApplication::focusWidget(), edit(p, "txtFirstName"));
+
+    // Typing into a list only moves its selection among its entries.
+    QTest::keyClicks(combo(p, "cboAge"), "3");
+    QCOMPARE(combo(p, "cboAge")->currentText(), QStringLiteral("30"));
+    QCOMPARE(combo(p, "cboAge")->count(), 120);
+}
+
+void TestMainWindow::layoutCaptionsAndAccessibleNames()
+{
+    RunningProgram p;
+    QWidget* main = p.form(FormId::Main);
+    QWidget* client = main->findChild<QWidget*>(QStringLiteral("clientArea"));
+    QCOMPARE(client->size(), QSize(568, 497));
+    QCOMPARE(edit(p, "txtFirstName")->geometry(), QRect(8, 16, 343, 23));
+    QCOMPARE(combo(p, "cboDailyActivity")->geometry(), QRect(8, 24, 521, 21));
+    QCOMPARE(p.child<QPushButton>(FormId::Main, "cmdNext")->geometry(), QRect(0, 400, 569, 37));
+
+    // The Exit button lies below the client area: never seen, still enabled.
+    auto* cmdExit = p.child<QPushButton>(FormId::Main, "cmdExit");
+    QVERIFY(cmdExit->isEnabled());
+    QVERIFY(cmdExit->y() >= client->height());
+    QCOMPARE(cmdExit->text(), QStringLiteral("E&xit"));
+
+    const QList<std::pair<const char*, const char*>> names {{"txtFirstName", "Name"}, {"cboAge", "Age"},
+        {"cboGender", "Gender"}, {"cboFeet", "Height in feet"}, {"cboInch", "Height in inches"},
+        {"txtPound", "Weight in pounds"}, {"txtKg", "Weight in kilograms"},
+        {"txtLossPound", "Weight to lose in pounds"}, {"txtLossKg", "Weight to lose in kilograms"},
+        {"cboDays", "Time frame in days"}, {"cboDailyActivity", "Level of daily activity"}};
+    for (const auto& [object, name] : names)
+        QCOMPARE(main->findChild<QWidget*>(QLatin1String(object))->accessibleName(), QString::fromLatin1(name));
+
+    const auto* cobrand = p.child<QLabel>(FormId::Main, "lblCobrand");
+    QCOMPARE(cobrand->text(),
+        QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
+                       "your site. Put your site's name &  link here. See \"Help\" for details. "
+                       "   Click Here for more info on co-branding."));
+
+    // Menu bar: captions with their access keys; Make Money Online switched off.
+    QMenuBar* bar = main->findChild<QMenuBar*>();
+    QStringList captions;
+    for (QAction* a : bar->actions())
+        captions << a->text();
+    QCOMPARE(captions, (QStringList {"&File", "&Help", "&Donate", "Make Money &Online"}));
+    QVERIFY(!action(p, FormId::Main, "mnumakemoney")->isEnabled());
+    QStringList help;
+    for (QAction* a : main->findChild<QMenu*>(QStringLiteral("mnuHelp"))->actions())
+        help << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    QCOMPARE(help,
+        (QStringList {"&Online Help", "&Visit Us Online", "-", "&Check for Software Update", "-", "&About Software"}));
+    QStringList file;
+    for (QAction* a : main->findChild<QMenu*>(QStringLiteral("nuFile"))->actions())
+        file << a->text();
+    QCOMPARE(file, (QStringList {"Calculate", "E&xit"}));
+}
+
+void TestMainWindow::tabOrderVisitsTheHiddenExitButton()
+{
+    RunningProgram p;
+    QWidget* main = p.form(FormId::Main);
+    QVERIFY(RunningProgram::activate(main));
+    const QStringList expected {"cboAge", "cmdExit", "cboGender", "cboFeet", "cboInch", "cmdNext", "cboDailyActivity",
+        "cboDays", "txtPound", "txtKg", "txtLossPound", "txtLossKg", "txtFirstName"};
+    QStringList visited;
+    for (int i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+
+    // Tab from the Age list reaches the invisible Exit button; Space presses it.
+    combo(p, "cboAge")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(combo(p, "cboAge"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdExit"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!p.shell->isLoaded(FormId::Main));
+    QVERIFY(p.shell->isLoaded(FormId::ExitScreen));
+}
+
+void TestMainWindow::nameBoxTakesLettersInCapitals()
+{
+    RunningProgram p;
+    QLineEdit* name = edit(p, "txtFirstName");
+    QTest::keyClicks(name, "anna");
+    QCOMPARE(name->text(), QStringLiteral("ANNA"));
+    QVERIFY(MessageBox::takeShown().isEmpty());
+
+    QTest::keyClicks(name, " b");
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(name->text(), QStringLiteral("ANNA B"));
+
+    for (const char* refused : {"1", "'", "-", "."}) {
+        QTest::keyClicks(name, refused);
+        QCOMPARE(name->text(), QStringLiteral("ANNA B"));
+        const auto shown = MessageBox::takeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Only Alphabet"));
+        QCOMPARE(shown.at(0).title, QStringLiteral("Veltro Weight Loss Calculator"));
+        QCOMPARE(shown.at(0).icon, QMessageBox::Information);
+        QCOMPARE(shown.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+    // Letters outside A to Z are refused too.
+    QTest::keyClick(name, Qt::Key_Eacute, Qt::NoModifier);
+    QCOMPARE(MessageBox::takeShown().size(), 1);
+
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QCOMPARE(name->text(), QStringLiteral("ANNA "));
+    QVERIFY(MessageBox::takeShown().isEmpty());
+
+    // Ctrl+letter types a control code, which is refused; text pasted otherwise is not filtered.
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(MessageBox::takeShown().size(), 1);
+    name->insert(QStringLiteral("x-1"));
+    QCOMPARE(name->text(), QStringLiteral("ANNA x-1"));
+}
+
+void TestMainWindow::weightBoxesTakeDigitsOnly()
+{
+    RunningProgram p;
+    for (const char* box : {"txtPound", "txtKg", "txtLossPound", "txtLossKg"}) {
+        QLineEdit* e = edit(p, box);
+        QTest::keyClicks(e, "1 2");
+        QCOMPARE(e->text(), QStringLiteral("1 2"));
+        for (const char* refused : {".", ",", "-", "a"}) {
+            QTest::keyClicks(e, refused);
+            const auto shown = MessageBox::takeShown();
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Only Number !"));
+            QCOMPARE(shown.at(0).icon, QMessageBox::Information);
+        }
+        QTest::keyClick(e, Qt::Key_Escape);
+        QCOMPARE(MessageBox::takeShown().size(), 1);
+        QCOMPARE(e->text(), QStringLiteral("1 2"));
+    }
+}
+
+void TestMainWindow::keysThatTypeNothingPassUntouched()
+{
+    RunningProgram p;
+    QLineEdit* pound = edit(p, "txtPound");
+    QTest::keyClicks(pound, "180");
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Home, Qt::Key_End, Qt::Key_Right, Qt::Key_F5})
+        QTest::keyClick(pound, key);
+    QTest::keyClick(pound, Qt::Key_Home);
+    QTest::keyClick(pound, Qt::Key_Delete);
+    QCOMPARE(pound->text(), QStringLiteral("80"));
+    QVERIFY(MessageBox::takeShown().isEmpty());
+}
+
+void TestMainWindow::leavingABoxConvertsIntoItsPartner()
+{
+    RunningProgram p;
+    QVERIFY(RunningProgram::activate(p.form(FormId::Main)));
+    QLineEdit* kg = edit(p, "txtKg");
+    QLineEdit* pound = edit(p, "txtPound");
+
+    kg->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(kg, "70");
+    QTest::keyClick(kg, Qt::Key_Tab); // on to txtLossPound
+    QCOMPARE(pound->text(), QStringLiteral("154"));
+
+    pound->setFocus(Qt::MouseFocusReason);
+    pound->selectAll();
+    QTest::keyClicks(pound, "250");
+    QTest::keyClick(pound, Qt::Key_Backtab);
+    QCOMPARE(kg->text(), QStringLiteral("113.2"));
+
+    // Deleting one box empties its partner.
+    QLineEdit* lossPound = edit(p, "txtLossPound");
+    QLineEdit* lossKg = edit(p, "txtLossKg");
+    lossPound->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(lossPound, "10");
+    lossKg->setFocus(Qt::TabFocusReason);
+    QCOMPARE(lossKg->text(), QStringLiteral("4.5"));
+    lossPound->setFocus(Qt::TabFocusReason);
+    lossPound->selectAll();
+    QTest::keyClick(lossPound, Qt::Key_Backspace);
+    lossKg->setFocus(Qt::TabFocusReason);
+    QCOMPARE(lossKg->text(), QString());
+
+    // Only blanks: the partner keeps its text.
+    lossKg->setText(QStringLiteral("4.5"));
+    lossPound->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(lossPound, "  ");
+    edit(p, "txtFirstName")->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(lossKg->text(), QStringLiteral("4.5"));
+}
+
+void TestMainWindow::unchangedBoxesDoNotDrift()
+{
+    RunningProgram p;
+    QVERIFY(RunningProgram::activate(p.form(FormId::Main)));
+    QLineEdit* kg = edit(p, "txtKg");
+    QLineEdit* pound = edit(p, "txtPound");
+    kg->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(kg, "100");
+    pound->setFocus(Qt::BacktabFocusReason);
+    QCOMPARE(pound->text(), QStringLiteral("220"));
+    // Back and forth without a change: 100 kg stays 100 kg, 220 lb stays 220 lb.
+    for (int i = 0; i < 3; ++i) {
+        kg->setFocus(Qt::TabFocusReason);
+        pound->setFocus(Qt::BacktabFocusReason);
+    }
+    edit(p, "txtFirstName")->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(kg->text(), QStringLiteral("100"));
+    QCOMPARE(pound->text(), QStringLiteral("220"));
+
+    // A change that ends where it began is no change either.
+    pound->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(pound, Qt::Key_End);
+    QTest::keyClick(pound, Qt::Key_Backspace);
+    QTest::keyClicks(pound, "0");
+    kg->setFocus(Qt::TabFocusReason);
+    QCOMPARE(kg->text(), QStringLiteral("100"));
+}
+
+void TestMainWindow::menusAndMessageBoxesAreNoFocusLoss()
+{
+    RunningProgram p;
+    QVERIFY(RunningProgram::activate(p.form(FormId::Main)));
+    QLineEdit* pound = edit(p, "txtPound");
+    QLineEdit* kg = edit(p, "txtKg");
+    pound->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(pound, "154");
+    for (Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason, Qt::MenuBarFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(pound, &out);
+        QFocusEvent in(QEvent::FocusIn, reason);
+        QCoreApplication::sendEvent(pound, &in);
+    }
+    QCOMPARE(kg->text(), QString());
+    // The next real move still sees the typed change.
+    kg->setFocus(Qt::TabFocusReason);
+    QCOMPARE(kg->text(), QStringLiteral("69.8"));
+}
+
+void TestMainWindow::validationStopsAtTheFirstMissingBox()
+{
+    RunningProgram p;
+    QWidget* main = p.form(FormId::Main);
+    QVERIFY(RunningProgram::activate(main));
+    auto* cmdNext = p.child<QPushButton>(FormId::Main, "cmdNext");
+
+    auto pressCalculate = [&] {
+        QTest::mouseClick(cmdNext, Qt::LeftButton);
+        return MessageBox::takeShown();
+    };
+
+    auto shown = pressCalculate();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(shown.at(0).icon, QMessageBox::Information);
+    QCOMPARE(QApplication::focusWidget(), edit(p, "txtFirstName"));
+    QVERIFY(!p.shell->isLoaded(FormId::Display));
+
+    // A pound figure typed just before the click is converted by the click's focus move.
+    QTest::keyClicks(edit(p, "txtFirstName"), "a");
+    edit(p, "txtPound")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(edit(p, "txtPound"), "180");
+    shown = pressCalculate();
+    QCOMPARE(edit(p, "txtKg")->text(), QStringLiteral("81.5"));
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Weight Do You Wish To Lose"));
+    QCOMPARE(QApplication::focusWidget(), edit(p, "txtLossPound"));
+
+    // A pound box of blanks fails like an empty one, and nothing is computed.
+    edit(p, "txtLossPound")->setText(QStringLiteral("10"));
+    edit(p, "txtLossKg")->setText(QStringLiteral("4.5"));
+    edit(p, "txtPound")->setText(QStringLiteral("  "));
+    shown = pressCalculate();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Your Weight"));
+    QCOMPARE(QApplication::focusWidget(), edit(p, "txtPound"));
+    QCOMPARE(p.shell->calorieResult().MaintenanceCalories, 0.0);
+    QVERIFY(main->isVisible());
+    QVERIFY(!p.shell->isLoaded(FormId::Display));
+}
+
+void TestMainWindow::menuCalculateDoesNotMoveTheFocus()
+{
+    RunningProgram p;
+    QVERIFY(RunningProgram::activate(p.form(FormId::Main)));
+    QTest::keyClicks(edit(p, "txtFirstName"), "bob");
+    edit(p, "txtLossPound")->setText(QStringLiteral("10"));
+    edit(p, "txtLossKg")->setText(QStringLiteral("4.5"));
+    QLineEdit* pound = edit(p, "txtPound");
+    pound->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(pound, "180");
+
+    // File > Calculate: the kilogram box is still empty, so the pair's message comes
+    // and the focus moves there, which converts the figure just typed.
+    action(p, FormId::Main, "mnuNext")->trigger();
+    auto shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Your Weight"));
+    QCOMPARE(QApplication::focusWidget(), edit(p, "txtKg"));
+    QCOMPARE(edit(p, "txtKg")->text(), QStringLiteral("81.5"));
+
+    // The second Calculate passes and shows the results.
+    action(p, FormId::Main, "mnuNext")->trigger();
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QVERIFY(p.shell->isLoaded(FormId::Display));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

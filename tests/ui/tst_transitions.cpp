@@ -1,0 +1,312 @@
+#include "fixture.h"
+#include "ui/displaywindow.h"
+#include "ui/mainwindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+class TestTransitions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Look::applyApplicationLook(); }
+    void resultsOfTheWorkedExamples_data();
+    void resultsOfTheWorkedExamples();
+    void calculateAgainKeepsTheInputs();
+    void closingTheMainWindowShowsTheExitScreen_data();
+    void closingTheMainWindowShowsTheExitScreen();
+    void closingTheResultsWindowKeepsTheMainWindowHidden_data();
+    void closingTheResultsWindowKeepsTheMainWindowHidden();
+    void endApplicationUnloadsEverythingOnce();
+    void secondInstanceEndsBeforeAnyWindow();
+    void exitScreenLoadStepRunsOncePerLoad();
+};
+
+namespace {
+
+struct Inputs
+{
+    QString name;
+    QString gender;
+    QString age;
+    QString feet;
+    QString inches;
+    QString pounds;
+    QString loss;
+    QString days;
+    int activity;
+};
+
+// Fills the main window as a user does and presses Calculate.
+void calculate(RunningProgram& p, const Inputs& in)
+{
+    auto* main = static_cast<MainWindow*>(p.form(FormId::Main));
+    QVERIFY(RunningProgram::activate(main));
+    auto edit = [&](const char* n) { return main->findChild<QLineEdit*>(QLatin1String(n)); };
+    auto combo = [&](const char* n) { return main->findChild<QComboBox*>(QLatin1String(n)); };
+
+    edit("txtFirstName")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(edit("txtFirstName"), in.name);
+    combo("cboGender")->setCurrentText(in.gender);
+    combo("cboAge")->setCurrentText(in.age);
+    combo("cboFeet")->setCurrentText(in.feet);
+    combo("cboInch")->setCurrentText(in.inches);
+    combo("cboDays")->setCurrentText(in.days);
+    combo("cboDailyActivity")->setCurrentIndex(in.activity);
+    edit("txtPound")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(edit("txtPound"), in.pounds);
+    edit("txtLossPound")->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(edit("txtLossPound"), in.loss);
+    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
+}
+
+QString labelText(RunningProgram& p, const char* name)
+{
+    auto* l = p.child<QLabel>(FormId::Display, name);
+    return l ? l->text() : QStringLiteral("<missing %1>").arg(QLatin1String(name));
+}
+
+void closeWindow(QWidget* w)
+{
+    QCloseEvent close;
+    QCoreApplication::sendEvent(w, &close);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Inputs)
+
+void TestTransitions::resultsOfTheWorkedExamples_data()
+{
+    QTest::addColumn<Inputs>("in");
+    QTest::addColumn<QString>("maintenance");
+    QTest::addColumn<QString>("goal");
+
+    QTest::newRow("typical run") << Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2} << "2943"
+                                 << "1788";
+    QTest::newRow("female 40") << Inputs {"ann", "Female", "40", "5", "4", "150", "20", "60", 0} << "1695"
+                               << "540";
+    QTest::newRow("not achievable") << Inputs {"eve", "Female", "60", "5", "0", "120", "30", "30", 0} << "1405"
+                                    << QString();
+    QTest::newRow("halfway daily loss") << Inputs {"tom", "Male", "25", "6", "0", "200", "1", "8", 4} << "3961"
+                                        << "3541";
+    QTest::newRow("nothing to lose") << Inputs {"max", "Male", "50", "5", "8", "170", "0", "90", 1} << "2302"
+                                     << "2302";
+}
+
+void TestTransitions::resultsOfTheWorkedExamples()
+{
+    QFETCH(Inputs, in);
+    QFETCH(QString, maintenance);
+    QFETCH(QString, goal);
+
+    RunningProgram p;
+    calculate(p, in);
+    QVERIFY(MessageBox::takeShown().isEmpty());
+
+    QWidget* display = p.form(FormId::Display);
+    QVERIFY(display && display->isVisible());
+    QVERIFY(!p.form(FormId::Main)->isVisible());
+    QVERIFY(p.shell->isLoaded(FormId::ExitScreen));
+    QVERIFY(!p.form(FormId::ExitScreen)->isVisible());
+
+    QCOMPARE(labelText(p, "lblName"), in.name.toUpper());
+    QCOMPARE(labelText(p, "lblAge"), in.age + " years");
+    QCOMPARE(labelText(p, "lblHeight"), in.feet + " Feet " + in.inches + " Inch");
+    QCOMPARE(labelText(p, "lblWeight"), in.pounds + " Pounds");
+    QCOMPARE(labelText(p, "lblLossWeight"), in.loss + " Pounds");
+    QCOMPARE(labelText(p, "lblTimeFrame"), in.days + " day/days");
+    QCOMPARE(
+        labelText(p, "lblActivityLevel"), p.child<QComboBox>(FormId::Main, "cboDailyActivity")->itemText(in.activity));
+    QCOMPARE(labelText(p, "lblResult1"),
+        "To maintain your current weight your daily intake of calories should be " + maintenance + " calories");
+    QCOMPARE(labelText(p, "lblResult2"),
+        goal.isEmpty() ? QStringLiteral("This daily intake of calories cannot be achieved.")
+                       : "To reach your goal, your daily intake of calories should be " + goal + " calories");
+
+    // The results are shown whole: every written label fits inside the window.
+    for (const char* name : {"lblResult1", "lblResult2", "lblActivityLevel"}) {
+        auto* l = p.child<QLabel>(FormId::Display, name);
+        QVERIFY2(l->width() >= l->sizeHint().width(), name);
+        QVERIFY2(l->mapTo(display, QPoint(l->width(), 0)).x() <= display->width(), name);
+    }
+
+    // The bottom band shows the full-branding offer in front of the co-branding one.
+    auto* cobrand = p.child<QWidget>(FormId::Display, "lblCobrand");
+    auto* fullBrand = p.child<QWidget>(FormId::Display, "lblFullBrand");
+    const QObjectList siblings = cobrand->parentWidget()->children();
+    QVERIFY(siblings.indexOf(fullBrand) > siblings.indexOf(cobrand));
+    QVERIFY(fullBrand->geometry().contains(cobrand->geometry()));
+}
+
+void TestTransitions::calculateAgainKeepsTheInputs()
+{
+    RunningProgram p;
+    calculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
+    QPointer<QWidget> firstDisplay = p.form(FormId::Display);
+    QVERIFY(firstDisplay);
+
+    for (const char* how : {"button", "menu"}) {
+        if (qstrcmp(how, "button") == 0)
+            QTest::mouseClick(p.child<QPushButton>(FormId::Display, "cmdBack"), Qt::LeftButton);
+        else
+            p.form(FormId::Display)->findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
+        RunningProgram::settle();
+
+        QVERIFY2(p.form(FormId::Main)->isVisible(), how);
+        QVERIFY2(!p.shell->isLoaded(FormId::Display), how);
+        QVERIFY2(p.shell->isLoaded(FormId::ExitScreen), how);
+        QVERIFY2(!p.form(FormId::ExitScreen)->isVisible(), how);
+        QCOMPARE(p.child<QLineEdit>(FormId::Main, "txtFirstName")->text(), QStringLiteral("JOHN"));
+        QCOMPARE(p.child<QLineEdit>(FormId::Main, "txtKg")->text(), QStringLiteral("81.5"));
+        QCOMPARE(p.child<QComboBox>(FormId::Main, "cboAge")->currentText(), QStringLiteral("30"));
+        QCOMPARE(p.child<QComboBox>(FormId::Main, "cboDailyActivity")->currentIndex(), 2);
+
+        // A second calculation builds a fresh results window with the new figures.
+        auto* lossPound = p.child<QLineEdit>(FormId::Main, "txtLossPound");
+        lossPound->setText(QStringLiteral("20"));
+        QTest::mouseClick(p.child<QPushButton>(FormId::Main, "cmdNext"), Qt::LeftButton);
+        QVERIFY(firstDisplay.isNull());
+        QVERIFY(p.form(FormId::Display)->isVisible());
+        QCOMPARE(labelText(p, "lblLossWeight"), QStringLiteral("20 Pounds"));
+        QCOMPARE(labelText(p, "lblResult2"),
+            QStringLiteral("To reach your goal, your daily intake of calories should be 598 calories"));
+        firstDisplay = p.form(FormId::Display);
+        lossPound->setText(QStringLiteral("10"));
+    }
+}
+
+void TestTransitions::closingTheMainWindowShowsTheExitScreen_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("close box") << "close";
+    QTest::newRow("File > Exit") << "menu";
+    QTest::newRow("Alt+X") << "alt-x";
+    QTest::newRow("Exit button") << "button";
+}
+
+void TestTransitions::closingTheMainWindowShowsTheExitScreen()
+{
+    QFETCH(QString, how);
+    RunningProgram p;
+    QWidget* main = p.form(FormId::Main);
+    QVERIFY(RunningProgram::activate(main));
+    if (how == "close")
+        closeWindow(main);
+    else if (how == "menu")
+        main->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    else if (how == "alt-x") {
+        // Qt's offscreen platform delivers no shortcuts; the X server test presses Alt+X.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            QSKIP("no shortcuts on the offscreen platform");
+        QTest::keyClick(main, Qt::Key_X, Qt::AltModifier);
+    } else
+        p.child<QPushButton>(FormId::Main, "cmdExit")->click();
+    RunningProgram::settle();
+
+    QVERIFY(!p.shell->isLoaded(FormId::Main));
+    QVERIFY(p.shell->isLoaded(FormId::ExitScreen));
+    QVERIFY(p.form(FormId::ExitScreen)->isVisible());
+    QCOMPARE(p.terminations, 0);
+    QVERIFY(p.form(FormId::ExitScreen)->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TestTransitions::closingTheResultsWindowKeepsTheMainWindowHidden_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("close box") << true;
+    QTest::newRow("File > Exit") << false;
+}
+
+void TestTransitions::closingTheResultsWindowKeepsTheMainWindowHidden()
+{
+    QFETCH(bool, closeBox);
+    RunningProgram p;
+    calculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
+    QWidget* display = p.form(FormId::Display);
+    if (closeBox)
+        closeWindow(display);
+    else
+        display->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
+    RunningProgram::settle();
+
+    QVERIFY(!p.shell->isLoaded(FormId::Display));
+    QVERIFY(p.shell->isLoaded(FormId::Main));
+    QVERIFY(!p.form(FormId::Main)->isVisible());
+    QVERIFY(p.form(FormId::ExitScreen)->isVisible());
+
+    // Closing the exit screen ends the program although the main window was loaded.
+    closeWindow(p.form(FormId::ExitScreen));
+    RunningProgram::settle();
+    QCOMPARE(p.terminations, 1);
+    QCOMPARE(p.exitCode, 0);
+    QVERIFY(p.shell->loadOrder().isEmpty());
+    QVERIFY(p.shell->hasEnded());
+}
+
+void TestTransitions::endApplicationUnloadsEverythingOnce()
+{
+    RunningProgram p;
+    calculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
+    QCOMPARE(p.shell->loadOrder(), (QList<FormId> {FormId::Main, FormId::Display, FormId::ExitScreen}));
+    QList<QPointer<QWidget>> windows {p.form(FormId::Main), p.form(FormId::Display), p.form(FormId::ExitScreen)};
+
+    // The exit screen's unload step enters the routine again; the run still ends once.
+    p.shell->EndApplication();
+    QCOMPARE(p.terminations, 1);
+    QCOMPARE(p.exitCode, 0);
+    QVERIFY(p.shell->loadOrder().isEmpty());
+    RunningProgram::settle();
+    for (const auto& w : windows)
+        QVERIFY(w.isNull());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeWindow());
+
+    // Nothing loads once the program has ended.
+    QVERIFY(!p.shell->frmMain());
+    p.shell->EndApplication();
+    QCOMPARE(p.terminations, 1);
+}
+
+void TestTransitions::secondInstanceEndsBeforeAnyWindow()
+{
+    MessageBox::setRecording(true);
+    Shell shell;
+    int terminations = 0;
+    bool reminderRan = false;
+    shell.setInstanceCheck([] { return false; });
+    shell.setUpdateReminder([&] { reminderRan = true; });
+    shell.setTerminator([&](int code) {
+        QCOMPARE(code, 0);
+        ++terminations;
+    });
+    shell.StartApplication();
+    const auto shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).text, QStringLiteral("Application is already running"));
+    QCOMPARE(shown.at(0).icon, QMessageBox::Information);
+    QCOMPARE(terminations, 1);
+    QVERIFY(shell.hasEnded());
+    QVERIFY(!reminderRan);
+    QVERIFY(shell.loadOrder().isEmpty());
+    MessageBox::setRecording(false);
+}
+
+void TestTransitions::exitScreenLoadStepRunsOncePerLoad()
+{
+    RunningProgram p;
+    // Hiding a window that is not loaded loads it, hidden.
+    p.shell->hideForm(FormId::ExitScreen);
+    QPointer<QWidget> exitScreen = p.form(FormId::ExitScreen);
+    QVERIFY(exitScreen && !exitScreen->isVisible());
+    p.shell->showForm(FormId::ExitScreen);
+    p.shell->hideForm(FormId::ExitScreen);
+    QCOMPARE(p.form(FormId::ExitScreen), exitScreen.data());
+    QCOMPARE(p.shell->loadOrder(), (QList<FormId> {FormId::Main, FormId::ExitScreen}));
+}
+
+QTEST_MAIN(TestTransitions)
+#include "tst_transitions.moc"
