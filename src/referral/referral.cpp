@@ -1,1 +1,92 @@
 #include "referral/referral.h"
+
+#include <QUrl>
+
+namespace Referral {
+
+QString trimSpaces(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == QLatin1Char(' '))
+        ++first;
+    while (last > first && text.at(last - 1) == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+bool clearsOnFocus(const QString& text, const QString& placeholder)
+{
+    return trimSpaces(text) == placeholder;
+}
+
+bool restoresOnFocusLoss(const QString& text)
+{
+    return trimSpaces(text).isEmpty();
+}
+
+KeyVerdict filterEmailKey(char16_t code)
+{
+    if (code == kSpace)
+        return KeyVerdict {false, 0, QStringLiteral("Email Address Cannot Contain Space")};
+    return KeyVerdict {true, code, QString()};
+}
+
+std::optional<QString> emailAddressesFailure(const QString& referrerEmail, const QString& friendEmail)
+{
+    if (referrerEmail == friendEmail)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    for (const QChar required : {QLatin1Char('@'), QLatin1Char('.')}) {
+        if (!referrerEmail.contains(required) || !friendEmail.contains(required))
+            return QStringLiteral("Please Enter Proper Email Address");
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> referralFieldsFailure(const ReferralFields& fields)
+{
+    struct Check
+    {
+        const QString& value;
+        const QString& placeholder;
+        const char* message;
+    };
+    const Check checks[] = {
+        {fields.ReferrerName, kNamePlaceholder, "Please Enter Your Name"},
+        {fields.ReferrerEmail, kEmailPlaceholder, "Please Enter Your Email"},
+        {fields.ReferralMessage, kMessagePlaceholder, "Please Enter Your Message"},
+        {fields.FriendName, kFriendNamePlaceholder, "Please Enter Your Friend's Name"},
+        {fields.FriendEmail, kFriendEmailPlaceholder, "Please Enter Your Friend's Email"},
+    };
+    for (const Check& check : checks) {
+        const QString value = trimSpaces(check.value);
+        if (value.isEmpty() || value == check.placeholder)
+            return QString::fromLatin1(check.message);
+    }
+    return std::nullopt;
+}
+
+QByteArray percentEncoded(const QString& value)
+{
+    // Qt leaves exactly the unreserved characters of RFC 3986 as they are.
+    return QUrl::toPercentEncoding(value);
+}
+
+QByteArray referralAddress(const ReferralFields& fields, const QString& forumHost, const QString& programHost)
+{
+    const QString programSite = QStringLiteral("http://") + programHost + QLatin1Char('/');
+    const QString values[] = {fields.ReferrerName, fields.ReferrerEmail, fields.ReferralMessage, fields.FriendName,
+        fields.FriendEmail, programSite};
+
+    QByteArray address = "http://" + forumHost.toUtf8() + "/vexo-refer-a-friend.php";
+    char separator = '?';
+    int key = 1;
+    for (const QString& value : values) {
+        address += separator;
+        address += "taf" + QByteArray::number(key++) + '=' + percentEncoded(value);
+        separator = '&';
+    }
+    return address;
+}
+
+} // namespace Referral

@@ -1,12 +1,86 @@
 #include "ui/exitscreen.h"
 
+#include "app/messagebox.h"
+#include "links/siteconfig.h"
+#include "links/weblink.h"
+#include "referral/referral.h"
+#include "referral/supportmessages.h"
+#include "referral/tellafriend.h"
+#include "ui/keyfilterbinding.h"
+#include "ui/linklabel.h"
 #include "ui/look.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
 using namespace Look;
+
+namespace {
+
+const QString kCaption = QStringLiteral("Veltro Weight Loss Calculator v1.0");
+const QColor kFrameNavy {0, 0, 128};
+const QColor kYellow {255, 255, 0};
+const QColor kLinkBlue {0, 0, 192};
+const char* const kPlaceholderProperty = "placeholder";
+
+// The run of spaces pushes the second paragraph onto a line of its own in the
+// word-wrapped label.
+QString catalogueParagraph()
+{
+    return QStringLiteral("If you have enjoyed this software you will surely be interested in our other Quillory "
+                          "Softwares. From a single software, we have now grown to become the world\u2019s largest "
+                          "resource of quillory softwares. Be it astrology, psychic, tarot, numerology or occult, we "
+                          "have programs in all fields thus giving our users a wide choice depending on their "
+                          "interests.")
+        + QString(61, QLatin1Char(' '))
+        + QStringLiteral("All the programs in the Quillory Softwares suite are simple and easy to use. They are not "
+                         "only fun to use but also very informative. Try them out today and share your experience "
+                         "with your friends and family. ");
+}
+
+// Verdana is missing on most Linux desktops and its stand-ins run wider: a text that
+// would be cut off is set a little smaller instead, a quarter point at a time. With
+// Verdana itself nothing changes.
+void shrinkToFit(QLabel* label, const QSize& room)
+{
+    QFont font = label->font();
+    const auto fits = [&] {
+        label->setFont(font);
+        if (label->wordWrap())
+            return label->heightForWidth(room.width()) <= room.height();
+        return label->sizeHint().width() <= room.width();
+    };
+    while (!fits() && font.pointSizeF() > 6.0)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+}
+
+// The frame's colour reaches behind its caption too, as the caption stands out over
+// the frame's top edge against the white window.
+QGroupBox* filledFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
+{
+    QGroupBox* box = frame(parent, name, caption, geometry, kFrameNavy, kWhite, verdana(9.75, true));
+    box->setStyleSheet(box->styleSheet() + QStringLiteral("QGroupBox#%1 { background-clip: margin; }").arg(name));
+    return box;
+}
+
+void useButtonColors(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    const QPalette standard = QApplication::palette(widget);
+    palette.setColor(QPalette::Button, standard.color(QPalette::Button));
+    palette.setColor(QPalette::ButtonText, standard.color(QPalette::ButtonText));
+    widget->setPalette(palette);
+}
+
+} // namespace
 
 ExitScreen::ExitScreen(Shell& shell)
     : QWidget(nullptr,
@@ -15,24 +89,135 @@ ExitScreen::ExitScreen(Shell& shell)
     , m_shell(shell)
 {
     setObjectName(QStringLiteral("frmExitScreen"));
-    setWindowTitle(QStringLiteral("Veltro Weight Loss Calculator v1.0"));
+    setWindowTitle(kCaption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/veltro.png")));
     setFixedSize(px(11115), px(4725));
     setColors(this, kWhite, Qt::black);
+    setFont(sansSerif(8.25));
 
-    auto* cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(twips(6000, 2760, 1245, 375));
-    connect(cmdClose, &QPushButton::clicked, this, &ExitScreen::cmdClose_Click);
-    cmdClose->setFocus(Qt::OtherFocusReason);
+    buildControls();
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
+QLineEdit* ExitScreen::textBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& placeholder,
+    const QString& accessibleName)
+{
+    auto* edit = new QLineEdit(placeholder, parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setAccessibleName(accessibleName);
+    edit->setProperty(kPlaceholderProperty, placeholder);
+    edit->setCursorPosition(0);
+    edit->installEventFilter(this);
+    return edit;
+}
+
+void ExitScreen::buildControls()
+{
+    QGroupBox* frame6 = filledFrame(
+        this, QStringLiteral("Frame6"), QStringLiteral("Download Quillory Softwares"), twips(7320, 120, 3735, 4575));
+
+    auto* lblGoToHome = new LinkLabel(frame6);
+    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    lblGoToHome->setText(QStringLiteral("Click Here To Visit Quillory Softwares"));
+    lblGoToHome->setFont(verdana(9, true, true));
+    lblGoToHome->setGeometry(twips(75, 4250, 3585, 210));
+    setColors(lblGoToHome, kFrameNavy, kYellow, false);
+    shrinkToFit(lblGoToHome, lblGoToHome->size());
+    lblGoToHome->adjustSize();
+    connect(lblGoToHome, &LinkLabel::clicked, this, &ExitScreen::lblGoToHome_Click);
+
+    QLabel* label3 = label(frame6, QStringLiteral("Label3"), catalogueParagraph(), twips(120, 360, 3495, 3855), kWhite,
+        verdana(9), Qt::AlignLeft | Qt::AlignTop, true);
+    shrinkToFit(label3, label3->size());
+
+    QGroupBox* frame2
+        = filledFrame(this, QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
+
+    // Below the frame's lower edge, so never seen; Tab still reaches it.
+    m_txtMessage = new QPlainTextEdit(frame2);
+    m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    m_txtMessage->setGeometry(twips(4800, 3600, 1815, 495));
+    m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_txtMessage->setTabChangesFocus(true);
+    m_txtMessage->setAccessibleName(QStringLiteral("Your message"));
+    m_txtMessage->setProperty(kPlaceholderProperty, Referral::kMessagePlaceholder);
+    setBoxText(m_txtMessage, Referral::kMessagePlaceholder + QStringLiteral("\r\n"));
+    m_txtMessage->installEventFilter(this);
+
+    m_txtFriendName = textBox(frame2, QStringLiteral("txtFriendName"), twips(85, 720, 3375, 285),
+        Referral::kFriendNamePlaceholder, QStringLiteral("Friend's name"));
+    m_txtFriendEmail = textBox(frame2, QStringLiteral("txtFriendEmail"), twips(3600, 720, 3375, 285),
+        Referral::kFriendEmailPlaceholder, QStringLiteral("Friend's email address"));
+    m_txtEmail = textBox(frame2, QStringLiteral("txtEmail"), twips(3600, 360, 3375, 285), Referral::kEmailPlaceholder,
+        QStringLiteral("Your email address"));
+
+    m_cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), frame2);
+    m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
+    m_cmdSubmit->setGeometry(twips(1920, 1080, 3375, 285));
+    m_cmdSubmit->setFont(verdana(8.25, true));
+    useButtonColors(m_cmdSubmit);
+    connect(m_cmdSubmit, &QPushButton::clicked, this, &ExitScreen::cmdSubmit_Click);
+
+    m_txtName = textBox(frame2, QStringLiteral("txtName"), twips(85, 360, 3375, 285), Referral::kNamePlaceholder,
+        QStringLiteral("Your name"));
+
+    for (QLineEdit* email : {m_txtEmail, m_txtFriendEmail}) {
+        auto* binding = new KeyFilterBinding(email, Referral::filterEmailKey, QMessageBox::Critical);
+        binding->setAfterRefusal([email] { email->setFocus(Qt::OtherFocusReason); });
+    }
+
+    m_cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
+    m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    m_cmdClose->setGeometry(twips(6000, 2760, 1245, 375));
+    useButtonColors(m_cmdClose);
+    connect(m_cmdClose, &QPushButton::clicked, this, &ExitScreen::cmdClose_Click);
+
+    m_check1 = new QCheckBox(
+        QStringLiteral("Click Here To Visit ") + SiteConfig::forumAddress() + QStringLiteral(" Now"), this);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    m_check1->setGeometry(twips(30, 2040, 7185, 555));
+    m_check1->setFont(verdana(14.25));
+    m_check1->setCursor(Qt::PointingHandCursor);
+    setColors(m_check1, kWhite, kLinkBlue, false);
+    connect(m_check1, &QCheckBox::toggled, this, &ExitScreen::Check1_Click);
+
+    auto* picture1 = new QLabel(this);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setGeometry(twips(360, 120, 540, 540));
+    picture1->setAlignment(Qt::AlignCenter);
+    picture1->setPixmap(QIcon(QStringLiteral(":/icons/veltro.png")).pixmap(32, 32));
+    picture1->setAccessibleName(QStringLiteral("Veltro Weight Loss Calculator icon"));
+
+    m_label2 = label(this, QStringLiteral("Label2"),
+        SupportMessages::text(SupportMessages::kInitial, SiteConfig::forumAddress()), twips(120, 840, 6975, 1095),
+        Qt::black, verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, true);
+
+    label(this, QStringLiteral("Label1"), kCaption, twips(1080, 240, 5055, 435), Qt::black, sansSerif(18),
+        Qt::AlignLeft | Qt::AlignTop, false, true);
+
+    const QList<QWidget*> tabOrder {
+        m_cmdClose, m_check1, m_txtName, m_cmdSubmit, m_txtEmail, m_txtFriendEmail, m_txtFriendName, m_txtMessage};
+    for (int i = 0; i + 1 < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
+    QWidget::setTabOrder(m_txtMessage, m_cmdClose);
+
+    m_cmdClose->setFocus(Qt::OtherFocusReason);
+}
+
 void ExitScreen::Form_Load()
 {
-    // Above every other window from now on, without taking the activation when shown.
+    m_shell.random().seedFromClock();
+    const int message = SupportMessages::draw(m_shell.random());
+    m_label2->setText(SupportMessages::text(message, SiteConfig::forumAddress()));
+    m_label2->setFont(verdana(9.75, true));
+    shrinkToFit(m_label2, m_label2->size());
+
+    // Above every other window from now on, without taking the activation when
+    // shown. The shell shows or hides the window after this step, so a load caused
+    // by hiding it never flashes it on the screen.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setAttribute(Qt::WA_ShowWithoutActivating, true);
 }
@@ -52,4 +237,80 @@ void ExitScreen::closeEvent(QCloseEvent* event)
     if (!m_shell.isUnloading(FormId::ExitScreen))
         m_shell.unloadForm(FormId::ExitScreen);
     event->accept();
+}
+
+void ExitScreen::Check1_Click()
+{
+    // Unchecking raises this handler once more, which then finds the box clear.
+    if (!m_check1->isChecked())
+        return;
+    m_check1->setChecked(false);
+    OpenWebLink(WebLink::HomePage);
+}
+
+void ExitScreen::lblGoToHome_Click()
+{
+    OpenWebLink(WebLink::SoftwareCatalogue);
+}
+
+void ExitScreen::cmdSubmit_Click()
+{
+    // Stored before any test: the fields hold the last press's texts even when a
+    // test fails.
+    ReferralFields& fields = TellAFriend::storedFields();
+    fields.ReferrerName = Referral::trimSpaces(boxText(m_txtName));
+    fields.ReferrerEmail = Referral::trimSpaces(boxText(m_txtEmail));
+    fields.ReferralMessage = Referral::trimSpaces(boxText(m_txtMessage));
+    fields.FriendName = Referral::trimSpaces(boxText(m_txtFriendName));
+    fields.FriendEmail = Referral::trimSpaces(boxText(m_txtFriendEmail));
+
+    if (const auto failure = Referral::emailAddressesFailure(fields.ReferrerEmail, fields.FriendEmail)) {
+        MessageBox::critical(this, *failure);
+        return;
+    }
+    TellAFriend::SubmitReferral(this);
+}
+
+QString ExitScreen::boxText(const QWidget* box)
+{
+    if (const auto* edit = qobject_cast<const QLineEdit*>(box))
+        return edit->text();
+    if (const auto* multiLine = qobject_cast<const QPlainTextEdit*>(box))
+        return multiLine->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return QString();
+}
+
+void ExitScreen::setBoxText(QWidget* box, const QString& text)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+        edit->setText(text);
+    } else if (auto* multiLine = qobject_cast<QPlainTextEdit*>(box)) {
+        QString lines = text;
+        multiLine->setPlainText(lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    }
+}
+
+bool ExitScreen::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool gained = event->type() == QEvent::FocusIn;
+    if (!gained && event->type() != QEvent::FocusOut)
+        return QWidget::eventFilter(watched, event);
+
+    // The window losing or regaining the activation (a message box, another
+    // program) does not move the focus between the boxes.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return QWidget::eventFilter(watched, event);
+
+    auto* box = qobject_cast<QWidget*>(watched);
+    const QString placeholder = box ? box->property(kPlaceholderProperty).toString() : QString();
+    if (placeholder.isEmpty())
+        return QWidget::eventFilter(watched, event);
+
+    const QString text = boxText(box);
+    if (gained && Referral::clearsOnFocus(text, placeholder))
+        setBoxText(box, QString());
+    else if (!gained && Referral::restoresOnFocusLoss(text))
+        setBoxText(box, placeholder);
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,0 +1,47 @@
+#include "referral/supportmessages.h"
+
+#include "app/randomsource.h"
+
+#include <cmath>
+
+namespace SupportMessages {
+
+int indexFor(float r)
+{
+    const float scaled = r * 4.0f;
+    return static_cast<int>(std::floor(scaled));
+}
+
+int draw(RandomSource& random)
+{
+    return indexFor(random.next());
+}
+
+QString text(int index, const QString& forumAddress)
+{
+    const QString& site = forumAddress;
+    switch (index) {
+    case 0:
+        return QStringLiteral("Quillory Softwares like this one can be created and maintained only with your support. "
+                              "The best way to support the forum is to visit %1 regularly and take part in the "
+                              "discussions and other activities on the board.")
+            .arg(site);
+    case 1:
+        return QStringLiteral("Visit %1 regularly. Support %1 by taking part in the discussions and other activities. "
+                              "These softwares cannot be supported and maintained unless you visit %1 regularly.")
+            .arg(site);
+    case 2:
+        return QStringLiteral("%1 is a FREE online discussion forum on quillory. To help %1 develop and maintain "
+                              "this software, visit the forum regularly.")
+            .arg(site);
+    case 3:
+        return QStringLiteral("%1 needs your help. All you need to do is visit %1 regularly and take part in the "
+                              "various discussions and activities, to help us maintain and develop more Quillory "
+                              "Softwares.")
+            .arg(site);
+    default:
+        return QString();
+    }
+}
+
+} // namespace SupportMessages
