@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -83,7 +84,7 @@ bool SingleInstanceGuard::tryAcquire()
 {
     if (m_lock)
         return true;
-    for (const QString& path : qAsConst(m_lockPaths)) {
+    for (const QString& path : std::as_const(m_lockPaths)) {
         auto lock = std::make_unique<QLockFile>(path);
         // Only a vanished process makes a lock stale, never its age: the program may
         // run for days.
