@@ -5,6 +5,12 @@
 #include <QLabel>
 #include <QStyleFactory>
 
+// The icon lives in the library's resources; a static library has to ask for them.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace Look {
 
 QFont verdana(double pointSize, bool bold, bool underline)
@@ -29,6 +35,7 @@ QFont sansSerif(double pointSize, bool bold)
 
 void applyApplicationLook()
 {
+    initResources();
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
     QFont::insertSubstitutions(
