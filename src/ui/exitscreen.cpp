@@ -21,13 +21,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-// The icons are compiled into the program's static library, where the linker drops
-// them unless something refers to them.
-static void useProgramResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
-
 using namespace Look;
 
 namespace {
@@ -95,7 +88,6 @@ ExitScreen::ExitScreen(Shell& shell)
             | Qt::WindowCloseButtonHint)
     , m_shell(shell)
 {
-    useProgramResources();
     setObjectName(QStringLiteral("frmExitScreen"));
     setWindowTitle(kCaption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/veltro.png")));
