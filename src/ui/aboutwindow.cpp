@@ -19,7 +19,7 @@ AboutWindow::AboutWindow(Shell& shell)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Veltro Weight Loss Calculator v1.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/veltro.png")));
+    setWindowIcon(appIcon());
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(px(6825), px(3870));
     setColors(this, kNavy, kCream);
@@ -27,7 +27,7 @@ AboutWindow::AboutWindow(Shell& shell)
     auto* picture1 = new QLabel(this);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setGeometry(twips(120, 120, 480, 480));
-    picture1->setPixmap(QIcon(QStringLiteral(":/icons/veltro.png")).pixmap(32, 32));
+    picture1->setPixmap(appIcon().pixmap(32, 32));
     picture1->setAccessibleName(QStringLiteral("Veltro Weight Loss Calculator icon"));
 
     auto* cmdOK = new QPushButton(QStringLiteral("&OK"), this);

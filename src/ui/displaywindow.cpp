@@ -24,7 +24,7 @@ DisplayWindow::DisplayWindow(Shell& shell)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(QStringLiteral("Veltro Weight Loss Calculator v1.0"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/veltro.png")));
+    setWindowIcon(appIcon());
 
     buildControls();
     buildMenus();

@@ -90,7 +90,7 @@ ExitScreen::ExitScreen(Shell& shell)
 {
     setObjectName(QStringLiteral("frmExitScreen"));
     setWindowTitle(kCaption);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/veltro.png")));
+    setWindowIcon(Look::appIcon());
     setFixedSize(px(11115), px(4725));
     setColors(this, kWhite, Qt::black);
     setFont(sansSerif(8.25));
@@ -188,7 +188,7 @@ void ExitScreen::buildControls()
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setGeometry(twips(360, 120, 540, 540));
     picture1->setAlignment(Qt::AlignCenter);
-    picture1->setPixmap(QIcon(QStringLiteral(":/icons/veltro.png")).pixmap(32, 32));
+    picture1->setPixmap(Look::appIcon().pixmap(32, 32));
     picture1->setAccessibleName(QStringLiteral("Veltro Weight Loss Calculator icon"));
 
     m_label2 = label(this, QStringLiteral("Label2"),

@@ -33,6 +33,15 @@ QFont sansSerif(double pointSize, bool bold)
     return font;
 }
 
+QIcon appIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/veltro-%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/icons/veltro.png"), QSize(256, 256));
+    return icon;
+}
+
 void applyApplicationLook()
 {
     initResources();

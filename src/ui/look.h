@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 #include <Qt>
@@ -32,6 +33,9 @@ inline const QColor kWhite {255, 255, 255};
 // Verdana where the machine has it, else the closest free face of the same build.
 QFont verdana(double pointSize, bool bold = false, bool underline = false);
 QFont sansSerif(double pointSize, bool bold = false);
+
+// The program's icon, in every size it ships.
+QIcon appIcon();
 
 // Fusion style (so the windows' colours hold on every desktop) and font fallbacks.
 void applyApplicationLook();

@@ -36,7 +36,7 @@ MainWindow::MainWindow(Shell& shell)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kCaption);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/veltro.png")));
+    setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     buildControls();
