@@ -76,7 +76,7 @@ STUB
     local n
     for n in $(shuf -i 100-400 -n 40); do
         [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 "${E2E_SCREEN:-1280x1024x24}" -dpi "${E2E_DPI:-96}" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
         E2E_PIDS+=($!)
         export DISPLAY=":$n"
         if e2e_wait_for 10 xdotool getdisplaygeometry; then
