@@ -5,6 +5,7 @@
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/mainwindow.h"
+#include "ui/menus.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -130,40 +131,22 @@ void DisplayWindow::buildMenus()
     QMenuBar* bar = menuBar();
     bar->setFont(verdana(8.25));
 
-    QMenu* mnuFile = bar->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction* mnuBack = mnuFile->addAction(QStringLiteral("Calculate Again"));
-    mnuBack->setObjectName(QStringLiteral("mnuBack"));
-    connect(mnuBack, &QAction::triggered, this, &DisplayWindow::mnuBack_Click);
-    QAction* mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &DisplayWindow::mnuExit_Click);
+    QMenu* mnuFile = addMenu(bar, "mnuFile", QStringLiteral("&File"));
+    addMenuAction(mnuFile, "mnuBack", QStringLiteral("Calculate Again"), this, &DisplayWindow::mnuBack_Click);
+    addMenuAction(mnuFile, "mnuExit", QStringLiteral("E&xit"), this, &DisplayWindow::mnuExit_Click);
 
-    QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-    connect(mnuOnline, &QAction::triggered, this, &DisplayWindow::mnuOnline_Click);
-    QAction* mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(mnuVisit, &QAction::triggered, this, &DisplayWindow::mnuVisit_Click);
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    QAction* mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
-    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(mnuUpdate, &QAction::triggered, this, &DisplayWindow::mnuUpdate_Click);
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    QAction* mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuAbout, &QAction::triggered, this, &DisplayWindow::mnuAbout_Click);
+    QMenu* mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    addMenuAction(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), this, &DisplayWindow::mnuOnline_Click);
+    addMenuAction(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), this, &DisplayWindow::mnuVisit_Click);
+    addSeparator(mnuHelp, "mnuSep1");
+    addMenuAction(
+        mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update"), this, &DisplayWindow::mnuUpdate_Click);
+    addSeparator(mnuHelp, "mnuSep2");
+    addMenuAction(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), this, &DisplayWindow::mnuAbout_Click);
 
-    QAction* mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(mnuDonate, &QAction::triggered, this, &DisplayWindow::mnuDonate_Click);
-
-    QAction* mnumakemoney = bar->addAction(QStringLiteral("Make Money &Online"));
-    mnumakemoney->setObjectName(QStringLiteral("mnumakemoney"));
-    mnumakemoney->setEnabled(false);
-    connect(mnumakemoney, &QAction::triggered, this, &DisplayWindow::mnumakemoney_Click);
+    addMenuAction(bar, "mnuDonate", QStringLiteral("&Donate"), this, &DisplayWindow::mnuDonate_Click);
+    addMenuAction(bar, "mnumakemoney", QStringLiteral("Make Money &Online"), this, &DisplayWindow::mnumakemoney_Click)
+        ->setEnabled(false);
 }
 
 void DisplayWindow::writeResults(const ResultTexts& texts)
@@ -216,47 +199,7 @@ void DisplayWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void DisplayWindow::mnuOnline_Click()
-{
-    OpenWebLink(WebLink::OnlineHelp);
-}
-
-void DisplayWindow::mnuVisit_Click()
-{
-    OpenWebLink(WebLink::HomePage);
-}
-
-void DisplayWindow::mnuUpdate_Click()
-{
-    OpenWebLink(WebLink::DownloadPage);
-}
-
 void DisplayWindow::mnuAbout_Click()
 {
     m_shell.showAboutModal();
-}
-
-void DisplayWindow::mnuDonate_Click()
-{
-    OpenWebLink(WebLink::DonatePage);
-}
-
-void DisplayWindow::mnumakemoney_Click()
-{
-    OpenWebLink(WebLink::FullBrandOffer);
-}
-
-void DisplayWindow::Label61_Click()
-{
-    OpenWebLink(WebLink::HomePage);
-}
-
-void DisplayWindow::lblCobrand_Click()
-{
-    OpenWebLink(WebLink::CoBrandOffer);
-}
-
-void DisplayWindow::lblFullBrand_Click()
-{
-    OpenWebLink(WebLink::FullBrandOffer);
 }

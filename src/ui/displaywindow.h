@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "calculator/resulttexts.h"
+#include "links/weblink.h"
 
 #include <QMainWindow>
 
@@ -22,15 +23,15 @@ public:
     void cmdBack_Click();
     void mnuBack_Click() { cmdBack_Click(); }
     void mnuExit_Click();
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
+    void mnuOnline_Click() { OpenWebLink(WebLink::OnlineHelp); }
+    void mnuVisit_Click() { OpenWebLink(WebLink::HomePage); }
+    void mnuUpdate_Click() { OpenWebLink(WebLink::DownloadPage); }
     void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mnumakemoney_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
+    void mnuDonate_Click() { OpenWebLink(WebLink::DonatePage); }
+    void mnumakemoney_Click() { OpenWebLink(WebLink::FullBrandOffer); }
+    void Label61_Click() { OpenWebLink(WebLink::HomePage); }
+    void lblCobrand_Click() { OpenWebLink(WebLink::CoBrandOffer); }
+    void lblFullBrand_Click() { OpenWebLink(WebLink::FullBrandOffer); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -8,6 +8,7 @@
 #include "ui/keyfilterbinding.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/menus.h"
 #include "ui/weightpair.h"
 
 #include <QCloseEvent>
@@ -220,41 +221,23 @@ void MainWindow::buildMenus()
     QMenuBar* bar = menuBar();
     bar->setFont(verdana(8.25));
 
-    QMenu* nuFile = bar->addMenu(QStringLiteral("&File"));
-    nuFile->setObjectName(QStringLiteral("nuFile"));
-    QAction* mnuNext = nuFile->addAction(QStringLiteral("Calculate"));
-    mnuNext->setObjectName(QStringLiteral("mnuNext"));
-    connect(mnuNext, &QAction::triggered, this, &MainWindow::mnuNext_Click);
-    QAction* mnuExit = nuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    QMenu* nuFile = addMenu(bar, "nuFile", QStringLiteral("&File"));
+    addMenuAction(nuFile, "mnuNext", QStringLiteral("Calculate"), this, &MainWindow::mnuNext_Click);
+    addMenuAction(nuFile, "mnuExit", QStringLiteral("E&xit"), this, &MainWindow::mnuExit_Click);
 
-    QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-    connect(mnuOnline, &QAction::triggered, this, &MainWindow::mnuOnline_Click);
-    QAction* mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(mnuVisit, &QAction::triggered, this, &MainWindow::mnuVisit_Click);
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    QAction* mnuUpdate = mnuHelp->addAction(QStringLiteral("&Check for Software Update"));
-    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(mnuUpdate, &QAction::triggered, this, &MainWindow::mnuUpdate_Click);
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
-    QAction* mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    QMenu* mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
+    addMenuAction(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), this, &MainWindow::mnuOnline_Click);
+    addMenuAction(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), this, &MainWindow::mnuVisit_Click);
+    addSeparator(mnuHelp, "mnuFileSep1");
+    addMenuAction(
+        mnuHelp, "mnuUpdate", QStringLiteral("&Check for Software Update"), this, &MainWindow::mnuUpdate_Click);
+    addSeparator(mnuHelp, "mnuFileSep2");
+    addMenuAction(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), this, &MainWindow::mnuAbout_Click);
 
-    QAction* mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(mnuDonate, &QAction::triggered, this, &MainWindow::mnuDonate_Click);
-
+    addMenuAction(bar, "mnuDonate", QStringLiteral("&Donate"), this, &MainWindow::mnuDonate_Click);
     // Switched off from the start and never switched on.
-    QAction* mnumakemoney = bar->addAction(QStringLiteral("Make Money &Online"));
-    mnumakemoney->setObjectName(QStringLiteral("mnumakemoney"));
-    mnumakemoney->setEnabled(false);
-    connect(mnumakemoney, &QAction::triggered, this, &MainWindow::mnumakemoney_Click);
+    addMenuAction(bar, "mnumakemoney", QStringLiteral("Make Money &Online"), this, &MainWindow::mnumakemoney_Click)
+        ->setEnabled(false);
 }
 
 void MainWindow::applyTabOrder()
@@ -359,52 +342,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void MainWindow::mnuOnline_Click()
-{
-    OpenWebLink(WebLink::OnlineHelp);
-}
-
-void MainWindow::mnuVisit_Click()
-{
-    OpenWebLink(WebLink::HomePage);
-}
-
-void MainWindow::mnuUpdate_Click()
-{
-    OpenWebLink(WebLink::DownloadPage);
-}
-
 void MainWindow::mnuAbout_Click()
 {
     m_shell.showAboutModal();
-}
-
-void MainWindow::mnuDonate_Click()
-{
-    OpenWebLink(WebLink::DonatePage);
-}
-
-void MainWindow::mnumakemoney_Click()
-{
-    OpenWebLink(WebLink::FullBrandOffer);
-}
-
-void MainWindow::Label61_Click()
-{
-    OpenWebLink(WebLink::HomePage);
-}
-
-void MainWindow::Label2_Click()
-{
-    OpenWebLink(WebLink::FullBrandOffer);
-}
-
-void MainWindow::lblCobrand_Click()
-{
-    OpenWebLink(WebLink::CoBrandOffer);
-}
-
-void MainWindow::lblFullBrand_Click()
-{
-    OpenWebLink(WebLink::FullBrandOffer);
 }

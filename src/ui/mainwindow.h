@@ -3,6 +3,7 @@
 #include "app/shell.h"
 #include "calculator/personaldetails.h"
 #include "calculator/validation.h"
+#include "links/weblink.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -34,16 +35,16 @@ public:
     void mnuNext_Click() { cmdNext_Click(); }
     void cmdExit_Click();
     void mnuExit_Click() { cmdExit_Click(); }
-    void mnuOnline_Click();
-    void mnuVisit_Click();
-    void mnuUpdate_Click();
+    void mnuOnline_Click() { OpenWebLink(WebLink::OnlineHelp); }
+    void mnuVisit_Click() { OpenWebLink(WebLink::HomePage); }
+    void mnuUpdate_Click() { OpenWebLink(WebLink::DownloadPage); }
     void mnuAbout_Click();
-    void mnuDonate_Click();
-    void mnumakemoney_Click();
-    void Label61_Click();
-    void Label2_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
+    void mnuDonate_Click() { OpenWebLink(WebLink::DonatePage); }
+    void mnumakemoney_Click() { OpenWebLink(WebLink::FullBrandOffer); }
+    void Label61_Click() { OpenWebLink(WebLink::HomePage); }
+    void Label2_Click() { OpenWebLink(WebLink::FullBrandOffer); }
+    void lblCobrand_Click() { OpenWebLink(WebLink::CoBrandOffer); }
+    void lblFullBrand_Click() { OpenWebLink(WebLink::FullBrandOffer); }
 
     // Shows the first missing detail's message and puts the focus there.
     bool ValidateDetails();

@@ -14,20 +14,6 @@
 #include <QTimer>
 #include <cmath>
 
-// Catches what the program hands to the desktop.
-class PageCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    PageCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-    ~PageCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-
 class TestLinks : public QObject
 {
     Q_OBJECT

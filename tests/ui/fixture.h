@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QTest>
 #include <memory>
@@ -59,4 +60,19 @@ struct RunningProgram
         QApplication::setActiveWindow(window);
         return QTest::qWaitForWindowActive(window);
     }
+};
+
+// Catches the pages the program hands to the desktop.
+class PageCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    PageCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
+    ~PageCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
 };

@@ -16,21 +16,6 @@
 #include <QPushButton>
 #include <QUrlQuery>
 
-// Catches the pages the program hands to the desktop.
-class OpenedPages : public QObject
-{
-    Q_OBJECT
-
-public:
-    OpenedPages() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open"); }
-    ~OpenedPages() override { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
 class TestExitScreen : public QObject
 {
     Q_OBJECT
@@ -336,33 +321,33 @@ void TestExitScreen::spaceFilter()
 
 void TestExitScreen::forumCheckBoxOpensTheForumEachClick()
 {
-    OpenedPages pages;
+    PageCatcher pages;
     ExitScreenOnView p;
     auto* check1 = p.get<QCheckBox>("Check1");
     for (int click = 1; click <= 2; ++click) {
         QTest::mouseClick(check1, Qt::LeftButton, {}, QPoint(10, check1->height() / 2));
-        QCOMPARE(pages.urls.size(), click);
-        QCOMPARE(pages.urls.last(), webLinkAddress(WebLink::HomePage));
+        QCOMPARE(pages.opened.size(), click);
+        QCOMPARE(pages.opened.last(), webLinkAddress(WebLink::HomePage));
         QVERIFY(!check1->isChecked());
     }
     // The space bar on the focused box does the same.
     check1->setFocus(Qt::TabFocusReason);
     QTest::keyClick(check1, Qt::Key_Space);
-    QCOMPARE(pages.urls.size(), 3);
+    QCOMPARE(pages.opened.size(), 3);
     QVERIFY(!check1->isChecked());
 }
 
 void TestExitScreen::catalogueLabelOpensTheCatalogue()
 {
-    OpenedPages pages;
+    PageCatcher pages;
     ExitScreenOnView p;
     QTest::mouseClick(p.get("lblGoToHome"), Qt::LeftButton);
-    QCOMPARE(pages.urls, QList<QUrl> {webLinkAddress(WebLink::SoftwareCatalogue)});
+    QCOMPARE(pages.opened, QList<QUrl> {webLinkAddress(WebLink::SoftwareCatalogue)});
 }
 
 void TestExitScreen::accessKeys()
 {
-    OpenedPages pages;
+    PageCatcher pages;
     ExitScreenOnView p;
     p.get("txtEmail")->setFocus(Qt::TabFocusReason);
 
@@ -379,7 +364,7 @@ void TestExitScreen::accessKeys()
     QTRY_COMPARE(p.terminations, 1);
     QCOMPARE(p.exitCode, 0);
     QVERIFY(p.shell->loadOrder().isEmpty());
-    QVERIFY(pages.urls.isEmpty());
+    QVERIFY(pages.opened.isEmpty());
 }
 
 void TestExitScreen::submissionMessages_data()
@@ -416,7 +401,7 @@ void TestExitScreen::submissionMessages()
     QFETCH(QStringList, texts);
     QFETCH(QString, message);
 
-    OpenedPages pages;
+    PageCatcher pages;
     ExitScreenOnView p;
     const char* boxes[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"};
     for (int i = 0; i < 5; ++i) {
@@ -433,14 +418,14 @@ void TestExitScreen::submissionMessages()
         QCOMPARE(shown.at(0).icon, QMessageBox::Critical);
         QCOMPARE(shown.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(shown.at(0).title, QStringLiteral("Veltro Weight Loss Calculator"));
-        QVERIFY(pages.urls.isEmpty());
+        QVERIFY(pages.opened.isEmpty());
         QCOMPARE(TellAFriend::ReferralUrl(), before);
         return;
     }
 
     QVERIFY(shown.isEmpty());
-    QCOMPARE(pages.urls.size(), 1);
-    const QUrl url = pages.urls.at(0);
+    QCOMPARE(pages.opened.size(), 1);
+    const QUrl url = pages.opened.at(0);
     QCOMPARE(url.toEncoded(), TellAFriend::ReferralUrl());
     QCOMPARE(url.host(), SiteConfig::mainHost().section(QLatin1Char(':'), 0, 0));
     QCOMPARE(url.path(), QStringLiteral("/vexo-refer-a-friend.php"));
@@ -457,7 +442,7 @@ void TestExitScreen::submissionMessages()
 
 void TestExitScreen::submissionStoresTextsAndLeavesTheForm()
 {
-    OpenedPages pages;
+    PageCatcher pages;
     ExitScreenOnView p;
     ExitScreen::setBoxText(p.get("txtName"), QStringLiteral(" Ann "));
     ExitScreen::setBoxText(p.get("txtEmail"), QStringLiteral("same@x.y"));
@@ -480,8 +465,8 @@ void TestExitScreen::submissionStoresTextsAndLeavesTheForm()
     ExitScreen::setBoxText(p.get("txtFriendEmail"), QStringLiteral("bob@x.y"));
     p.screen->cmdSubmit_Click();
     p.screen->cmdSubmit_Click();
-    QCOMPARE(pages.urls.size(), 2);
-    QCOMPARE(pages.urls.at(0), pages.urls.at(1));
+    QCOMPARE(pages.opened.size(), 2);
+    QCOMPARE(pages.opened.at(0), pages.opened.at(1));
     QCOMPARE(p.text("txtName"), QStringLiteral(" Ann "));
     QCOMPARE(p.text("txtFriendEmail"), QStringLiteral("bob@x.y"));
     QCOMPARE(focusName(), QStringLiteral("txtFriendEmail"));
