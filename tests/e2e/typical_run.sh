@@ -2,16 +2,11 @@
 # The typical run of a user, on the installed program in a real X server: fill in
 # the details by keyboard, calculate, read the results through the accessibility
 # bus, close the results window and the exit screen, and see the program end with 0.
-if [[ -z "${VELTRO_E2E_IN_DBUS:-}" ]]; then
-    VELTRO_E2E_IN_DBUS=1 exec dbus-run-session -- bash "$0" "$@"
-fi
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
+source "$here/a11y.sh"
 e2e_setup "$1"
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-E2E_PIDS+=($!)
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+e2e_a11y_setup
 a11y() { /usr/bin/python3 "$here/a11y.py" veltro-weight-loss-calculator; }
 
 e2e_start_program
@@ -37,7 +32,6 @@ sleep 0.3
 details=$(a11y)
 grep -qP '^text\tWeight in kilograms\t81\.5$' <<<"$details" || e2e_fail "kilogram box is not 81.5: $(grep -P '^text' <<<"$details")"
 grep -qP '^text\tName\tJOHN$' <<<"$details" || e2e_fail "name is not JOHN"
-grep -qP '^combo box\t(Moderately Active.*)?\t?' <<<"$details" || true
 e2e_screenshot "$main" main-window
 
 # File > Calculate (the first entry of the File menu).
