@@ -160,6 +160,10 @@ void ExitScreen::buildControls()
     m_cmdSubmit->setFont(verdana(8.25, true));
     useButtonColors(m_cmdSubmit);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &ExitScreen::cmdSubmit_Click);
+    // Its access key moves the focus to it before pressing it, as a click does, so the
+    // box left behind gets its placeholder back before the checks read it.
+    connect(
+        m_cmdSubmit, &QPushButton::pressed, m_cmdSubmit, [this] { m_cmdSubmit->setFocus(Qt::ShortcutFocusReason); });
 
     m_txtName = textBox(frame2, QStringLiteral("txtName"), twips(85, 360, 3375, 285), Referral::kNamePlaceholder,
         QStringLiteral("Your name"));

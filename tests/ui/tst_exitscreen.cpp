@@ -359,6 +359,18 @@ void TestExitScreen::accessKeys()
     QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Proper Email Address"));
     QVERIFY(p.terminations == 0);
 
+    // Like a click, it takes the focus first: the emptied name box gets its
+    // placeholder back before the checks run.
+    ExitScreen::setBoxText(p.get("txtEmail"), QStringLiteral("a@b.c"));
+    ExitScreen::setBoxText(p.get("txtFriendEmail"), QStringLiteral("d@e.f"));
+    p.get("txtName")->setFocus(Qt::TabFocusReason);
+    ExitScreen::setBoxText(p.get("txtName"), QString());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+    shown.clear();
+    QTRY_VERIFY((shown += MessageBox::takeShown(), !shown.isEmpty()));
+    QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(p.text("txtName"), QStringLiteral("Your Name"));
+
     // Alt+X presses Exit, which ends the program.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
     QTRY_COMPARE(p.terminations, 1);

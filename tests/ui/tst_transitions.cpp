@@ -200,10 +200,9 @@ void TestTransitions::closingTheMainWindowShowsTheExitScreen()
     else if (how == "menu")
         main->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     else if (how == "alt-x") {
-        // Qt's offscreen platform delivers no shortcuts; the X server test presses Alt+X.
-        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-            QSKIP("no shortcuts on the offscreen platform");
+        // The access key presses the button the way a click animates it: a moment later.
         QTest::keyClick(main, Qt::Key_X, Qt::AltModifier);
+        QTRY_VERIFY(!p.shell->isLoaded(FormId::Main));
     } else
         p.child<QPushButton>(FormId::Main, "cmdExit")->click();
     RunningProgram::settle();
