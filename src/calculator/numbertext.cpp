@@ -13,8 +13,13 @@ std::optional<double> readNumber(const QString& text, const QLocale& locale)
         --end;
     if (begin == end)
         return std::nullopt;
+    // Locales written right to left put invisible direction marks into their minus
+    // sign ("\u200E-5" in Hebrew), which the toolkit writes but does not read back.
+    // They carry nothing of the figure.
+    QString figure = text.mid(begin, end - begin);
+    figure.remove(QChar(0x061C)).remove(QChar(0x200E)).remove(QChar(0x200F));
     bool ok = false;
-    const double value = locale.toDouble(QStringView(text).mid(begin, end - begin), &ok);
+    const double value = locale.toDouble(figure, &ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -32,7 +37,13 @@ QString writeNumber(double value, const QLocale& locale)
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
     if (value == 0)
         value = 0; // no "-0"
-    return plain.toString(value, 'g', 15);
+    if (!std::isfinite(value))
+        return QString();
+    // Fifteen significant digits, then the shortest positional form of what is left:
+    // never an exponent, which no box can take by typing and which some locales
+    // ("1,5×10^+15" in Swedish) write in a form they cannot read back.
+    const double fifteenDigits = QString::number(value, 'g', 15).toDouble();
+    return plain.toString(fifteenDigits, 'f', QLocale::FloatingPointShortest);
 }
 
 QString writeWholeNumber(double value)

@@ -5,15 +5,16 @@
 #include <optional>
 
 // Reads a number the way the user's locale writes it (decimal separator, optional
-// grouping); blanks around it are ignored. Gives nothing for text that is not a
-// finite number.
+// grouping); blanks around it and direction marks in it are ignored. Gives nothing
+// for text that is not a finite number.
 std::optional<double> readNumber(const QString& text, const QLocale& locale = QLocale());
 
 // True when the text reads as a finite number of zero or more.
 bool isNonNegativeNumber(const QString& text, const QLocale& locale = QLocale());
 
 // Writes a figure in the locale's form: at most 15 significant digits, no grouping,
-// no trailing zeros and no separator for a whole number.
+// no exponent, no trailing zeros and no separator for a whole number. Empty for a
+// value that is not finite.
 QString writeNumber(double value, const QLocale& locale = QLocale());
 
 // Writes a whole calorie figure in plain decimal digits, a minus sign where negative.

@@ -18,6 +18,7 @@ private slots:
     void kilogramsToPounds();
     void conversionUnderADecimalComma();
     void conversionLeavesThePartnerOnBadText();
+    void writtenFiguresReadBackInEveryLocale();
     void validationOrderAndMessages_data();
     void validationOrderAndMessages();
 };
@@ -137,6 +138,26 @@ void TestInputRules::conversionLeavesThePartnerOnBadText()
     QVERIFY(!poundsToKilogramsText(huge, QLocale::c()));
     // A 400-digit number does not read as a finite figure.
     QVERIFY(!readNumber(QString(400, QLatin1Char('9')), QLocale::c()));
+}
+
+void TestInputRules::writtenFiguresReadBackInEveryLocale()
+{
+    // Swedish writes exponents as "×10^", Hebrew and Arabic put direction marks into
+    // the minus sign; the toolkit reads neither back. What a conversion writes must
+    // convert again.
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    const auto kilograms = poundsToKilogramsText(QStringLiteral("5") + QString(17, QLatin1Char('0')), swedish);
+    QCOMPARE(*kilograms, QStringLiteral("226500000000000000"));
+    QCOMPARE(*kilogramsToPoundsText(*kilograms, swedish), QStringLiteral("498300000000000000"));
+    QCOMPARE(writeNumber(1e-5, swedish), QStringLiteral("0,00001"));
+
+    for (const char* name : {"he_IL", "ar_EG", "fa_IR", "ckb_IQ"}) {
+        const QLocale locale {QString::fromLatin1(name)};
+        const QString written = writeNumber(-2.3, locale);
+        QVERIFY2(readNumber(written, locale) == -2.3, name);
+        const auto pounds = kilogramsToPoundsText(*poundsToKilogramsText(locale.toString(-154), locale), locale);
+        QVERIFY2(pounds == QStringLiteral("-154"), name);
+    }
 }
 
 void TestInputRules::validationOrderAndMessages_data()
