@@ -9,6 +9,23 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
+// The value of the decimal digits times 10^power, read with the locale-independent
+// parser.
+std::optional<double> fromDigits(bool negative, const std::string& digits, int power)
+{
+    std::string text = negative ? "-" : "";
+    text += digits;
+    text += "e";
+    text += std::to_string(power);
+    double value = 0;
+    const auto parsed = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (parsed.ec != std::errc() || !std::isfinite(value))
+        return std::nullopt;
+    if (value == 0)
+        value = 0; // no negative zero
+    return value;
+}
+
 } // namespace
 
 std::optional<double> roundHalfEven(double value, int decimals)
@@ -39,8 +56,13 @@ std::optional<double> roundHalfEven(double value, int decimals)
     // The digits stand for 0.d1d2d3... x 10^(exponent + 1). Keep those up to the
     // wanted decimal place.
     const int keep = exponent + 1 + decimals; // how many leading digits survive
-    if (keep >= static_cast<int>(digits.size()))
-        return value; // already exact at this precision
+    if (keep >= static_cast<int>(digits.size())) {
+        // Nothing to round at this place. The figure is still the one the fifteen
+        // digits write, so that 121078279335334.98 comes back whole with no decimals;
+        // only beside the largest double do they write a figure past the range.
+        const auto read = fromDigits(negative, digits, exponent + 1 - static_cast<int>(digits.size()));
+        return read ? read : value;
+    }
 
     std::string kept = keep > 0 ? digits.substr(0, keep) : std::string();
     const std::string dropped = keep >= 0 ? digits.substr(keep) : std::string(-keep, '0') + digits;
@@ -72,17 +94,6 @@ std::optional<double> roundHalfEven(double value, int decimals)
     if (kept.empty())
         kept = "0";
 
-    // kept holds the value scaled by 10^decimals; write it back as text and read it
-    // with the locale-independent parser.
-    std::string result = negative ? "-" : "";
-    result += kept;
-    result += "e";
-    result += std::to_string(-decimals);
-    double rounded = 0;
-    const auto parsed = std::from_chars(result.data(), result.data() + result.size(), rounded);
-    if (parsed.ec != std::errc() || !std::isfinite(rounded))
-        return std::nullopt;
-    if (rounded == 0)
-        rounded = 0; // no negative zero
-    return rounded;
+    // kept holds the value scaled by 10^decimals.
+    return fromDigits(negative, kept, -decimals);
 }

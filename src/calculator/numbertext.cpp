@@ -42,7 +42,9 @@ QString writeNumber(double value, const QLocale& locale)
     // Fifteen significant digits, then the shortest positional form of what is left:
     // never an exponent, which no box can take by typing and which some locales
     // ("1,5×10^+15" in Swedish) write in a form they cannot read back.
-    const double fifteenDigits = QString::number(value, 'g', 15).toDouble();
+    double fifteenDigits = QString::number(value, 'g', 15).toDouble();
+    if (!std::isfinite(fifteenDigits))
+        fifteenDigits = value; // the largest doubles round up past the range
     return plain.toString(fifteenDigits, 'f', QLocale::FloatingPointShortest);
 }
 

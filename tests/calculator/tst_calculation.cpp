@@ -121,6 +121,10 @@ void TestCalculation::roundingHalfToEvenInDecimalTerms_data()
     QTest::newRow("679.5 from 150 pounds") << 150 * 0.453 * 10 << 0 << 680.0;
     QTest::newRow("1132.5 from 250 pounds") << 250 * 0.453 * 10 << 0 << 1132.0;
     QTest::newRow("huge figure stays") << 1e300 << 0 << 1e300;
+    QTest::newRow("fifteen whole digits and a fraction") << 121078279335334.98 << 0 << 121078279335335.0;
+    QTest::newRow("sixteen digits to two places") << 1234567890123.4567 << 2 << 1234567890123.46;
+    QTest::newRow("largest double stays")
+        << std::numeric_limits<double>::max() << 0 << std::numeric_limits<double>::max();
 }
 
 void TestCalculation::roundingHalfToEvenInDecimalTerms()

@@ -4,6 +4,7 @@
 #include "calculator/validation.h"
 
 #include <QTest>
+#include <limits>
 
 class TestInputRules : public QObject
 {
@@ -150,6 +151,8 @@ void TestInputRules::writtenFiguresReadBackInEveryLocale()
     QCOMPARE(*kilograms, QStringLiteral("226500000000000000"));
     QCOMPARE(*kilogramsToPoundsText(*kilograms, swedish), QStringLiteral("498300000000000000"));
     QCOMPARE(writeNumber(1e-5, swedish), QStringLiteral("0,00001"));
+    const double largest = std::numeric_limits<double>::max();
+    QCOMPARE(readNumber(writeNumber(-largest, swedish), swedish), -largest);
 
     for (const char* name : {"he_IL", "ar_EG", "fa_IR", "ckb_IQ"}) {
         const QLocale locale {QString::fromLatin1(name)};
