@@ -58,7 +58,11 @@ QString writeWholeNumber(double value)
         return QString::number(value, 'f', 0);
     // Past fifteen digits a double holds no more: write those fifteen and fill the
     // rest of the whole part with zeros rather than binary noise.
-    const QString scientific = QString::number(value, 'e', 14); // -d.dddddddddddddde+XX
+    QString scientific = QString::number(value, 'e', 14); // -d.dddddddddddddde+XX
+    // Beside the largest double the fifteen digits round up past the range; the
+    // shortest digits that read back do not.
+    if (!std::isfinite(scientific.toDouble()))
+        scientific = QString::number(value, 'e', QLocale::FloatingPointShortest);
     const qsizetype e = scientific.indexOf(QLatin1Char('e'));
     const int exponent = scientific.mid(e + 1).toInt();
     QString digits = scientific.left(e);

@@ -153,6 +153,7 @@ void TestInputRules::writtenFiguresReadBackInEveryLocale()
     QCOMPARE(writeNumber(1e-5, swedish), QStringLiteral("0,00001"));
     const double largest = std::numeric_limits<double>::max();
     QCOMPARE(readNumber(writeNumber(-largest, swedish), swedish), -largest);
+    QCOMPARE(readNumber(writeWholeNumber(-largest), QLocale::c()), -largest);
 
     for (const char* name : {"he_IL", "ar_EG", "fa_IR", "ckb_IQ"}) {
         const QLocale locale {QString::fromLatin1(name)};
