@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs that the machine lacks.
-# Usage: scripts/deps.sh build|run|test
+# Usage: scripts/deps.sh build|run|test|bench
 set -euo pipefail
 
 build=(cmake make g++ qt6-base-dev qt6-base-dev-tools clang-format fonts-dejavu-core)
 run=(xvfb openbox xdotool imagemagick x11-utils)
-test=(xvfb openbox xdotool imagemagick x11-utils curl python3 dbus at-spi2-core python3-pyatspi
-      desktop-file-utils appstream dpkg-dev)
+test=(xvfb openbox xdotool imagemagick x11-utils curl file python3 dbus at-spi2-core python3-pyatspi
+      desktop-file-utils appstream dpkg-dev
+      clang libclang-rt-14-dev) # the fuzz targets: clang with libFuzzer and its sanitizers
+# The start-up benchmark (bench/run.sh): X server, window tools, GNU time, profilers.
+bench=(xvfb xdotool x11-utils libx11-dev time valgrind linux-perf)
 
 case "${1:-test}" in
 build) wanted=("${build[@]}") ;;
 run) wanted=("${build[@]}" "${run[@]}") ;;
 test) wanted=("${build[@]}" "${test[@]}") ;;
+bench) wanted=("${build[@]}" "${bench[@]}") ;;
 *)
-    echo "usage: $0 build|run|test" >&2
+    echo "usage: $0 build|run|test|bench" >&2
     exit 2
     ;;
 esac
@@ -29,4 +33,4 @@ sudo=()
 echo "Installing: ${missing[*]}" >&2
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
