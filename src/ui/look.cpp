@@ -35,10 +35,16 @@ QFont sansSerif(double pointSize, bool bold)
 
 QIcon appIcon()
 {
+    // Once the program has set it as the application's icon, every window shares
+    // that one instead of decoding the images again.
+    if (const QIcon shared = QGuiApplication::windowIcon(); !shared.isNull())
+        return shared;
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
+    // The sizes title bars and task switchers draw. Each is decoded at start and sent
+    // to the X server with every window; larger views of the icon (launchers, menus)
+    // come from the installed icon theme through the desktop entry.
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/veltro-%1.png").arg(size), QSize(size, size));
-    icon.addFile(QStringLiteral(":/icons/veltro.png"), QSize(256, 256));
     return icon;
 }
 
