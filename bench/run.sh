@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Start-up and reaction benchmark of the program against the bare toolkit (not a
+# test: the figures depend on the machine and its load, so only ratios taken in one
+# run mean anything).
+#
+#   bench/run.sh [RUNS]
+#
+# Builds into build-bench (or $BENCH_BUILD_DIR) with one job (or $BUILD_JOBS), starts
+# one Xvfb without a window manager and, over RUNS (default 20) alternating starts of
+# each after one warm-up start each, measures for the bare toolkit (a QMainWindow with
+# a menu bar and one label, bench/baseline.cpp, in a window of the program's size) and
+# for the program: the time from the
+# process's start until its main window is mapped, and its peak resident memory. The
+# program runs with a private settings folder that already holds today's date, so no
+# update reminder shows, and a private runtime folder each start. Then, inside the
+# program, the time from pressing Calculate until the results window is on the screen.
+# Prints medians (and the fastest starts, and the processor time used until the map)
+# and the program/baseline ratios.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-20}
+build_dir=${BENCH_BUILD_DIR:-build-bench}
+
+scripts/deps.sh bench
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELTRO_BENCH=ON >/dev/null
+nice cmake --build "$build_dir" --parallel "${BUILD_JOBS:-1}" --target veltro-weight-loss-calculator \
+    veltro-bench-baseline veltro-bench-launch veltro-bench-calculate >/dev/null
+program=$(realpath "$build_dir/src/veltro-weight-loss-calculator")
+baseline=$(realpath "$build_dir/bench/veltro-bench-baseline")
+launch=$(realpath "$build_dir/bench/veltro-bench-launch")
+calculate=$(realpath "$build_dir/bench/veltro-bench-calculate")
+
+tmp=$(mktemp -d /tmp/veltro-bench.XXXXXX)
+xvfb=""
+cleanup() {
+    [[ -n "$xvfb" ]] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+for n in $(shuf -i 400-700 -n 40); do
+    [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+    xvfb=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break 2; sleep 0.1; done
+    kill "$xvfb" 2>/dev/null || true
+    xvfb=""
+done
+[[ -n "$xvfb" ]] || { echo "could not start Xvfb" >&2; exit 1; }
+
+unset QT_QPA_PLATFORM
+export LC_ALL=C.UTF-8
+export XDG_CONFIG_HOME="$tmp/config"
+mkdir -p "$XDG_CONFIG_HOME"
+
+# One start of each: $1 names it, the rest is the command. Appends "<ms> <KiB>".
+start() {
+    local name=$1
+    shift
+    XDG_RUNTIME_DIR=$(mktemp -d "$tmp/runtime.XXXXXX")
+    export XDG_RUNTIME_DIR
+    chmod 700 "$XDG_RUNTIME_DIR"
+    "$launch" 700 "$@" >>"$tmp/$name" || { echo "$name did not start" >&2; exit 1; }
+}
+
+# Warm-up: fills the file system's and fontconfig's caches, and the program's first
+# start stores today's date, so that no later start shows the reminder.
+# The baseline's window takes the size of the program's main window.
+start warmup "$program"
+size=$(awk '{print $3}' "$tmp/warmup")
+start warmup "$baseline" "$size"
+: >"$tmp/baseline"
+: >"$tmp/program"
+for ((i = 0; i < runs; i++)); do
+    if ((i % 2 == 0)); then
+        start baseline "$baseline" "$size"
+        start program "$program"
+    else
+        start program "$program"
+        start baseline "$baseline" "$size"
+    fi
+done
+
+XDG_RUNTIME_DIR=$(mktemp -d "$tmp/runtime.XXXXXX")
+export XDG_RUNTIME_DIR
+chmod 700 "$XDG_RUNTIME_DIR"
+"$calculate" 31 >"$tmp/calculate"
+
+python3 - "$tmp/baseline" "$tmp/program" "$tmp/calculate" "$runs" <<'PY'
+import statistics, sys
+def load(path):
+    rows = [line.split() for line in open(path) if line.strip()]
+    return [float(r[0]) for r in rows], [int(r[1]) for r in rows], rows[0][2], [float(r[3]) for r in rows]
+bt, bm, size, bc = load(sys.argv[1])
+pt, pm, _, pc = load(sys.argv[2])
+med = statistics.median
+print(f"Start until the main window is mapped, median of {sys.argv[4]} alternating starts each")
+print(f"(the baseline's window {size}, as the program's):")
+print(f"  elapsed     baseline {med(bt):6.1f} ms   program {med(pt):6.1f} ms   ratio {med(pt) / med(bt):.2f}")
+print(f"  fastest     baseline {min(bt):6.1f} ms   program {min(pt):6.1f} ms   ratio {min(pt) / min(bt):.2f}")
+print(f"  processor   baseline {med(bc):6.1f} ms   program {med(pc):6.1f} ms   ratio {med(pc) / med(bc):.2f}")
+print(f"Peak resident memory:")
+print(f"              baseline {med(bm) / 1024:6.1f} MiB  program {med(pm) / 1024:6.1f} MiB  ratio {med(pm) / med(bm):.2f}")
+print("Calculate until the results window is on the screen:")
+for line in open(sys.argv[3]):
+    print("  " + line.rstrip())
+PY
