@@ -5,17 +5,16 @@
 #
 #   bench/run.sh [RUNS]
 #
-# Builds into build-bench (or $BENCH_BUILD_DIR) with one job (or $BUILD_JOBS), starts
-# one Xvfb without a window manager and, over RUNS (default 20) alternating starts of
-# each after one warm-up start each, measures for the bare toolkit (a QMainWindow with
-# a menu bar and one label, bench/baseline.cpp, in a window of the program's size) and
-# for the program: the time from the
-# process's start until its main window is mapped, and its peak resident memory. The
-# program runs with a private settings folder that already holds today's date, so no
-# update reminder shows, and a private runtime folder each start. Then, inside the
-# program, the time from pressing Calculate until the results window is on the screen.
-# Prints medians (and the fastest starts, and the processor time used until the map)
-# and the program/baseline ratios.
+# Builds into build-bench (or $BENCH_BUILD_DIR) with one job (or $BUILD_JOBS) and
+# starts one Xvfb without a window manager. After one warm-up start of each, RUNS
+# (default 20) alternating starts of the bare toolkit (a QMainWindow with a menu bar
+# and one label, bench/baseline.cpp, in a window of the program's size) and of the
+# program give the time from the process's start until its main window is mapped,
+# the processor time used until then, and the peak resident memory. The program runs
+# with a private settings folder that already holds today's date, so no update
+# reminder shows, and a fresh private runtime folder each start. Then, inside the
+# program, the time from pressing Calculate until the results window is on the
+# screen. Prints medians (and the fastest starts) and the program/baseline ratios.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-20}
