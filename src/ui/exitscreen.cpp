@@ -62,13 +62,11 @@ void shrinkToFit(QLabel* label, const QSize& room)
         font.setPointSizeF(font.pointSizeF() - 0.25);
 }
 
-// The frame's colour reaches behind its caption too, as the caption stands out over
-// the frame's top edge against the white window.
+// The frame's colour reaches behind its caption too, which stands out over the
+// frame's top edge against the white window.
 QGroupBox* filledFrame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
 {
-    QGroupBox* box = frame(parent, name, caption, geometry, kFrameNavy, kWhite, verdana(9.75, true));
-    box->setStyleSheet(box->styleSheet() + QStringLiteral("QGroupBox#%1 { background-clip: margin; }").arg(name));
-    return box;
+    return frame(parent, name, caption, geometry, kFrameNavy, kWhite, verdana(9.75, true));
 }
 
 void useButtonColors(QWidget* widget)

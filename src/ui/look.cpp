@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QStyleFactory>
 
 // The icon lives in the library's resources; a static library has to ask for them.
@@ -73,22 +74,63 @@ void setColors(QWidget* widget, const QColor& background, const QColor& text, bo
     widget->setAutoFillBackground(fill);
 }
 
+namespace {
+
+// A frame drawn by hand: its colour behind everything, including its caption, a
+// one-pixel border and the caption over the border's top edge. Style sheets would do
+// the same at a cost the start of the program notices.
+class Frame final : public QGroupBox
+{
+public:
+    Frame(const QString& caption, QWidget* parent, const QColor& background, const QColor& captionColor,
+        const QFont& captionFont)
+        : QGroupBox(caption, parent)
+        , m_background(background)
+        , m_caption(captionColor)
+        , m_captionFont(captionFont)
+    {
+        setFlat(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_background);
+        const QString caption = title();
+        const int borderTop = caption.isEmpty() ? 0 : kCaptionMargin;
+        painter.setPen(kBorder);
+        painter.drawRect(rect().adjusted(0, borderTop, -1, -1));
+        if (caption.isEmpty())
+            return;
+        const QFontMetrics metrics(m_captionFont);
+        const QRect captionRect(kCaptionLeft, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+        painter.fillRect(captionRect, m_background);
+        painter.setPen(m_caption);
+        painter.setFont(m_captionFont);
+        painter.drawText(captionRect, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
+    }
+
+private:
+    static constexpr int kCaptionMargin = 6;
+    static constexpr int kCaptionLeft = 6;
+    inline static const QColor kBorder {150, 150, 170};
+
+    QColor m_background;
+    QColor m_caption;
+    // Only the caption's: the controls inside keep the window's font.
+    QFont m_captionFont;
+};
+
+} // namespace
+
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
     const QColor& background, const QColor& captionColor, const QFont& captionFont)
 {
-    auto* box = new QGroupBox(caption, parent);
+    auto* box = new Frame(caption, parent, background, captionColor, captionFont);
     box->setObjectName(name);
     box->setGeometry(geometry);
-    box->setFont(captionFont);
-    box->setFlat(true);
-    const QString style
-        = QStringLiteral("QGroupBox#%1 { background-color: %2; color: %3; border: 1px solid %4;"
-                         " margin-top: %5px; }"
-                         "QGroupBox#%1::title { subcontrol-origin: margin; subcontrol-position: top left;"
-                         " left: 6px; padding: 0 2px; color: %3; }")
-              .arg(name, background.name(), captionColor.name(), QColor(150, 150, 170).name())
-              .arg(caption.isEmpty() ? 0 : 6);
-    box->setStyleSheet(style);
+    box->setProperty("captionFont", captionFont);
     if (!caption.isEmpty())
         box->setAccessibleName(caption.trimmed());
     return box;

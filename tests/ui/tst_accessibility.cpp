@@ -153,7 +153,9 @@ void TestAccessibility::noTextIsClipped()
                 clipped << describe(l);
         }
         for (QGroupBox* box : window->findChildren<QGroupBox*>()) {
-            if (box->fontMetrics().horizontalAdvance(box->title()) + 16 > box->width())
+            const QVariant captionFont = box->property("captionFont");
+            const QFontMetrics metrics(captionFont.isValid() ? captionFont.value<QFont>() : box->font());
+            if (metrics.horizontalAdvance(box->title()) + 16 > box->width())
                 clipped << describe(box);
         }
         for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
