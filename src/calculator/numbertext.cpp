@@ -2,21 +2,25 @@
 
 #include <cmath>
 
-std::optional<double> readNumber(const QString& text, const QLocale& locale)
+QString trimSpaces(const QString& text)
 {
-    // Only the space character counts as a blank here, like everywhere else in the program.
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text.at(begin) == QLatin1Char(' '))
         ++begin;
     while (end > begin && text.at(end - 1) == QLatin1Char(' '))
         --end;
-    if (begin == end)
+    return text.mid(begin, end - begin);
+}
+
+std::optional<double> readNumber(const QString& text, const QLocale& locale)
+{
+    QString figure = trimSpaces(text);
+    if (figure.isEmpty())
         return std::nullopt;
     // Locales written right to left put invisible direction marks into their minus
     // sign ("\u200E-5" in Hebrew), which the toolkit writes but does not read back.
     // They carry nothing of the figure.
-    QString figure = text.mid(begin, end - begin);
     figure.remove(QChar(0x061C)).remove(QChar(0x200E)).remove(QChar(0x200F));
     bool ok = false;
     const double value = locale.toDouble(figure, &ok);

@@ -4,17 +4,6 @@
 
 namespace Referral {
 
-QString trimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
-
 bool clearsOnFocus(const QString& text, const QString& placeholder)
 {
     return trimSpaces(text) == placeholder;

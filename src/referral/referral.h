@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator/keyfilters.h"
+#include "calculator/numbertext.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,8 +27,7 @@ inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
 inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
 inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
 
-// Removes leading and trailing spaces (code 32) only; tabs and line breaks stay.
-QString trimSpaces(const QString& text);
+using ::trimSpaces;
 
 // Gaining the focus clears a box whose space-trimmed text is exactly its placeholder.
 bool clearsOnFocus(const QString& text, const QString& placeholder);
