@@ -1,22 +1,42 @@
 #!/usr/bin/env bash
 # Shared set-up for the tests that run the installed program in a real X server:
-# a private Xvfb with the openbox window manager, private settings and runtime
+# a private Xvfb with a window manager (openbox, or $E2E_WM: fluxbox, icewm or none),
+# a private session bus as a desktop session has, private settings and runtime
 # folders, and a stand-in xdg-open that records the addresses handed to it.
 #
 # Usage from a test script:  source lib.sh; e2e_setup BUILD_DIR; ... ; (cleanup runs on exit)
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/x-session.sh"
 
 E2E_PIDS=()
 
 e2e_log() { printf '[%s] %s\n' "$(date +%H:%M:%S)" "$*" >&2; }
 
+# The last lines of every log the test keeps: the program's own output, the X
+# server's, the window manager's and the session bus's.
+e2e_show_logs() {
+    local log
+    for log in "${E2E_TMP:-/nonexistent}"/*.log; do
+        [[ -s "$log" ]] || continue
+        printf -- '--- last lines of %s:\n' "$(basename "$log")" >&2
+        tail -n 15 "$log" >&2
+    done
+}
+
 e2e_fail() {
     e2e_log "FAIL: $*"
+    e2e_show_logs
+    E2E_LOGS_SHOWN=1
     exit 1
 }
 
 e2e_cleanup() {
-    local pid
+    local status=$? pid
+    # A command that failed on its own, outside e2e_fail.
+    if ((status != 0)) && [[ -z "${E2E_LOGS_SHOWN:-}" ]]; then
+        e2e_log "FAIL: exit status $status"
+        e2e_show_logs
+    fi
     for pid in "${E2E_PIDS[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
@@ -27,19 +47,12 @@ e2e_cleanup() {
 }
 
 # Waits until a command succeeds, for at most $1 seconds.
-e2e_wait_for() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
+e2e_wait_for() { xs_wait "$@"; }
 
 e2e_setup() {
     local build_dir=$1
-    for tool in Xvfb openbox xdotool import; do
+    for tool in Xvfb "${E2E_WM:-openbox}" xdotool xprop import dbus-daemon; do
+        [[ "$tool" == none ]] && continue
         command -v "$tool" >/dev/null || e2e_fail "$tool is missing (the README's test command installs it)"
     done
     E2E_TMP=$(mktemp -d /tmp/veltro-e2e.XXXXXX)
@@ -72,29 +85,30 @@ STUB
     # Treat the desktop as a plain X session, so Qt hands pages to xdg-open.
     unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
 
-    # A free display number of our own.
-    local n
-    for n in $(shuf -i 100-400 -n 40); do
-        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-        Xvfb ":$n" -screen 0 "${E2E_SCREEN:-1280x1024x24}" -dpi "${E2E_DPI:-96}" -nolisten tcp >"$E2E_TMP/xvfb.log" 2>&1 &
-        E2E_PIDS+=($!)
-        export DISPLAY=":$n"
-        if e2e_wait_for 10 xdotool getdisplaygeometry; then
-            break
-        fi
-        unset DISPLAY
-    done
-    [[ -n "${DISPLAY:-}" ]] || e2e_fail "could not start Xvfb"
-    # Without a window manager no window becomes active and Tab moves nothing.
-    openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    # A session bus of its own, as a desktop session has: without one the toolkit's
+    # accessibility and desktop services fail to connect, whatever the machine has.
+    local address="$E2E_TMP/session-bus.address"
+    dbus-daemon --session --nofork --print-address=1 >"$address" 2>"$E2E_TMP/session-bus.log" &
     E2E_PIDS+=($!)
-    sleep 0.5
-    e2e_log "X server $DISPLAY ready, program $E2E_PROGRAM"
+    e2e_wait_for 10 test -s "$address" || e2e_fail "no session bus"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$address")
+    export DBUS_SESSION_BUS_ADDRESS
+
+    xs_start_xvfb "$E2E_TMP/xvfb.log" "${E2E_SCREEN:-1280x1024x24}" "${E2E_DPI:-96}" || e2e_fail "could not start Xvfb"
+    E2E_PIDS+=("$XS_XVFB_PID")
+    # Without a window manager no window becomes active by itself; the tests that
+    # prove the program copes with that ask for none.
+    E2E_WM=${E2E_WM:-openbox}
+    XS_WM_HOME="$E2E_TMP/home"
+    mkdir -p "$XS_WM_HOME"
+    xs_start_wm "$E2E_WM" "$E2E_TMP/wm.log" || e2e_fail "could not start $E2E_WM"
+    if [[ -n "$XS_WM_PID" ]]; then E2E_PIDS+=("$XS_WM_PID"); fi
+    e2e_log "X server $DISPLAY with window manager $E2E_WM ready, program $E2E_PROGRAM"
 }
 
 # Starts the program in the background; its pid goes to E2E_APP_PID.
 e2e_start_program() {
-    "$E2E_PROGRAM" "$@" >"$E2E_TMP/program.log" 2>&1 &
+    "$E2E_PROGRAM" "$@" >>"$E2E_TMP/program.log" 2>&1 &
     E2E_APP_PID=$!
     E2E_PIDS+=("$E2E_APP_PID")
 }
