@@ -31,14 +31,23 @@ QMessageBox::StandardButton show(
     QString shownText = text;
     shownText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
+    QPointer<QWidget> owner = parent ? parent->window() : nullptr;
     QPointer<QMessageBox> box = new QMessageBox(icon, kApplicationTitle, shownText, buttons, parent);
     box->setObjectName(QStringLiteral("messageBox"));
-    box->setWindowModality(Qt::ApplicationModal);
+    box->setWindowModality(Qt::ApplicationModal); // resets the window flags
+    // A box of no window of ours (at start-up) must not open beneath another
+    // instance's exit screen, which stays on top of everything.
+    if (!owner)
+        box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box->setTextFormat(Qt::PlainText);
     box->setAccessibleName(kApplicationTitle);
     box->setAccessibleDescription(shownText);
     const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
     delete box;
+    // Keyboard use goes on in the window the box belonged to, also where no window
+    // manager hands the activation back.
+    if (owner && owner->isVisible())
+        owner->activateWindow();
     return answer;
 }
 

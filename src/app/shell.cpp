@@ -175,13 +175,18 @@ void Shell::unloadForm(FormId id)
     }
 }
 
-void Shell::showAboutModal()
+void Shell::showAboutModal(QWidget* opener)
 {
     AboutWindow* about = frmAbout();
     if (!about)
         return;
+    QPointer<QWidget> back = opener;
     about->exec();
     unloadForm(FormId::About);
+    // Keyboard use goes on where it was, also where no window manager hands the
+    // activation back.
+    if (back && back->isVisible())
+        back->activateWindow();
 }
 
 void Shell::applyVisibility(FormId id, bool visible)
@@ -198,10 +203,8 @@ void Shell::applyVisibility(FormId id, bool visible)
         return;
     if (visible) {
         w->show();
-        if (!w->testAttribute(Qt::WA_ShowWithoutActivating)) {
-            w->raise();
-            w->activateWindow();
-        }
+        w->raise();
+        w->activateWindow();
     } else {
         w->hide();
     }

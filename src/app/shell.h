@@ -65,8 +65,9 @@ public:
     void unloadForm(FormId id);
     bool isUnloading(FormId id) const;
 
-    // Shows the about box modal with no owner and returns when it has been closed.
-    void showAboutModal();
+    // Shows the about box modal with no owner and returns when it has been closed;
+    // the window that opened it is then active again.
+    void showAboutModal(QWidget* opener);
 
     // Window visibility changes made while one of these lives are applied together
     // when it goes, so a window that a transition shows and hides again never

@@ -6,6 +6,7 @@
 #include "referral/referral.h"
 #include "referral/supportmessages.h"
 #include "referral/tellafriend.h"
+#include "ui/activecontrol.h"
 #include "ui/keyfilterbinding.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
@@ -13,13 +14,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Look;
 
@@ -95,8 +94,7 @@ ExitScreen::ExitScreen(Shell& shell)
 
     buildControls();
 
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    placeInCentre(this);
 }
 
 QLineEdit* ExitScreen::textBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& placeholder,
@@ -108,7 +106,6 @@ QLineEdit* ExitScreen::textBox(QWidget* parent, const QString& name, const QRect
     edit->setAccessibleName(accessibleName);
     edit->setProperty(kPlaceholderProperty, placeholder);
     edit->setCursorPosition(0);
-    edit->installEventFilter(this);
     return edit;
 }
 
@@ -143,7 +140,6 @@ void ExitScreen::buildControls()
     m_txtMessage->setAccessibleName(QStringLiteral("Your message"));
     m_txtMessage->setProperty(kPlaceholderProperty, Referral::kMessagePlaceholder);
     setBoxText(m_txtMessage, Referral::kMessagePlaceholder + QStringLiteral("\r\n"));
-    m_txtMessage->installEventFilter(this);
 
     m_txtFriendName = textBox(frame2, QStringLiteral("txtFriendName"), twips(85, 720, 3375, 285),
         Referral::kFriendNamePlaceholder, QStringLiteral("Friend's name"));
@@ -152,9 +148,8 @@ void ExitScreen::buildControls()
     m_txtEmail = textBox(frame2, QStringLiteral("txtEmail"), twips(3600, 360, 3375, 285), Referral::kEmailPlaceholder,
         QStringLiteral("Your email address"));
 
-    m_cmdSubmit = new QPushButton(QStringLiteral("Refer A Friend &Now"), frame2);
-    m_cmdSubmit->setObjectName(QStringLiteral("cmdSubmit"));
-    m_cmdSubmit->setGeometry(twips(1920, 1080, 3375, 285));
+    m_cmdSubmit = pushButton(
+        frame2, QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"), twips(1920, 1080, 3375, 285));
     m_cmdSubmit->setFont(verdana(8.25, true));
     useButtonColors(m_cmdSubmit);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &ExitScreen::cmdSubmit_Click);
@@ -171,9 +166,7 @@ void ExitScreen::buildControls()
         binding->setAfterRefusal([email] { email->setFocus(Qt::OtherFocusReason); });
     }
 
-    m_cmdClose = new QPushButton(QStringLiteral("E&xit"), this);
-    m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    m_cmdClose->setGeometry(twips(6000, 2760, 1245, 375));
+    m_cmdClose = pushButton(this, QStringLiteral("cmdClose"), QStringLiteral("E&xit"), twips(6000, 2760, 1245, 375));
     useButtonColors(m_cmdClose);
     connect(m_cmdClose, &QPushButton::clicked, this, &ExitScreen::cmdClose_Click);
 
@@ -207,6 +200,7 @@ void ExitScreen::buildControls()
     QWidget::setTabOrder(m_txtMessage, m_cmdClose);
 
     m_cmdClose->setFocus(Qt::OtherFocusReason);
+    connect(new ActiveControl(this), &ActiveControl::changed, this, &ExitScreen::activeControlChanged);
 }
 
 void ExitScreen::Form_Load()
@@ -217,11 +211,10 @@ void ExitScreen::Form_Load()
     m_label2->setFont(verdana(9.75, true));
     shrinkToFit(m_label2, m_label2->size());
 
-    // Above every other window from now on, without taking the activation when
-    // shown. The shell shows or hides the window after this step, so a load caused
-    // by hiding it never flashes it on the screen.
+    // Above every other window from now on. The shell shows or hides the window
+    // after this step, so a load caused by hiding it never flashes it on the screen;
+    // shown, it takes the activation, so its keys work at once.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    setAttribute(Qt::WA_ShowWithoutActivating, true);
 }
 
 void ExitScreen::Form_Unload()
@@ -292,27 +285,21 @@ void ExitScreen::setBoxText(QWidget* box, const QString& text)
     }
 }
 
-bool ExitScreen::eventFilter(QObject* watched, QEvent* event)
+void ExitScreen::activeControlChanged(QWidget* previous, QWidget* current)
 {
-    const bool gained = event->type() == QEvent::FocusIn;
-    if (!gained && event->type() != QEvent::FocusOut)
-        return QWidget::eventFilter(watched, event);
+    // Leaving a box that holds nothing but spaces puts its placeholder back; entering
+    // one that still shows its placeholder clears it.
+    if (const QString placeholder = placeholderOf(previous); !placeholder.isEmpty()) {
+        if (Referral::restoresOnFocusLoss(boxText(previous)))
+            setBoxText(previous, placeholder);
+    }
+    if (const QString placeholder = placeholderOf(current); !placeholder.isEmpty()) {
+        if (Referral::clearsOnFocus(boxText(current), placeholder))
+            setBoxText(current, QString());
+    }
+}
 
-    // The window losing or regaining the activation (a message box, another
-    // program) does not move the focus between the boxes.
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-        return QWidget::eventFilter(watched, event);
-
-    auto* box = qobject_cast<QWidget*>(watched);
-    const QString placeholder = box ? box->property(kPlaceholderProperty).toString() : QString();
-    if (placeholder.isEmpty())
-        return QWidget::eventFilter(watched, event);
-
-    const QString text = boxText(box);
-    if (gained && Referral::clearsOnFocus(text, placeholder))
-        setBoxText(box, QString());
-    else if (!gained && Referral::restoresOnFocusLoss(text))
-        setBoxText(box, placeholder);
-    return QWidget::eventFilter(watched, event);
+QString ExitScreen::placeholderOf(const QWidget* box)
+{
+    return box ? box->property(kPlaceholderProperty).toString() : QString();
 }

@@ -35,9 +35,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void activeControlChanged(QWidget* previous, QWidget* current);
+    static QString placeholderOf(const QWidget* box);
     void buildControls();
     QLineEdit* textBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& placeholder,
         const QString& accessibleName);

@@ -4,6 +4,7 @@
 #include "calculator/calculation.h"
 #include "links/offertexts.h"
 #include "links/weblink.h"
+#include "ui/activecontrol.h"
 #include "ui/displaywindow.h"
 #include "ui/keyfilterbinding.h"
 #include "ui/linklabel.h"
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Look;
 
@@ -46,8 +46,7 @@ MainWindow::MainWindow(Shell& shell)
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    placeInCentre(this);
 }
 
 QLineEdit* MainWindow::textBox(
@@ -86,9 +85,7 @@ void MainWindow::buildControls()
     const QFont frameFont = verdana(8.25, true);
     const QFont unitFont = verdana(8.25);
 
-    m_cmdNext = new QPushButton(QStringLiteral("Calculate"), client);
-    m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    m_cmdNext->setGeometry(twips(0, 6000, 8535, 560));
+    m_cmdNext = pushButton(client, QStringLiteral("cmdNext"), QStringLiteral("Calculate"), twips(0, 6000, 8535, 560));
     m_cmdNext->setFont(verdana(8.25, true));
     setColors(m_cmdNext, kCream, Qt::black, false);
     connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
@@ -106,9 +103,7 @@ void MainWindow::buildControls()
     connect(label61, &LinkLabel::clicked, this, &MainWindow::Label61_Click);
 
     // Below the client area: never seen, but reachable by Alt+X, Tab and File > Exit.
-    m_cmdExit = new QPushButton(QStringLiteral("E&xit"), client);
-    m_cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    m_cmdExit->setGeometry(twips(7080, 7920, 2085, 315));
+    m_cmdExit = pushButton(client, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), twips(7080, 7920, 2085, 315));
     setColors(m_cmdExit, QColor(124, 165, 231), Qt::black, false);
     connect(m_cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
 
@@ -212,8 +207,9 @@ void MainWindow::buildControls()
     new KeyFilterBinding(m_txtFirstName, filterNameKey, QMessageBox::Information);
     for (QLineEdit* weight : {m_txtPound, m_txtKg, m_txtLossPound, m_txtLossKg})
         new KeyFilterBinding(weight, filterWeightKey, QMessageBox::Information);
-    new WeightPair(m_txtPound, m_txtKg, this);
-    new WeightPair(m_txtLossPound, m_txtLossKg, this);
+    auto* activeControl = new ActiveControl(this);
+    new WeightPair(m_txtPound, m_txtKg, activeControl, this);
+    new WeightPair(m_txtLossPound, m_txtLossKg, activeControl, this);
 }
 
 void MainWindow::buildMenus()
@@ -348,5 +344,5 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::mnuAbout_Click()
 {
-    m_shell.showAboutModal();
+    m_shell.showAboutModal(this);
 }

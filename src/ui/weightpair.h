@@ -1,31 +1,31 @@
 #pragma once
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 
+class ActiveControl;
 class QLineEdit;
+class QWidget;
 
-// Keeps a pound box and its kilogram box in step: when the user leaves one of them
-// after changing its text, the other is rewritten with the converted figure.
+// Keeps a pound box and its kilogram box in step: when the focus leaves one of them
+// for another control of the window, the other is rewritten with the converted figure.
 //
-// Leaving a box unchanged leaves its partner alone, so tabbing through a pair never
-// lets the figures drift. Only a move of the focus to another control of the window
-// counts as leaving; a menu, a message box or another window taking the focus does not.
+// A box converts only when its text differs from what it held the last time the two
+// were in step (both empty at the start): tabbing through an unchanged pair never
+// lets the figures drift, and a conversion that was missed is made up for the next
+// time the box is left.
 class WeightPair final : public QObject
 {
     Q_OBJECT
 
 public:
-    WeightPair(QLineEdit* poundBox, QLineEdit* kilogramBox, QObject* parent);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    WeightPair(QLineEdit* poundBox, QLineEdit* kilogramBox, ActiveControl* activeControl, QObject* parent);
 
 private:
     void boxLeft(QLineEdit* box);
 
     QLineEdit* m_pound;
     QLineEdit* m_kilogram;
-    QHash<QLineEdit*, QString> m_textOnEntry;
+    QString m_poundInStep;
+    QString m_kilogramInStep;
 };

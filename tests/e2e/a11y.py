@@ -1,7 +1,12 @@
 #!/usr/bin/python3
-"""Prints what the program shows to assistive technology, one node a line:
-role<TAB>name<TAB>text, for every node of the application named on the command line
-that is showing on the screen."""
+"""Reads the program as a screen reader does.
+
+a11y.py APP              every node of the application APP showing on the screen, one a
+                         line: role<TAB>name<TAB>text
+a11y.py APP --focused    only the node that has the keyboard focus
+a11y.py APP --where NAME the screen position of the middle of the showing node named
+                         NAME, as "x y" (to click it)
+"""
 import sys
 import time
 
@@ -20,25 +25,42 @@ def walk(acc, out, depth=0):
     if depth > 40:
         return
     try:
-        showing = acc.getState().contains(pyatspi.STATE_SHOWING)
-        if showing:
-            out.append(f"{acc.getRoleName()}\t{acc.name}\t{text_of(acc)}".replace("\n", "\\n"))
+        if acc.getState().contains(pyatspi.STATE_SHOWING):
+            out.append(acc)
         for i in range(acc.childCount):
             walk(acc.getChildAtIndex(i), out, depth + 1)
     except Exception:
         pass
 
 
+def line(acc):
+    return f"{acc.getRoleName()}\t{acc.name}\t{text_of(acc)}".replace("\n", "\\n")
+
+
 def main():
     app_name = sys.argv[1]
+    mode = sys.argv[2] if len(sys.argv) > 2 else None
     deadline = time.time() + 10
     while time.time() < deadline:
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == app_name:
-                out = []
-                walk(app, out)
-                print("\n".join(out))
-                return 0
+            if app is None or app.name != app_name:
+                continue
+            nodes = []
+            walk(app, nodes)
+            if mode == "--focused":
+                nodes = [n for n in nodes if n.getState().contains(pyatspi.STATE_FOCUSED)]
+                print("\n".join(line(n) for n in nodes))
+                return 0 if nodes else 1
+            if mode == "--where":
+                for n in nodes:
+                    if n.name == sys.argv[3]:
+                        box = n.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                        print(box.x + box.width // 2, box.y + box.height // 2)
+                        return 0
+                print(f"nothing named {sys.argv[3]} on the screen", file=sys.stderr)
+                return 1
+            print("\n".join(line(n) for n in nodes))
+            return 0
         time.sleep(0.2)
     print(f"no application {app_name} on the accessibility bus", file=sys.stderr)
     return 1

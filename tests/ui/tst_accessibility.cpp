@@ -47,7 +47,7 @@ void forEachWindow(RunningProgram& p, const std::function<void(QWidget*)>& check
             about->close();
         }
     });
-    p.shell->showAboutModal();
+    p.shell->showAboutModal(nullptr);
 
     p.shell->showForm(FormId::ExitScreen);
     check(p.form(FormId::ExitScreen));

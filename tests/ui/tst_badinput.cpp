@@ -156,13 +156,17 @@ void TestBadInput::pastedIntoTheMainWindow()
     auto* main = static_cast<MainWindow*>(p.form(FormId::Main));
     QVERIFY(RunningProgram::activate(main));
     auto edit = [&](const QString& name) { return main->findChild<QLineEdit*>(name); };
-    // A complete set of details, weights converted as leaving their boxes does.
+    // A complete set of details, the kilograms converted by leaving the pound boxes.
     const QString boxes[] = {QStringLiteral("txtFirstName"), QStringLiteral("txtPound"), QStringLiteral("txtKg"),
         QStringLiteral("txtLossPound"), QStringLiteral("txtLossKg")};
-    const QString good[] = {QStringLiteral("JOHN"), QStringLiteral("180"), QStringLiteral("81.5"), QStringLiteral("10"),
-        QStringLiteral("4.5")};
-    for (int i = 0; i < 5; ++i)
-        edit(boxes[i])->setText(good[i]);
+    edit(boxes[0])->setText(QStringLiteral("JOHN"));
+    for (const auto& [pound, figure] : {std::pair {boxes[1], "180"}, std::pair {boxes[3], "10"}}) {
+        edit(pound)->setFocus(Qt::TabFocusReason);
+        edit(pound)->setText(QLatin1String(figure));
+    }
+    edit(boxes[0])->setFocus(Qt::TabFocusReason);
+    QCOMPARE(edit(boxes[2])->text(), QStringLiteral("81.5"));
+    QCOMPARE(edit(boxes[4])->text(), QStringLiteral("4.5"));
 
     const QHash<QString, QString> partners {{QStringLiteral("txtPound"), QStringLiteral("txtKg")},
         {QStringLiteral("txtKg"), QStringLiteral("txtPound")},
