@@ -118,6 +118,9 @@ void checkWriteNumber(double value, const QLocale& locale)
     const QString ctx = QStringLiteral("value %1, locale %2, written %3, whole %4")
                             .arg(QString::number(value, 'g', 17), locale.name(), quoted(written), quoted(whole));
     const double back = requireWrittenFigure(written, locale, ctx);
+    for (const QChar c : written)
+        FUZZ_REQUIRE(
+            (c >= u'0' && c <= u'9') || locale.decimalPoint().contains(c) || locale.negativeSign().contains(c), ctx);
     FUZZ_REQUIRE(closeTo(back, value, 0) || std::fabs(back - value) <= 1e-14 * std::fabs(value), ctx);
     if (value == std::trunc(value)) {
         const double wholeBack = requireWrittenFigure(whole, QLocale::c(), ctx);

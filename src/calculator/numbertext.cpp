@@ -37,8 +37,6 @@ bool isNonNegativeNumber(const QString& text, const QLocale& locale)
 
 QString writeNumber(double value, const QLocale& locale)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
     if (value == 0)
         value = 0; // no "-0"
     if (!std::isfinite(value))
@@ -49,7 +47,13 @@ QString writeNumber(double value, const QLocale& locale)
     double fifteenDigits = QString::number(value, 'g', 15).toDouble();
     if (!std::isfinite(fifteenDigits))
         fifteenDigits = value; // the largest doubles round up past the range
-    return plain.toString(fifteenDigits, 'f', QLocale::FloatingPointShortest);
+    // Digits as the user types them into the boxes, beside figures typed there; the
+    // locale's own separator and minus sign.
+    QString text = QLocale::c().toString(fifteenDigits, 'f', QLocale::FloatingPointShortest);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    if (text.startsWith(QLatin1Char('-')))
+        text.replace(0, 1, locale.negativeSign());
+    return text;
 }
 
 QString writeWholeNumber(double value)

@@ -16,9 +16,10 @@ std::optional<double> readNumber(const QString& text, const QLocale& locale = QL
 // True when the text reads as a finite number of zero or more.
 bool isNonNegativeNumber(const QString& text, const QLocale& locale = QLocale());
 
-// Writes a figure in the locale's form: at most 15 significant digits, no grouping,
-// no exponent, no trailing zeros and no separator for a whole number. Empty for a
-// value that is not finite.
+// Writes a figure with the locale's decimal separator and minus sign but ASCII
+// digits, the ones the boxes take by typing: at most 15 significant digits, no
+// grouping, no exponent, no trailing zeros and no separator for a whole number.
+// Empty for a value that is not finite.
 QString writeNumber(double value, const QLocale& locale = QLocale());
 
 // Writes a whole calorie figure in plain decimal digits, a minus sign where negative.

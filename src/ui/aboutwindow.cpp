@@ -7,7 +7,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Look;
 
@@ -74,8 +73,7 @@ AboutWindow::AboutWindow(Shell& shell)
     connect(homePage, &LinkLabel::clicked, this, &AboutWindow::lblHomePage_Click);
 
     cmdOK->setFocus(Qt::OtherFocusReason);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    placeInCentre(this);
 }
 
 QString AboutWindow::descriptionText()

@@ -13,7 +13,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 
 using namespace Look;
 
@@ -32,8 +31,7 @@ DisplayWindow::DisplayWindow(Shell& shell)
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    placeInCentre(this);
 }
 
 void DisplayWindow::buildControls()
@@ -98,9 +96,8 @@ void DisplayWindow::buildControls()
                        "going on any kind of diet."),
         twips(120, 6240, 8175, 435), kWhite, verdana(8.25), Qt::AlignLeft | Qt::AlignTop, true);
 
-    auto* cmdBack = new QPushButton(QStringLiteral("Calculate Again"), client);
-    cmdBack->setObjectName(QStringLiteral("cmdBack"));
-    cmdBack->setGeometry(twips(8520, 6240, 2055, 495));
+    auto* cmdBack = pushButton(
+        client, QStringLiteral("cmdBack"), QStringLiteral("Calculate Again"), twips(8520, 6240, 2055, 495));
     cmdBack->setFont(verdana(8.25, true));
     setColors(cmdBack, kCream, Qt::black, false);
     connect(cmdBack, &QPushButton::clicked, this, &DisplayWindow::cmdBack_Click);
@@ -201,5 +198,5 @@ void DisplayWindow::closeEvent(QCloseEvent* event)
 
 void DisplayWindow::mnuAbout_Click()
 {
-    m_shell.showAboutModal();
+    m_shell.showAboutModal(this);
 }

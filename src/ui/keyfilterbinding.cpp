@@ -19,10 +19,9 @@ std::optional<char16_t> typedCharacterCode(const QKeyEvent& event)
     default:
         break;
     }
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if (modifiers.testFlag(Qt::AltModifier) || modifiers.testFlag(Qt::MetaModifier))
-        return std::nullopt; // access keys and desktop shortcuts type nothing
-    if (modifiers.testFlag(Qt::ControlModifier)) {
+    // Alt or Super with a key that no access key or shortcut took still types its
+    // character into a text box, so the filter judges it like any other.
+    if (event.modifiers().testFlag(Qt::ControlModifier)) {
         if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
             return char16_t(event.key() - Qt::Key_A + 1);
         return std::nullopt;

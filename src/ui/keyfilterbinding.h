@@ -11,9 +11,10 @@ class QKeyEvent;
 class QLineEdit;
 
 // The character code a key press types into a text box, as a key filter sees it:
-// printable characters, Backspace (8), Return (13), Escape (27) and Ctrl+letter (1
-// to 26). Keys that type nothing in a text box (arrows, Home, End, Delete, Tab,
-// function keys) give nothing and pass untouched.
+// printable characters whatever the modifiers (an access key of the window never
+// reaches the box), Backspace (8), Return (13), Escape (27) and Ctrl+letter (1 to
+// 26). Keys that type nothing in a text box (arrows, Home, End, Delete, Tab, function
+// keys) give nothing and pass untouched.
 std::optional<char16_t> typedCharacterCode(const QKeyEvent& event);
 
 // Applies a key filter to what is typed into a text box: a refused character is

@@ -4,7 +4,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
+#include <QScreen>
 #include <QStyleFactory>
+#include <algorithm>
 
 // The icon lives in the library's resources; a static library has to ask for them.
 static void initResources()
@@ -47,6 +50,18 @@ QIcon appIcon()
     for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/veltro-%1.png").arg(size), QSize(size, size));
     return icon;
+}
+
+QPoint centredPosition(const QRect& available, const QSize& size)
+{
+    const QPoint centred = available.center() - QPoint(size.width() / 2, size.height() / 2);
+    return QPoint(std::max(centred.x(), available.left()), std::max(centred.y(), available.top()));
+}
+
+void placeInCentre(QWidget* window)
+{
+    if (const QScreen* screen = window->screen())
+        window->move(centredPosition(screen->availableGeometry(), window->size()));
 }
 
 void applyApplicationLook()
@@ -134,6 +149,15 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, c
     if (!caption.isEmpty())
         box->setAccessibleName(caption.trimmed());
     return box;
+}
+
+QPushButton* pushButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(true);
+    return button;
 }
 
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, const QColor& color,

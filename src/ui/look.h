@@ -3,12 +3,14 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <Qt>
 
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // The shared look of the program's windows. Layouts are drawn in twips, fifteen to
@@ -34,6 +36,12 @@ inline const QColor kWhite {255, 255, 255};
 QFont verdana(double pointSize, bool bold = false, bool underline = false);
 QFont sansSerif(double pointSize, bool bold = false);
 
+// Where a window of the given size goes on a screen's available area: in its centre,
+// but never with its top-left corner (and so its title bar) off the area.
+QPoint centredPosition(const QRect& available, const QSize& size);
+// Places a window by centredPosition() on its screen.
+void placeInCentre(QWidget* window);
+
 // The program's icon, in every size it ships.
 QIcon appIcon();
 
@@ -45,6 +53,10 @@ void setColors(QWidget* widget, const QColor& background, const QColor& text, bo
 // A frame: a group box with a one-pixel border and an optional caption.
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
     const QColor& background, const QColor& captionColor, const QFont& captionFont);
+
+// A push button of a working window. Enter presses it as Space does, as on the
+// desktops the program comes from and on GTK desktops, although it sits in no dialog.
+QPushButton* pushButton(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry);
 
 // A plain label; with autoSize it takes the size of its text from its top-left corner.
 QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& geometry, const QColor& color,

@@ -17,7 +17,7 @@ private slots:
     void poundsToKilograms();
     void kilogramsToPounds_data();
     void kilogramsToPounds();
-    void conversionUnderADecimalComma();
+    void conversionInOtherLocales();
     void conversionLeavesThePartnerOnBadText();
     void writtenFiguresReadBackInEveryLocale();
     void validationOrderAndMessages_data();
@@ -117,7 +117,7 @@ void TestInputRules::kilogramsToPounds()
     QCOMPARE(*converted, pounds);
 }
 
-void TestInputRules::conversionUnderADecimalComma()
+void TestInputRules::conversionInOtherLocales()
 {
     const QLocale german(QLocale::German, QLocale::Germany);
     QCOMPARE(*poundsToKilogramsText(QStringLiteral("154"), german), QStringLiteral("69,8"));
@@ -125,6 +125,17 @@ void TestInputRules::conversionUnderADecimalComma()
     QCOMPARE(*kilogramsToPoundsText(QStringLiteral("99,7"), german), QStringLiteral("219"));
     // No grouping in what the program writes, even for large figures.
     QCOMPARE(*poundsToKilogramsText(QStringLiteral("1000000"), german), QStringLiteral("453000"));
+
+    // Digits as typed, beside the pounds, with the locale's own separator; the
+    // locale's digits still read.
+    for (const char* name : {"ar_EG", "fa_IR"}) {
+        const QLocale locale {QString::fromLatin1(name)};
+        const QString kilograms = QStringLiteral("81") + locale.decimalPoint() + QStringLiteral("5");
+        QCOMPARE(*poundsToKilogramsText(QStringLiteral("180"), locale), kilograms);
+        QCOMPARE(*poundsToKilogramsText(locale.toString(180), locale), kilograms);
+        QCOMPARE(*kilogramsToPoundsText(kilograms, locale), QStringLiteral("179"));
+        QCOMPARE(*kilogramsToPoundsText(locale.toString(81.5), locale), QStringLiteral("179"));
+    }
 }
 
 void TestInputRules::conversionLeavesThePartnerOnBadText()
@@ -178,6 +189,12 @@ void TestInputRules::validationOrderAndMessages_data()
     QTest::newRow("kg empty") << QStringList {"A", "180", "", "10", "4.5"} << int(DetailBox::Kg) << weight;
     QTest::newRow("loss pound empty") << QStringList {"A", "180", "81.5", "", ""} << int(DetailBox::LossPound) << loss;
     QTest::newRow("loss kg empty") << QStringList {"A", "180", "81.5", "10", ""} << int(DetailBox::LossKg) << loss;
+    // Several boxes empty at once: the first in the order of the checks wins.
+    QTest::newRow("kg and loss empty: kg") << QStringList {"A", "180", "", "", ""} << int(DetailBox::Kg) << weight;
+    QTest::newRow("weights and loss empty: pound")
+        << QStringList {"A", "", "", "", ""} << int(DetailBox::Pound) << weight;
+    QTest::newRow("name, kg and loss kg empty: name")
+        << QStringList {"", "180", "", "10", ""} << int(DetailBox::FirstName) << name;
     QTest::newRow("a name of one blank passes") << QStringList {" ", "180", "81.5", "10", "4.5"} << -1 << QString();
     QTest::newRow("zero passes") << QStringList {"A", "0", "0", "0", "0"} << -1 << QString();
     QTest::newRow("blank-only pound box")

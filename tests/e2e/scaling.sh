@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # The windows scale as a whole: screenshots of all four windows at scale 1 on a
 # 96-dpi screen and at scale 2 on a 192-dpi screen, saved as artefacts to look at.
+# At scale "small" (1.5 on an 800x600 screen, too small for the main window) it only
+# checks that the window's top-left corner, and so its title bar, is on the screen.
 here=$(cd "$(dirname "$0")" && pwd)
 scale=${2:-1}
 if [[ "$scale" == 1 ]]; then
     export E2E_SCREEN=1280x1024x24 E2E_DPI=96
+elif [[ "$scale" == small ]]; then
+    export E2E_SCREEN=800x600x24 E2E_DPI=96 QT_SCALE_FACTOR=1.5
 else
     export E2E_SCREEN=2600x2200x24 E2E_DPI=192 QT_SCALE_FACTOR=$scale
 fi
@@ -13,6 +17,15 @@ e2e_setup "$1"
 
 e2e_start_program
 main=$(e2e_window '^Veltro Weight Loss Calculator v1.0$') || e2e_fail "main window did not appear"
+if [[ "$scale" == small ]]; then
+    sleep 0.5
+    e2e_screenshot root scale-small-screen
+    # The frame's outer corner, where the window manager drew the title bar.
+    read -r left top < <(xwininfo -id "$main" -frame | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {print x, $NF}')
+    e2e_log "main window's frame at $left,$top on an 800x600 screen at scale 1.5"
+    ((left >= 0 && top >= 0)) || e2e_fail "the main window's top-left corner is off the screen: $left,$top"
+    exit 0
+fi
 xdotool windowactivate --sync "$main"
 sleep 0.5
 read -r width height < <(xdotool getwindowgeometry "$main" | awk '/Geometry/ {split($2, a, "x"); print a[1], a[2]}')

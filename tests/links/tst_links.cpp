@@ -314,6 +314,11 @@ void TestLinks::visibleOfferOpensItsOwnPage()
         PageCatcher catcher;
         click(main->childAt(centre));
         QCOMPARE(catcher.opened, QList<QUrl> {page(r < 0.5f ? WebLink::CoBrandOffer : WebLink::FullBrandOffer)});
+        // Pressed on the label but released off it: a change of mind opens nothing.
+        QWidget* label = main->childAt(centre);
+        QTest::mousePress(label, Qt::LeftButton, Qt::NoModifier, label->rect().center());
+        QTest::mouseRelease(label, Qt::LeftButton, Qt::NoModifier, QPoint(label->width() + 5, -5));
+        QCOMPARE(catcher.opened.size(), 1);
     }
     MessageBox::setRecording(false);
 }

@@ -16,9 +16,14 @@ private slots:
     void listsAndDefaultsAtStart();
     void layoutCaptionsAndAccessibleNames();
     void tabOrderVisitsTheHiddenExitButton();
+    void placedWithItsTitleBarOnScreen_data();
+    void placedWithItsTitleBarOnScreen();
     void nameBoxTakesLettersInCapitals();
     void weightBoxesTakeDigitsOnly();
     void keysThatTypeNothingPassUntouched();
+    void modifiedKeysMeetTheFilters_data();
+    void modifiedKeysMeetTheFilters();
+    void everyCtrlLetterButBackspaceAndReturnIsRefused();
     void leavingABoxConvertsIntoItsPartner();
     void unchangedBoxesDoNotDrift();
     void menusAndMessageBoxesAreNoFocusLoss();
@@ -160,6 +165,26 @@ void TestMainWindow::tabOrderVisitsTheHiddenExitButton()
     QVERIFY(p.shell->isLoaded(FormId::ExitScreen));
 }
 
+void TestMainWindow::placedWithItsTitleBarOnScreen_data()
+{
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<QPoint>("position");
+    // Screens in logical pixels, as the toolkit gives them at a scale factor.
+    QTest::newRow("large screen: centred") << QRect(0, 0, 1280, 1024) << QSize(568, 540) << QPoint(355, 241);
+    QTest::newRow("800x600 at 1.5: top left") << QRect(0, 0, 533, 400) << QSize(568, 540) << QPoint(0, 0);
+    QTest::newRow("1366x768 at 1.5 under a panel") << QRect(0, 27, 911, 485) << QSize(568, 540) << QPoint(171, 27);
+    QTest::newRow("exit screen on a second screen") << QRect(1280, 0, 700, 300) << QSize(741, 315) << QPoint(1280, 0);
+}
+
+void TestMainWindow::placedWithItsTitleBarOnScreen()
+{
+    QFETCH(QRect, available);
+    QFETCH(QSize, window);
+    QFETCH(QPoint, position);
+    QCOMPARE(Look::centredPosition(available, window), position);
+}
+
 void TestMainWindow::nameBoxTakesLettersInCapitals()
 {
     RunningProgram p;
@@ -228,6 +253,68 @@ void TestMainWindow::keysThatTypeNothingPassUntouched()
     QTest::keyClick(pound, Qt::Key_Delete);
     QCOMPARE(pound->text(), QStringLiteral("80"));
     QVERIFY(MessageBox::takeShown().isEmpty());
+}
+
+void TestMainWindow::modifiedKeysMeetTheFilters_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typed"); // empty: refused with the box's message
+
+    const int alt = Qt::AltModifier;
+    const int super = Qt::MetaModifier;
+    QTest::newRow("name Alt+1") << "txtFirstName" << int(Qt::Key_1) << alt << "";
+    QTest::newRow("name Alt+.") << "txtFirstName" << int(Qt::Key_Period) << alt << "";
+    QTest::newRow("name Alt+-") << "txtFirstName" << int(Qt::Key_Minus) << alt << "";
+    QTest::newRow("name Alt+B in capitals") << "txtFirstName" << int(Qt::Key_B) << alt << "B";
+    QTest::newRow("name Super+2") << "txtFirstName" << int(Qt::Key_2) << super << "";
+    QTest::newRow("pounds Alt+A") << "txtPound" << int(Qt::Key_A) << alt << "";
+    QTest::newRow("pounds Alt+.") << "txtPound" << int(Qt::Key_Period) << alt << "";
+    QTest::newRow("pounds Alt+E") << "txtPound" << int(Qt::Key_E) << alt << "";
+    QTest::newRow("pounds Alt+5") << "txtPound" << int(Qt::Key_5) << alt << "5";
+    QTest::newRow("pounds Super+E") << "txtPound" << int(Qt::Key_E) << super << "";
+}
+
+void TestMainWindow::modifiedKeysMeetTheFilters()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, typed);
+    RunningProgram p;
+    QVERIFY(RunningProgram::activate(p.form(FormId::Main)));
+    auto* e = p.form(FormId::Main)->findChild<QLineEdit*>(box);
+    e->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(e, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(e->text(), typed);
+    QCOMPARE(MessageBox::takeShown().size(), typed.isEmpty() ? 1 : 0);
+    // An access key of the window still works from the box.
+    QTest::keyClick(e, Qt::Key_X, Qt::AltModifier);
+    QTRY_VERIFY(!p.shell->isLoaded(FormId::Main));
+    QVERIFY(MessageBox::takeShown().isEmpty());
+}
+
+void TestMainWindow::everyCtrlLetterButBackspaceAndReturnIsRefused()
+{
+    RunningProgram p;
+    QVERIFY(RunningProgram::activate(p.form(FormId::Main)));
+    for (const char* box : {"txtFirstName", "txtLossKg"}) {
+        QLineEdit* e = edit(p, box);
+        e->setFocus(Qt::TabFocusReason);
+        QString passed;
+        for (int code = 1; code <= 26; ++code) {
+            QTest::keyClick(e, Qt::Key(Qt::Key_A + code - 1), Qt::ControlModifier);
+            const auto shown = MessageBox::takeShown();
+            if (shown.isEmpty())
+                passed += QString::number(code) + QLatin1Char(' ');
+            else
+                QCOMPARE(shown.at(0).text,
+                    QString::fromLatin1(qstrcmp(box, "txtFirstName") == 0 ? "Please Enter Only Alphabet"
+                                                                          : "Please Enter Only Number !"));
+        }
+        QCOMPARE(passed, QStringLiteral("8 13 "));
+    }
 }
 
 void TestMainWindow::leavingABoxConvertsIntoItsPartner()

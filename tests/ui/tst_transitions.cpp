@@ -24,6 +24,7 @@ private slots:
     void endApplicationUnloadsEverythingOnce();
     void secondInstanceEndsBeforeAnyWindow();
     void exitScreenLoadStepRunsOncePerLoad();
+    void enterPressesTheFocusedButton();
 };
 
 namespace {
@@ -305,6 +306,34 @@ void TestTransitions::exitScreenLoadStepRunsOncePerLoad()
     p.shell->hideForm(FormId::ExitScreen);
     QCOMPARE(p.form(FormId::ExitScreen), exitScreen.data());
     QCOMPARE(p.shell->loadOrder(), (QList<FormId> {FormId::Main, FormId::ExitScreen}));
+}
+
+void TestTransitions::enterPressesTheFocusedButton()
+{
+    RunningProgram p;
+    QVERIFY(RunningProgram::activate(p.form(FormId::Main)));
+    auto* cmdNext = p.child<QPushButton>(FormId::Main, "cmdNext");
+    cmdNext->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(cmdNext, Qt::Key_Return);
+    const auto shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Your Name"));
+
+    calculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
+    auto* cmdBack = p.child<QPushButton>(FormId::Display, "cmdBack");
+    QVERIFY(RunningProgram::activate(p.form(FormId::Display)));
+    cmdBack->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(cmdBack, Qt::Key_Enter);
+    RunningProgram::settle();
+    QVERIFY(p.form(FormId::Main)->isVisible());
+    QVERIFY(!p.shell->isLoaded(FormId::Display));
+
+    p.child<QPushButton>(FormId::Main, "cmdExit")->click();
+    auto* cmdClose = p.child<QPushButton>(FormId::ExitScreen, "cmdClose");
+    QVERIFY(RunningProgram::activate(p.form(FormId::ExitScreen)));
+    cmdClose->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(cmdClose, Qt::Key_Return);
+    QCOMPARE(p.terminations, 1);
 }
 
 QTEST_MAIN(TestTransitions)
