@@ -128,7 +128,9 @@ e2e_window() {
     return 1
 }
 
-# Waits until the program's process has ended and prints its exit code.
+# Waits until a process started by the test has ended, and puts its exit status in
+# E2E_EXIT_CODE. Not in a $(...): only the shell that started the process can wait
+# for it, and a process still ending when the subshell forked is lost to it.
 e2e_wait_exit() {
     local pid=$1 seconds=${2:-15}
     local deadline=$((SECONDS + seconds))
@@ -136,9 +138,8 @@ e2e_wait_exit() {
         ((SECONDS < deadline)) || return 1
         sleep 0.1
     done
-    local code=0
-    wait "$pid" || code=$?
-    printf '%s\n' "$code"
+    E2E_EXIT_CODE=0
+    wait "$pid" || E2E_EXIT_CODE=$?
 }
 
 e2e_screenshot() {

@@ -94,6 +94,7 @@ PY
 [[ $(wc -l <"$E2E_OPENED") == 1 ]] || e2e_fail "opened more than once: $(cat "$E2E_OPENED")"
 
 e2e_key alt+x
-code=$(e2e_wait_exit "$E2E_APP_PID") || e2e_fail "the program did not end"
+e2e_wait_exit "$E2E_APP_PID" || e2e_fail "the program did not end"
+code=$E2E_EXIT_CODE
 [[ "$code" == 0 ]] || e2e_fail "exit code $code"
 e2e_log "refer a friend passed"

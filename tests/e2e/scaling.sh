@@ -60,6 +60,7 @@ exit_screen=$(e2e_window '^Veltro Weight Loss Calculator v1.0$') || e2e_fail "ex
 e2e_screenshot "$exit_screen" "scale$scale-exit-screen"
 xdotool windowactivate --sync "$exit_screen"
 e2e_key alt+x
-code=$(e2e_wait_exit "$E2E_APP_PID") || e2e_fail "the program did not end"
+e2e_wait_exit "$E2E_APP_PID" || e2e_fail "the program did not end"
+code=$E2E_EXIT_CODE
 [[ "$code" == 0 ]] || e2e_fail "exit code $code"
 e2e_log "scale $scale passed"

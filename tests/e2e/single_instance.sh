@@ -54,7 +54,8 @@ e2e_screenshot "$box" single-instance-message
 
 xdotool windowactivate --sync "$box"
 e2e_key Return
-code=$(e2e_wait_exit "$SECOND" 15) || e2e_fail "the second instance did not end after OK"
+e2e_wait_exit "$SECOND" 15 || e2e_fail "the second instance did not end after OK"
+code=$E2E_EXIT_CODE
 [[ "$code" == 0 ]] || e2e_fail "the second instance ended with code $code"
 kill -0 "$FIRST" 2>/dev/null || e2e_fail "the first instance ended"
 xdotool search --onlyvisible --name "$MAIN_TITLE" | grep -qx "$main_window" || e2e_fail "the first main window is gone"
@@ -64,7 +65,7 @@ e2e_log "second start: message, exit code 0, settings untouched"
 
 # --- A start after the running instance was killed --------------------------------
 kill -9 "$FIRST"
-e2e_wait_exit "$FIRST" 15 >/dev/null || e2e_fail "the first instance survived kill -9"
+e2e_wait_exit "$FIRST" 15 || e2e_fail "the first instance survived kill -9"
 [[ -e "$LOCK" ]] || e2e_fail "kill -9 left no lock file behind; the case tests nothing"
 e2e_wait_for 15 no_windows "$MAIN_TITLE" || e2e_fail "the killed instance's window stays"
 start_program after-kill
@@ -75,7 +76,7 @@ e2e_log "start after kill -9: main window"
 
 # --- Ten starts at the same moment, over the lock the last one leaves behind -------
 kill -9 "$AFTER_KILL"
-e2e_wait_exit "$AFTER_KILL" 15 >/dev/null || e2e_fail "the instance survived kill -9"
+e2e_wait_exit "$AFTER_KILL" 15 || e2e_fail "the instance survived kill -9"
 e2e_wait_for 15 no_windows "$MAIN_TITLE" || e2e_fail "the killed instance's window stays"
 GO="$E2E_TMP/go"
 TEN=()
@@ -111,7 +112,8 @@ for box in $(xdotool search --onlyvisible --name "$BOX_TITLE"); do
 done
 running=()
 for pid in "${TEN[@]}"; do
-    if code=$(e2e_wait_exit "$pid" 5); then
+    if e2e_wait_exit "$pid" 5; then
+        code=$E2E_EXIT_CODE
         [[ "$code" == 0 ]] || e2e_fail "a second instance ended with code $code"
     else
         running+=("$pid")
@@ -134,7 +136,8 @@ box=$(e2e_window "$BOX_TITLE" 30) || e2e_fail "a start beside the exit screen sh
 [[ $(xdotool getwindowpid "$box") == "$AT_EXIT" ]] || e2e_fail "the message box is not the new start's"
 xdotool windowactivate --sync "$box"
 e2e_key Return
-code=$(e2e_wait_exit "$AT_EXIT" 15) || e2e_fail "the start beside the exit screen did not end"
+e2e_wait_exit "$AT_EXIT" 15 || e2e_fail "the start beside the exit screen did not end"
+code=$E2E_EXIT_CODE
 [[ "$code" == 0 ]] || e2e_fail "it ended with code $code"
 kill -0 "${running[0]}" 2>/dev/null || e2e_fail "the instance at its exit screen ended"
 xdotool search --onlyvisible --name "$MAIN_TITLE" | grep -qx "$exit_screen" || e2e_fail "the exit screen is gone"

@@ -59,7 +59,8 @@ kill -0 "$E2E_APP_PID" || e2e_fail "the program ended before its exit screen was
 e2e_screenshot "$exit_screen" exit-screen
 xdotool windowactivate --sync "$exit_screen"
 e2e_key alt+x
-code=$(e2e_wait_exit "$E2E_APP_PID") || e2e_fail "the program did not end"
+e2e_wait_exit "$E2E_APP_PID" || e2e_fail "the program did not end"
+code=$E2E_EXIT_CODE
 [[ "$code" == 0 ]] || e2e_fail "exit code $code"
 
 # A second run: Alt+X on the main window presses its hidden Exit button.
@@ -72,6 +73,7 @@ exit_screen=$(e2e_window '^Veltro Weight Loss Calculator v1.0$') || e2e_fail "no
 [[ "$exit_screen" != "$main" ]] || e2e_fail "Alt+X left the main window on view"
 xdotool windowactivate --sync "$exit_screen"
 e2e_key alt+F4
-code=$(e2e_wait_exit "$E2E_APP_PID") || e2e_fail "the program did not end after its exit screen closed"
+e2e_wait_exit "$E2E_APP_PID" || e2e_fail "the program did not end after its exit screen closed"
+code=$E2E_EXIT_CODE
 [[ "$code" == 0 ]] || e2e_fail "exit code $code"
 e2e_log "typical run passed"

@@ -37,7 +37,7 @@ seed() {
 
 stop_program() {
     kill "$E2E_APP_PID"
-    e2e_wait_exit "$E2E_APP_PID" 15 >/dev/null || e2e_fail "the program did not stop"
+    e2e_wait_exit "$E2E_APP_PID" 15 || e2e_fail "the program did not stop"
 }
 
 # Starts the program, which is expected to go straight to its main window.
