@@ -1,5 +1,7 @@
 #include "app/messagebox.h"
 
+#include "app/fixedsizewindow.h"
+
 #include <QPointer>
 #include <QQueue>
 #include <functional>
@@ -42,6 +44,7 @@ QMessageBox::StandardButton show(
     box->setTextFormat(Qt::PlainText);
     box->setAccessibleName(kApplicationTitle);
     box->setAccessibleDescription(shownText);
+    keepFixedSize(box);
     const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());
     delete box;
     // Keyboard use goes on in the window the box belonged to, also where no window

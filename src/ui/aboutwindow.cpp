@@ -1,5 +1,6 @@
 #include "ui/aboutwindow.h"
 
+#include "app/fixedsizewindow.h"
 #include "links/siteconfig.h"
 #include "links/weblink.h"
 #include "ui/linklabel.h"
@@ -74,6 +75,7 @@ AboutWindow::AboutWindow(Shell& shell)
 
     cmdOK->setFocus(Qt::OtherFocusReason);
     placeInCentre(this);
+    keepFixedSize(this);
 }
 
 QString AboutWindow::descriptionText()

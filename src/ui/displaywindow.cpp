@@ -1,5 +1,6 @@
 #include "ui/displaywindow.h"
 
+#include "app/fixedsizewindow.h"
 #include "links/offertexts.h"
 #include "links/weblink.h"
 #include "ui/linklabel.h"
@@ -32,6 +33,7 @@ DisplayWindow::DisplayWindow(Shell& shell)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     placeInCentre(this);
+    keepFixedSize(this);
 }
 
 void DisplayWindow::buildControls()

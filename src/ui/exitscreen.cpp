@@ -1,5 +1,6 @@
 #include "ui/exitscreen.h"
 
+#include "app/fixedsizewindow.h"
 #include "app/messagebox.h"
 #include "links/siteconfig.h"
 #include "links/weblink.h"
@@ -95,6 +96,7 @@ ExitScreen::ExitScreen(Shell& shell)
     buildControls();
 
     placeInCentre(this);
+    keepFixedSize(this);
 }
 
 QLineEdit* ExitScreen::textBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& placeholder,

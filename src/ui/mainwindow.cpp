@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "app/fixedsizewindow.h"
 #include "app/messagebox.h"
 #include "calculator/calculation.h"
 #include "links/offertexts.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(Shell& shell)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     placeInCentre(this);
+    keepFixedSize(this);
 }
 
 QLineEdit* MainWindow::textBox(

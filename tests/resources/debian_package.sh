@@ -21,6 +21,9 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
     grep -q "\b$library\b" <<<"$depends" || { echo "missing dependency $library"; exit 1; }
 done
 
+# A Wayland session then runs the program natively rather than through XWayland.
+[[ "$(dpkg-deb -f "$deb" Recommends)" == qt6-wayland ]] || { echo "qt6-wayland is not recommended"; exit 1; }
+
 dpkg -x "$deb" "$tmp/root"
 (cd "$tmp/root/usr" && find . -type f | sed 's|^\./||' | sort) >"$tmp/packaged"
 expected_files "$id" | sort >"$tmp/expected"
