@@ -11,9 +11,7 @@
 // medians of the others, in milliseconds.
 
 #include "app/shell.h"
-#include "ui/displaywindow.h"
 #include "ui/look.h"
-#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -75,8 +73,8 @@ int main(int argc, char* argv[])
     shell.setInstanceCheck([] { return true; });
     shell.setUpdateReminder([] {});
     shell.setTerminator([](int) {});
-    shell.StartApplication();
-    MainWindow* main = shell.frmMain();
+    shell.startApplication();
+    QWidget* main = shell.loadedForm(FormId::Main);
     if (!QTest::qWaitForWindowExposed(main))
         return 1;
 
@@ -114,7 +112,8 @@ int main(int argc, char* argv[])
         onScreen.push_back(timer.nsecsElapsed() / 1e6);
 
         // Back to the inputs, and let the windows settle before the next press.
-        static_cast<DisplayWindow*>(shell.loadedForm(FormId::Display))->cmdBack_Click();
+        QTest::mouseClick(
+            shell.loadedForm(FormId::Display)->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         if (!QTest::qWaitForWindowExposed(main))
             return 1;

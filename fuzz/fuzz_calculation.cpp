@@ -49,17 +49,17 @@ QString describe(const PersonalDetails& d, const CalorieResult& r)
     return QStringLiteral("gender %1 age %2 feet %3 inches %4 pounds %5 loss %6 days %7 index %8 -> "
                           "factor %9 height %10 basal %11 activity %12 maintenance %13 loss/day %14 "
                           "deficit %15 goal %16")
-        .arg(quoted(d.Gender), quoted(d.Age), quoted(d.HeightFeet), quoted(d.HeightInches),
-            quoted(d.WeightPounds.left(40)), quoted(d.LossPounds.left(40)), quoted(d.TimeFrameDays))
-        .arg(d.ActivityIndex)
-        .arg(r.ActivityFactor, 0, 'g', 17)
-        .arg(r.TotalHeightInches, 0, 'g', 17)
-        .arg(r.BasalCalories, 0, 'g', 17)
-        .arg(r.ActivityCalories, 0, 'g', 17)
-        .arg(r.MaintenanceCalories, 0, 'g', 17)
-        .arg(r.LossPerDayPounds, 0, 'g', 17)
-        .arg(r.DailyDeficit, 0, 'g', 17)
-        .arg(r.GoalCalories, 0, 'g', 17);
+        .arg(quoted(d.gender), quoted(d.age), quoted(d.heightFeet), quoted(d.heightInches),
+            quoted(d.weightPounds.left(40)), quoted(d.lossPounds.left(40)), quoted(d.timeFrameDays))
+        .arg(d.activityIndex)
+        .arg(r.activityFactor, 0, 'g', 17)
+        .arg(r.totalHeightInches, 0, 'g', 17)
+        .arg(r.basalCalories, 0, 'g', 17)
+        .arg(r.activityCalories, 0, 'g', 17)
+        .arg(r.maintenanceCalories, 0, 'g', 17)
+        .arg(r.lossPerDayPounds, 0, 'g', 17)
+        .arg(r.dailyDeficit, 0, 'g', 17)
+        .arg(r.goalCalories, 0, 'g', 17);
 }
 
 // A result line: the figure in it is plain digits, perhaps with a minus sign.
@@ -85,68 +85,68 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     PersonalDetails d;
     switch (data.ConsumeIntegralInRange<int>(0, 3)) {
     case 0:
-        d.Gender = QStringLiteral("Male");
+        d.gender = QStringLiteral("Male");
         break;
     case 1:
-        d.Gender = QStringLiteral("Female");
+        d.gender = QStringLiteral("Female");
         break;
     default:
-        d.Gender = consumeText(data, 16);
+        d.gender = consumeText(data, 16);
     }
-    d.Age = consumeFigureText(data, 6, 125);
-    d.HeightFeet = consumeFigureText(data, 0, 12);
-    d.HeightInches = consumeFigureText(data, 0, 11);
-    d.TimeFrameDays = consumeFigureText(data, 1, 1000);
-    d.ActivityIndex = data.ConsumeBool() ? data.ConsumeIntegralInRange<int>(0, 4) : data.ConsumeIntegral<int>();
-    d.Name = consumeText(data, 32);
-    d.WeightKg = consumeText(data, 16);
-    d.LossKg = consumeText(data, 16);
-    d.WeightPounds = consumeFigureText(data, 0, 1000);
-    d.LossPounds = consumeFigureText(data, 0, 1000);
+    d.age = consumeFigureText(data, 6, 125);
+    d.heightFeet = consumeFigureText(data, 0, 12);
+    d.heightInches = consumeFigureText(data, 0, 11);
+    d.timeFrameDays = consumeFigureText(data, 1, 1000);
+    d.activityIndex = data.ConsumeBool() ? data.ConsumeIntegralInRange<int>(0, 4) : data.ConsumeIntegral<int>();
+    d.name = consumeText(data, 32);
+    d.weightKg = consumeText(data, 16);
+    d.lossKg = consumeText(data, 16);
+    d.weightPounds = consumeFigureText(data, 0, 1000);
+    d.lossPounds = consumeFigureText(data, 0, 1000);
 
     CalorieResult previous;
-    previous.ActivityFactor = consumeFinite(data);
-    previous.TotalHeightInches = consumeFinite(data);
-    previous.BasalCalories = consumeFinite(data);
-    previous.ActivityCalories = consumeFinite(data);
-    previous.MaintenanceCalories = consumeFinite(data);
-    previous.LossPerDayPounds = consumeFinite(data);
-    previous.DailyDeficit = consumeFinite(data);
-    previous.GoalCalories = consumeFinite(data);
-    previous.GoalAchievable = data.ConsumeBool();
+    previous.activityFactor = consumeFinite(data);
+    previous.totalHeightInches = consumeFinite(data);
+    previous.basalCalories = consumeFinite(data);
+    previous.activityCalories = consumeFinite(data);
+    previous.maintenanceCalories = consumeFinite(data);
+    previous.lossPerDayPounds = consumeFinite(data);
+    previous.dailyDeficit = consumeFinite(data);
+    previous.goalCalories = consumeFinite(data);
+    previous.goalAchievable = data.ConsumeBool();
 
-    const CalorieResult r = CalculateCalories(d, previous, locale);
+    const CalorieResult r = calculateCalories(d, previous, locale);
     const QString ctx = describe(d, r) + QStringLiteral(" locale ") + locale.name() + QLatin1Char(' ');
 
-    for (const double field : {r.ActivityFactor, r.TotalHeightInches, r.BasalCalories, r.ActivityCalories,
-             r.MaintenanceCalories, r.LossPerDayPounds, r.DailyDeficit, r.GoalCalories})
+    for (const double field : {r.activityFactor, r.totalHeightInches, r.basalCalories, r.activityCalories,
+             r.maintenanceCalories, r.lossPerDayPounds, r.dailyDeficit, r.goalCalories})
         FUZZ_REQUIRE(std::isfinite(field), ctx);
-    FUZZ_REQUIRE(r.GoalAchievable == !(r.GoalCalories < 0), ctx);
-    if (d.ActivityIndex < 0 || d.ActivityIndex > 4)
-        FUZZ_REQUIRE(r.ActivityFactor == previous.ActivityFactor, ctx);
+    FUZZ_REQUIRE(r.goalAchievable == !(r.goalCalories < 0), ctx);
+    if (d.activityIndex < 0 || d.activityIndex > 4)
+        FUZZ_REQUIRE(r.activityFactor == previous.activityFactor, ctx);
     else
-        FUZZ_REQUIRE(r.ActivityFactor == *activityFactor(d.ActivityIndex), ctx);
+        FUZZ_REQUIRE(r.activityFactor == *activityFactor(d.activityIndex), ctx);
 
     // Details the lists can hold and weights the boxes can hold: every step succeeds.
-    const auto age = readNumber(d.Age, locale);
-    const auto feet = readNumber(d.HeightFeet, locale);
-    const auto inches = readNumber(d.HeightInches, locale);
-    const auto days = readNumber(d.TimeFrameDays, locale);
-    const auto pounds = readNumber(d.WeightPounds, locale);
-    const auto loss = readNumber(d.LossPounds, locale);
+    const auto age = readNumber(d.age, locale);
+    const auto feet = readNumber(d.heightFeet, locale);
+    const auto inches = readNumber(d.heightInches, locale);
+    const auto days = readNumber(d.timeFrameDays, locale);
+    const auto pounds = readNumber(d.weightPounds, locale);
+    const auto loss = readNumber(d.lossPounds, locale);
     const bool listed = age && feet && inches && days && *age >= 6 && *age <= 125 && *feet >= 0 && *feet <= 12
-        && *inches >= 0 && *inches <= 11 && *days >= 1 && *days <= 1000 && d.ActivityIndex >= 0 && d.ActivityIndex <= 4;
+        && *inches >= 0 && *inches <= 11 && *days >= 1 && *days <= 1000 && d.activityIndex >= 0 && d.activityIndex <= 4;
     if (listed && pounds && loss && std::fabs(*pounds) < 1e12 && std::fabs(*loss) < 1e12) {
-        FUZZ_REQUIRE(r.TotalHeightInches == *feet * 12 + *inches, ctx);
-        FUZZ_REQUIRE(isWhole(r.MaintenanceCalories), ctx);
-        FUZZ_REQUIRE(isWhole(r.DailyDeficit), ctx);
-        FUZZ_REQUIRE(roundHalfEven(r.LossPerDayPounds, 2) == r.LossPerDayPounds, ctx);
-        FUZZ_REQUIRE(std::fabs(r.LossPerDayPounds - *loss / *days) <= 0.005 + 1e-9 * std::fabs(*loss), ctx);
-        FUZZ_REQUIRE(r.DailyDeficit == roundHalfEven(3500 * r.LossPerDayPounds, 0), ctx);
-        FUZZ_REQUIRE(r.GoalCalories == r.MaintenanceCalories - r.DailyDeficit, ctx);
+        FUZZ_REQUIRE(r.totalHeightInches == *feet * 12 + *inches, ctx);
+        FUZZ_REQUIRE(isWhole(r.maintenanceCalories), ctx);
+        FUZZ_REQUIRE(isWhole(r.dailyDeficit), ctx);
+        FUZZ_REQUIRE(roundHalfEven(r.lossPerDayPounds, 2) == r.lossPerDayPounds, ctx);
+        FUZZ_REQUIRE(std::fabs(r.lossPerDayPounds - *loss / *days) <= 0.005 + 1e-9 * std::fabs(*loss), ctx);
+        FUZZ_REQUIRE(r.dailyDeficit == roundHalfEven(3500 * r.lossPerDayPounds, 0), ctx);
+        FUZZ_REQUIRE(r.goalCalories == r.maintenanceCalories - r.dailyDeficit, ctx);
         // A deficit is a whole multiple of 35 kcal while the daily loss is exact to the cent.
-        if (std::fabs(r.LossPerDayPounds) < 1e9)
-            FUZZ_REQUIRE(std::fmod(r.DailyDeficit, 35) == 0, ctx);
+        if (std::fabs(r.lossPerDayPounds) < 1e9)
+            FUZZ_REQUIRE(std::fmod(r.dailyDeficit, 35) == 0, ctx);
     }
 
     const ResultTexts texts = resultTexts(d, r);
@@ -156,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     // Calculate runs only when the name and kilogram boxes are filled and the pound
     // boxes hold figures of zero or more.
     if (!validateDetails(d, locale)) {
-        FUZZ_REQUIRE(!d.Name.isEmpty() && !d.WeightKg.isEmpty() && !d.LossKg.isEmpty(), ctx);
+        FUZZ_REQUIRE(!d.name.isEmpty() && !d.weightKg.isEmpty() && !d.lossKg.isEmpty(), ctx);
         FUZZ_REQUIRE(pounds && *pounds >= 0 && loss && *loss >= 0, ctx);
     }
     return 0;

@@ -49,8 +49,8 @@ bool hasNoncharacter(const QString& text)
 QString fieldsText(const ReferralFields& f)
 {
     return QStringLiteral("name %1 email %2 message %3 friend %4 friend email %5")
-        .arg(quoted(f.ReferrerName), quoted(f.ReferrerEmail), quoted(f.ReferralMessage), quoted(f.FriendName),
-            quoted(f.FriendEmail));
+        .arg(quoted(f.referrerName), quoted(f.referrerEmail), quoted(f.referralMessage), quoted(f.friendName),
+            quoted(f.friendEmail));
 }
 
 void checkTrimmed(const QString& box, const QString& trimmed)
@@ -80,8 +80,8 @@ void checkAddress(const ReferralFields& fields, const QString& forumHost, const 
     FUZZ_REQUIRE(url.path() == QLatin1String("/vexo-refer-a-friend.php"), ctx);
     FUZZ_REQUIRE(url.authority() == forumHost, ctx);
 
-    const QString expected[] = {fields.ReferrerName, fields.ReferrerEmail, fields.ReferralMessage, fields.FriendName,
-        fields.FriendEmail, QStringLiteral("http://") + programHost + QLatin1Char('/')};
+    const QString expected[] = {fields.referrerName, fields.referrerEmail, fields.referralMessage, fields.friendName,
+        fields.friendEmail, QStringLiteral("http://") + programHost + QLatin1Char('/')};
 
     const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
     FUZZ_REQUIRE(items.size() == 6, ctx);
@@ -114,19 +114,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 
     ReferralFields fields;
     QString* stored[] = {
-        &fields.ReferrerName, &fields.ReferrerEmail, &fields.ReferralMessage, &fields.FriendName, &fields.FriendEmail};
+        &fields.referrerName, &fields.referrerEmail, &fields.referralMessage, &fields.friendName, &fields.friendEmail};
     for (int i = 0; i < 5; ++i) {
         *stored[i] = trimSpaces(boxes[i]);
         checkTrimmed(boxes[i], *stored[i]);
     }
     const QString ctx = fieldsText(fields);
 
-    const auto emailFailure = emailAddressesFailure(fields.ReferrerEmail, fields.FriendEmail);
+    const auto emailFailure = emailAddressesFailure(fields.referrerEmail, fields.friendEmail);
     const auto hasAtAndDot
         = [](const QString& a) { return a.contains(QLatin1Char('@')) && a.contains(QLatin1Char('.')); };
-    if (fields.ReferrerEmail == fields.FriendEmail)
+    if (fields.referrerEmail == fields.friendEmail)
         FUZZ_REQUIRE(emailFailure == QLatin1String("Please Enter Distinct Email Addresses"), ctx);
-    else if (!hasAtAndDot(fields.ReferrerEmail) || !hasAtAndDot(fields.FriendEmail))
+    else if (!hasAtAndDot(fields.referrerEmail) || !hasAtAndDot(fields.friendEmail))
         FUZZ_REQUIRE(emailFailure == QLatin1String("Please Enter Proper Email Address"), ctx);
     else
         FUZZ_REQUIRE(!emailFailure, ctx);

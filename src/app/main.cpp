@@ -93,7 +93,7 @@ int main(int argc, char* argv[])
             exitCode = code;
             QCoreApplication::exit(code);
         });
-        shell.StartApplication();
+        shell.startApplication();
         if (!shell.hasEnded())
             app.exec();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,9 +1,11 @@
 #include "app/shell.h"
 
-#include "app/messagebox.h"
-#include "app/singleinstance.h"
 #include "app/updatereminder.h"
+#include "calculator/calculation.h"
+#include "calculator/resulttexts.h"
 #include "links/cobrand.h"
+#include "platform/messagebox.h"
+#include "platform/singleinstance.h"
 #include "ui/aboutwindow.h"
 #include "ui/displaywindow.h"
 #include "ui/exitscreen.h"
@@ -21,7 +23,7 @@ Shell::~Shell()
         delete s.widget.data();
 }
 
-void Shell::StartApplication()
+void Shell::startApplication()
 {
     // 1. Only one instance runs at a time.
     bool onlyInstance = true;
@@ -33,7 +35,7 @@ void Shell::StartApplication()
     }
     if (!onlyInstance) {
         MessageBox::information(nullptr, QStringLiteral("Application is already running"));
-        EndApplication();
+        endApplication();
         return;
     }
 
@@ -44,17 +46,17 @@ void Shell::StartApplication()
     if (m_updateReminder)
         m_updateReminder();
     else
-        UpdateReminder();
+        runUpdateReminder();
 
     // 4. The main window; loading it fills its lists.
     showForm(FormId::Main);
 
-    // 5. One of the two offer labels goes in front for the whole run.
-    if (MainWindow* main = frmMain())
-        m_coBrandRandomNumber = CoBrand_Randomize(m_random, main->lblCobrand(), main->lblFullBrand());
+    // 5. One of the two offers goes in front for the whole run.
+    if (auto* main = window<MainWindow>(FormId::Main))
+        main->putOfferInFront(drawOfferInFront(m_random));
 }
 
-void Shell::EndApplication()
+void Shell::endApplication()
 {
     if (m_ended)
         return;
@@ -71,40 +73,17 @@ void Shell::EndApplication()
         m_terminator(0);
 }
 
-MainWindow* Shell::frmMain()
-{
-    return static_cast<MainWindow*>(load(FormId::Main));
-}
-
-DisplayWindow* Shell::frmDisplay()
-{
-    return static_cast<DisplayWindow*>(load(FormId::Display));
-}
-
-AboutWindow* Shell::frmAbout()
-{
-    return static_cast<AboutWindow*>(load(FormId::About));
-}
-
-ExitScreen* Shell::frmExitScreen()
-{
-    return static_cast<ExitScreen*>(load(FormId::ExitScreen));
-}
-
-bool Shell::isLoaded(FormId id) const
-{
-    return !slot(id).widget.isNull();
-}
-
-QWidget* Shell::loadedForm(FormId id) const
-{
-    return slot(id).widget.data();
-}
-
-bool Shell::isUnloading(FormId id) const
-{
-    return slot(id).unloading;
-}
+// The program's window-to-window behaviour. Each window asks; what follows is decided
+// here and nowhere else.
+//
+// | Request                           | What follows                                     |
+// |-----------------------------------|--------------------------------------------------|
+// | Calculate, valid input            | calculate()                                      |
+// | Calculate Again (button, menu)    | calculateAgain()                                 |
+// | About Software (either window)    | showAbout()                                      |
+// | Exit or close box, main window    | unload it: its unload step shows the exit screen |
+// | Exit or close box, results window | unload it: its unload step shows the exit screen |
+// | Exit or close box, exit screen    | endApplication()                                 |
 
 QWidget* Shell::load(FormId id)
 {
@@ -117,33 +96,102 @@ QWidget* Shell::load(FormId id)
 
     switch (id) {
     case FormId::Main: {
-        auto* w = new MainWindow(*this);
-        s.widget = w;
-        s.steps = w;
+        auto* main = new MainWindow;
+        connect(main, &MainWindow::calculateRequested, this, &Shell::calculate);
+        connect(main, &MainWindow::aboutRequested, this, [this, main] { showAbout(main); });
+        connect(main, &MainWindow::closeRequested, this, [this] { unloadForm(FormId::Main); });
+        s.widget = main;
         break;
     }
     case FormId::Display: {
-        auto* w = new DisplayWindow(*this);
-        s.widget = w;
-        s.steps = w;
+        auto* display = new DisplayWindow;
+        connect(display, &DisplayWindow::calculateAgainRequested, this, &Shell::calculateAgain);
+        connect(display, &DisplayWindow::aboutRequested, this, [this, display] { showAbout(display); });
+        connect(display, &DisplayWindow::closeRequested, this, [this] { unloadForm(FormId::Display); });
+        s.widget = display;
         break;
     }
-    case FormId::About: {
-        auto* w = new AboutWindow(*this);
-        s.widget = w;
-        s.steps = w;
+    case FormId::About:
+        s.widget = new AboutWindow;
         break;
-    }
     case FormId::ExitScreen: {
-        auto* w = new ExitScreen(*this);
-        s.widget = w;
-        s.steps = w;
+        auto* screen = new ExitScreen;
+        screen->drawSupportMessage(m_random);
+        connect(screen, &ExitScreen::closeRequested, this, &Shell::endApplication);
+        s.widget = screen;
         break;
     }
     }
     m_loadOrder.append(id);
-    s.steps->Form_Load();
     return s.widget.data();
+}
+
+// Calculate with valid input: the results window is filled (which loads it), the main
+// window and the exit screen are hidden (which loads the exit screen the first time)
+// and the results window is shown.
+void Shell::calculate(const PersonalDetails& details)
+{
+    VisibilityBatch batch(*this);
+    m_calorieResult = calculateCalories(details, m_calorieResult);
+    auto* display = window<DisplayWindow>(FormId::Display);
+    if (!display)
+        return;
+    display->showResults(resultTexts(details, m_calorieResult));
+    hideForm(FormId::Main);
+    hideForm(FormId::ExitScreen);
+    showForm(FormId::Display);
+}
+
+// Calculate Again: the main window comes back as it was left, the results window is
+// unloaded (its unload step shows the exit screen) and the exit screen is hidden again.
+void Shell::calculateAgain()
+{
+    VisibilityBatch batch(*this);
+    showForm(FormId::Main);
+    unloadForm(FormId::Display);
+    hideForm(FormId::ExitScreen);
+}
+
+// About: modal with no owner, unloaded once closed; no unload step follows. Keyboard
+// use goes on in the window that opened it, also where no window manager hands the
+// activation back.
+void Shell::showAbout(QWidget* opener)
+{
+    auto* about = window<AboutWindow>(FormId::About);
+    if (!about)
+        return;
+    QPointer<QWidget> back = opener;
+    about->exec();
+    unloadForm(FormId::About);
+    if (back && back->isVisible())
+        back->activateWindow();
+}
+
+// Closing a working window shows the exit screen, and the window closes all the same
+// (the exit step); closing the exit screen ends the program.
+void Shell::unloadStep(FormId id)
+{
+    switch (id) {
+    case FormId::Main:
+    case FormId::Display:
+        showForm(FormId::ExitScreen);
+        break;
+    case FormId::ExitScreen:
+        endApplication();
+        break;
+    case FormId::About:
+        break;
+    }
+}
+
+bool Shell::isLoaded(FormId id) const
+{
+    return !slot(id).widget.isNull();
+}
+
+QWidget* Shell::loadedForm(FormId id) const
+{
+    return slot(id).widget.data();
 }
 
 void Shell::showForm(FormId id)
@@ -164,7 +212,7 @@ void Shell::unloadForm(FormId id)
     if (!s.widget || s.unloading)
         return;
     s.unloading = true;
-    s.steps->Form_Unload();
+    unloadStep(id);
 
     QWidget* widget = s.widget.data();
     s = Slot();
@@ -173,20 +221,6 @@ void Shell::unloadForm(FormId id)
         widget->hide();
         widget->deleteLater();
     }
-}
-
-void Shell::showAboutModal(QWidget* opener)
-{
-    AboutWindow* about = frmAbout();
-    if (!about)
-        return;
-    QPointer<QWidget> back = opener;
-    about->exec();
-    unloadForm(FormId::About);
-    // Keyboard use goes on where it was, also where no window manager hands the
-    // activation back.
-    if (back && back->isVisible())
-        back->activateWindow();
 }
 
 void Shell::applyVisibility(FormId id, bool visible)

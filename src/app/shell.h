@@ -1,47 +1,37 @@
 #pragma once
 
-#include "app/randomsource.h"
 #include "calculator/personaldetails.h"
+#include "platform/randomsource.h"
 
 #include <QList>
+#include <QObject>
 #include <QPointer>
 #include <functional>
 #include <memory>
 
 class QWidget;
-class MainWindow;
-class DisplayWindow;
-class AboutWindow;
-class ExitScreen;
 class SingleInstanceGuard;
 
 enum class FormId { Main, Display, About, ExitScreen };
 
-// The load and unload steps of a window that the shell owns.
-class FormSteps
-{
-public:
-    virtual ~FormSteps() = default;
-    virtual void Form_Load() { }
-    virtual void Form_Unload() { }
-};
-
-// Owns the program's four windows and their states (not loaded, loaded and hidden,
-// loaded and shown), runs start-up and ends the process.
+// Owns the program's four windows and the flow between them: it runs start-up,
+// answers what each window asks for by loading, showing, hiding or unloading windows,
+// and ends the process. The windows know nothing of it.
 //
-// Any reference to a window that is not loaded loads it and runs its load step once;
-// hiding keeps it with everything in it; unloading runs its unload step and destroys
-// it, and a later reference loads a fresh one.
-class Shell final
+// A window is not loaded, loaded and hidden, or loaded and shown. Any reference to a
+// window that is not loaded loads it (builds it: its load step); hiding keeps it with
+// everything in it; unloading runs its unload step and destroys it, and a later
+// reference loads a fresh one.
+class Shell final : public QObject
 {
+    Q_OBJECT
+
 public:
     Shell();
-    ~Shell();
-    Shell(const Shell&) = delete;
-    Shell& operator=(const Shell&) = delete;
+    ~Shell() override;
 
-    void StartApplication();
-    void EndApplication();
+    void startApplication();
+    void endApplication();
     bool hasEnded() const { return m_ended; }
 
     // What ends the process once every window is unloaded; leaving the event loop
@@ -50,11 +40,8 @@ public:
     // The start-up steps that reach outside the process, replaceable in tests.
     void setInstanceCheck(std::function<bool()> onlyInstance) { m_onlyInstance = std::move(onlyInstance); }
     void setUpdateReminder(std::function<void()> reminder) { m_updateReminder = std::move(reminder); }
-
-    MainWindow* frmMain();
-    DisplayWindow* frmDisplay();
-    AboutWindow* frmAbout();
-    ExitScreen* frmExitScreen();
+    // The program's one random-number generator; tests give it a fixed sequence.
+    RandomSource& random() { return m_random; }
 
     bool isLoaded(FormId id) const;
     QWidget* loadedForm(FormId id) const;
@@ -63,11 +50,13 @@ public:
     void showForm(FormId id);
     void hideForm(FormId id);
     void unloadForm(FormId id);
-    bool isUnloading(FormId id) const;
 
-    // Shows the about box modal with no owner and returns when it has been closed;
-    // the window that opened it is then active again.
-    void showAboutModal(QWidget* opener);
+private:
+    // What the user asks of the windows.
+    void calculate(const PersonalDetails& details);
+    void calculateAgain();
+    void showAbout(QWidget* opener);
+    void unloadStep(FormId id);
 
     // Window visibility changes made while one of these lives are applied together
     // when it goes, so a window that a transition shows and hides again never
@@ -84,20 +73,15 @@ public:
         Shell& m_shell;
     };
 
-    RandomSource& random() { return m_random; }
-    CalorieResult& calorieResult() { return m_calorieResult; }
-    int coBrandRandomNumber() const { return m_coBrandRandomNumber; }
-
-private:
     struct Slot
     {
         QPointer<QWidget> widget;
-        FormSteps* steps = nullptr;
         bool unloading = false;
         int pendingVisible = -1; // -1 none, 0 hide, 1 show
     };
 
     QWidget* load(FormId id);
+    template <typename Window> Window* window(FormId id) { return static_cast<Window*>(load(id)); }
     Slot& slot(FormId id) { return m_slots[static_cast<int>(id)]; }
     const Slot& slot(FormId id) const { return m_slots[static_cast<int>(id)]; }
     void applyVisibility(FormId id, bool visible);
@@ -110,8 +94,8 @@ private:
     bool m_ended = false;
 
     RandomSource m_random;
+    // The results of the last calculation; a step that fails keeps its old value.
     CalorieResult m_calorieResult;
-    int m_coBrandRandomNumber = 0;
 
     std::unique_ptr<SingleInstanceGuard> m_instanceGuard;
     std::function<void(int)> m_terminator;

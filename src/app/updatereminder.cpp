@@ -1,8 +1,9 @@
 #include "app/updatereminder.h"
 
-#include "app/messagebox.h"
-#include "app/settingsstore.h"
 #include "links/weblink.h"
+#include "platform/desktop.h"
+#include "platform/messagebox.h"
+#include "platform/settingsstore.h"
 
 #include <QLocale>
 
@@ -54,17 +55,17 @@ ReminderDecision decideReminder(const QString& storedText, const QDate& today)
     return ReminderDecision::Show;
 }
 
-void UpdateReminder()
+void runUpdateReminder()
 {
-    UpdateReminder(QDate::currentDate());
+    runUpdateReminder(QDate::currentDate());
 }
 
-void UpdateReminder(const QDate& today)
+void runUpdateReminder(const QDate& today)
 {
-    const QString stored = SettingsStore::GetSetting(kSection, kKey);
+    const QString stored = SettingsStore::value(kSection, kKey);
     switch (decideReminder(stored, today)) {
     case ReminderDecision::FirstRun:
-        SettingsStore::SaveSetting(kSection, kKey, storedDateText(today));
+        SettingsStore::setValue(kSection, kKey, storedDateText(today));
         return;
     case ReminderDecision::Quiet:
         return;
@@ -76,7 +77,7 @@ void UpdateReminder(const QDate& today)
         = MessageBox::show(nullptr, kReminderText, QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
     // Renewed whatever the answer, and on disk before the page opens. A store that
     // cannot be written costs only the date.
-    SettingsStore::SaveSetting(kSection, kKey, storedDateText(today));
+    SettingsStore::setValue(kSection, kKey, storedDateText(today));
     if (answer == QMessageBox::Yes)
-        OpenWebLink(WebLink::DownloadPage);
+        openAddress(webLinkAddress(WebLink::DownloadPage));
 }

@@ -23,5 +23,5 @@ inline const QString kReminderText
     = QStringLiteral("There maybe an update to this software available\rDo you want to check for an update?");
 
 // Every fifteen days or more, offers at start-up to open the download page.
-void UpdateReminder();
-void UpdateReminder(const QDate& today);
+void runUpdateReminder();
+void runUpdateReminder(const QDate& today);

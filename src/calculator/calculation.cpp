@@ -103,32 +103,32 @@ std::optional<double> activityFactor(int activityIndex)
     }
 }
 
-CalorieResult CalculateCalories(const PersonalDetails& details, const CalorieResult& previous, const QLocale& locale)
+CalorieResult calculateCalories(const PersonalDetails& details, const CalorieResult& previous, const QLocale& locale)
 {
     CalorieResult r = previous;
     auto number = [&locale](const QString& text) { return readNumber(text, locale); };
 
-    store(r.ActivityFactor, activityFactor(details.ActivityIndex));
+    store(r.activityFactor, activityFactor(details.activityIndex));
 
-    store(r.TotalHeightInches, add(mul(number(details.HeightFeet), kInchesPerFoot), number(details.HeightInches)));
+    store(r.totalHeightInches, add(mul(number(details.heightFeet), kInchesPerFoot), number(details.heightInches)));
 
-    const Equation& eq = details.Gender == QLatin1String("Male") ? kMale : kFemale;
-    store(r.BasalCalories,
-        sub(add(add(mul(number(details.WeightPounds), eq.perPound), eq.constant), mul(r.TotalHeightInches, eq.perInch)),
-            mul(number(details.Age), eq.perYear)));
+    const Equation& eq = details.gender == QLatin1String("Male") ? kMale : kFemale;
+    store(r.basalCalories,
+        sub(add(add(mul(number(details.weightPounds), eq.perPound), eq.constant), mul(r.totalHeightInches, eq.perInch)),
+            mul(number(details.age), eq.perYear)));
 
-    store(r.ActivityCalories, mul(r.BasalCalories, r.ActivityFactor));
+    store(r.activityCalories, mul(r.basalCalories, r.activityFactor));
 
-    store(r.MaintenanceCalories, rounded(add(r.BasalCalories, r.ActivityCalories), 0));
+    store(r.maintenanceCalories, rounded(add(r.basalCalories, r.activityCalories), 0));
 
     // The daily loss is rounded before it is multiplied, so the deficit is always a
     // whole multiple of 35 kcal.
-    store(r.LossPerDayPounds, rounded(div(number(details.LossPounds), number(details.TimeFrameDays)), 2));
+    store(r.lossPerDayPounds, rounded(div(number(details.lossPounds), number(details.timeFrameDays)), 2));
 
-    store(r.DailyDeficit, rounded(mul(kCaloriesPerPound, r.LossPerDayPounds), 0));
+    store(r.dailyDeficit, rounded(mul(kCaloriesPerPound, r.lossPerDayPounds), 0));
 
-    store(r.GoalCalories, sub(r.MaintenanceCalories, r.DailyDeficit));
+    store(r.goalCalories, sub(r.maintenanceCalories, r.dailyDeficit));
 
-    r.GoalAchievable = !(r.GoalCalories < 0);
+    r.goalAchievable = !(r.goalCalories < 0);
     return r;
 }

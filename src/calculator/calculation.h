@@ -13,7 +13,7 @@
 // The steps run in a fixed order, each on its own: a step whose text does not read
 // as a number, or whose arithmetic overflows or is invalid, leaves its field as it
 // stood in `previous` and the following steps carry on with that value.
-CalorieResult CalculateCalories(
+CalorieResult calculateCalories(
     const PersonalDetails& details, const CalorieResult& previous, const QLocale& locale = QLocale());
 
 // The fraction of the basal energy added for activity level 0 to 4; nothing for

@@ -1,17 +1,8 @@
 #include "calculator/numbertext.h"
 
-#include <cmath>
+#include "common/text.h"
 
-QString trimSpaces(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(begin, end - begin);
-}
+#include <cmath>
 
 std::optional<double> readNumber(const QString& text, const QLocale& locale)
 {

@@ -4,10 +4,6 @@
 #include <QString>
 #include <optional>
 
-// Removes leading and trailing spaces (code 32) only; tabs and line breaks stay.
-// This is what trimming a text means everywhere in the program.
-QString trimSpaces(const QString& text);
-
 // Reads a number the way the user's locale writes it (decimal separator, optional
 // grouping); blanks around it and direction marks in it are ignored. Gives nothing
 // for text that is not a finite number.

@@ -7,15 +7,15 @@ std::optional<ValidationFailure> validateDetails(const PersonalDetails& details,
     const QString weight = QStringLiteral("Please Enter Your Weight");
     const QString loss = QStringLiteral("Please Enter Weight Do You Wish To Lose");
 
-    if (details.Name.isEmpty())
+    if (details.name.isEmpty())
         return ValidationFailure {DetailBox::FirstName, QStringLiteral("Please Enter Your Name")};
-    if (!isNonNegativeNumber(details.WeightPounds, locale))
+    if (!isNonNegativeNumber(details.weightPounds, locale))
         return ValidationFailure {DetailBox::Pound, weight};
-    if (details.WeightKg.isEmpty())
+    if (details.weightKg.isEmpty())
         return ValidationFailure {DetailBox::Kg, weight};
-    if (!isNonNegativeNumber(details.LossPounds, locale))
+    if (!isNonNegativeNumber(details.lossPounds, locale))
         return ValidationFailure {DetailBox::LossPound, loss};
-    if (details.LossKg.isEmpty())
+    if (details.lossKg.isEmpty())
         return ValidationFailure {DetailBox::LossKg, loss};
     return std::nullopt;
 }

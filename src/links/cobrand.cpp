@@ -1,8 +1,7 @@
 #include "links/cobrand.h"
 
-#include "app/randomsource.h"
+#include "platform/randomsource.h"
 
-#include <QWidget>
 #include <cmath>
 
 int coBrandNumber(float r)
@@ -16,11 +15,7 @@ OfferLabel offerInFront(int number)
     return number % 2 == 1 ? OfferLabel::CoBrand : OfferLabel::FullBrand;
 }
 
-int CoBrand_Randomize(RandomSource& random, QWidget* lblCobrand, QWidget* lblFullBrand)
+OfferLabel drawOfferInFront(RandomSource& random)
 {
-    const int number = coBrandNumber(random.next());
-    QWidget* front = offerInFront(number) == OfferLabel::CoBrand ? lblCobrand : lblFullBrand;
-    if (front)
-        front->raise();
-    return number;
+    return offerInFront(coBrandNumber(random.next()));
 }

@@ -2,8 +2,6 @@
 
 #include "links/siteconfig.h"
 
-#include <QDesktopServices>
-
 namespace {
 
 QUrl address(const QString& host, const char* path)
@@ -32,15 +30,4 @@ QUrl webLinkAddress(WebLink link)
         return address(SiteConfig::helpHost(), "/co-brand.html");
     }
     return QUrl();
-}
-
-void OpenWebLink(WebLink link)
-{
-    openAddress(webLinkAddress(link));
-}
-
-void openAddress(const QUrl& address)
-{
-    if (address.isValid())
-        QDesktopServices::openUrl(address);
 }

@@ -41,11 +41,11 @@ std::optional<QString> referralFieldsFailure(const ReferralFields& fields)
         const char* message;
     };
     const Check checks[] = {
-        {fields.ReferrerName, kNamePlaceholder, "Please Enter Your Name"},
-        {fields.ReferrerEmail, kEmailPlaceholder, "Please Enter Your Email"},
-        {fields.ReferralMessage, kMessagePlaceholder, "Please Enter Your Message"},
-        {fields.FriendName, kFriendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {fields.FriendEmail, kFriendEmailPlaceholder, "Please Enter Your Friend's Email"},
+        {fields.referrerName, kNamePlaceholder, "Please Enter Your Name"},
+        {fields.referrerEmail, kEmailPlaceholder, "Please Enter Your Email"},
+        {fields.referralMessage, kMessagePlaceholder, "Please Enter Your Message"},
+        {fields.friendName, kFriendNamePlaceholder, "Please Enter Your Friend's Name"},
+        {fields.friendEmail, kFriendEmailPlaceholder, "Please Enter Your Friend's Email"},
     };
     for (const Check& check : checks) {
         const QString value = trimSpaces(check.value);
@@ -64,8 +64,8 @@ QByteArray percentEncoded(const QString& value)
 QByteArray referralAddress(const ReferralFields& fields, const QString& forumHost, const QString& programHost)
 {
     const QString programSite = QStringLiteral("http://") + programHost + QLatin1Char('/');
-    const QString values[] = {fields.ReferrerName, fields.ReferrerEmail, fields.ReferralMessage, fields.FriendName,
-        fields.FriendEmail, programSite};
+    const QString values[] = {fields.referrerName, fields.referrerEmail, fields.referralMessage, fields.friendName,
+        fields.friendEmail, programSite};
 
     QByteArray address = "http://" + forumHost.toUtf8() + "/vexo-refer-a-friend.php";
     char separator = '?';
@@ -76,6 +76,15 @@ QByteArray referralAddress(const ReferralFields& fields, const QString& forumHos
         separator = '&';
     }
     return address;
+}
+
+Submission submission(const ReferralFields& fields, const QString& forumHost, const QString& programHost)
+{
+    if (auto failure = emailAddressesFailure(fields.referrerEmail, fields.friendEmail))
+        return {failure, {}};
+    if (auto failure = referralFieldsFailure(fields))
+        return {failure, {}};
+    return {std::nullopt, referralAddress(fields, forumHost, programHost)};
 }
 
 } // namespace Referral

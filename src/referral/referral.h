@@ -1,7 +1,6 @@
 #pragma once
 
-#include "calculator/keyfilters.h"
-#include "calculator/numbertext.h"
+#include "common/text.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,11 +10,11 @@
 // its surrounding spaces removed.
 struct ReferralFields
 {
-    QString ReferrerName; // txtName, sent as taf1
-    QString ReferrerEmail; // txtEmail, taf2
-    QString ReferralMessage; // txtMessage, taf3
-    QString FriendName; // txtFriendName, taf4
-    QString FriendEmail; // txtFriendEmail, taf5
+    QString referrerName; // txtName, sent as taf1
+    QString referrerEmail; // txtEmail, taf2
+    QString referralMessage; // txtMessage, taf3
+    QString friendName; // txtFriendName, taf4
+    QString friendEmail; // txtFriendEmail, taf5
 };
 
 namespace Referral {
@@ -26,8 +25,6 @@ inline const QString kEmailPlaceholder = QStringLiteral("Your Email Address");
 inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
 inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
 inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
-
-using ::trimSpaces;
 
 // Gaining the focus clears a box whose space-trimmed text is exactly its placeholder.
 bool clearsOnFocus(const QString& text, const QString& placeholder);
@@ -53,5 +50,15 @@ QByteArray percentEncoded(const QString& value);
 // with every value percent-encoded, so that a query decoder gets the texts back
 // exactly whatever they hold.
 QByteArray referralAddress(const ReferralFields& fields, const QString& forumHost, const QString& programHost);
+
+// What a press of the submit button comes to: the message of the first check that
+// fails (the two addresses first, then the five fields in order), or else the
+// address to open.
+struct Submission
+{
+    std::optional<QString> failure;
+    QByteArray address;
+};
+Submission submission(const ReferralFields& fields, const QString& forumHost, const QString& programHost);
 
 } // namespace Referral

@@ -1,25 +1,20 @@
 #include "ui/aboutwindow.h"
 
-#include "app/fixedsizewindow.h"
 #include "links/siteconfig.h"
-#include "links/weblink.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/windowparts.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 using namespace Look;
 
-AboutWindow::AboutWindow(Shell& shell)
-    : QDialog(nullptr,
-        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowCloseButtonHint)
-    , m_shell(shell)
+using namespace WindowParts;
+
+AboutWindow::AboutWindow()
+    : QDialog(nullptr, fixedWindowFlags(Qt::Dialog))
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Veltro Weight Loss Calculator v1.0"));
-    setWindowIcon(appIcon());
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(px(6825), px(3870));
     setColors(this, kNavy, kCream);
@@ -37,45 +32,40 @@ AboutWindow::AboutWindow(Shell& shell)
     setColors(cmdOK, kCream, Qt::black, false);
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
-    connect(cmdOK, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
+    // Closing ends the modal loop; whoever opened the box then unloads it.
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* line1 = new QWidget(this);
     line1->setObjectName(QStringLiteral("Line1"));
     line1->setGeometry(px(-60), px(3240) - 1, px(6840 + 60), 2);
     setColors(line1, kCream, kCream);
 
-    QLabel* label1 = label(this, QStringLiteral("Label1"), descriptionText(), twips(120, 720, 6615, 795), kCream,
-        verdana(8.25), Qt::AlignLeft | Qt::AlignTop, true);
-    Q_UNUSED(label1);
-    label(this, QStringLiteral("Label2"), QStringLiteral("Veltro Weight Loss Calculator v1.0"),
-        twips(840, 240, 3420, 240), kCream, verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, false, true);
+    label(this, QStringLiteral("Label1"), descriptionText(), twips(120, 720, 6615, 795), kCream, verdana(8.25),
+        Qt::AlignLeft | Qt::AlignTop, true);
+    label(this, QStringLiteral("Label2"), kCaption, twips(840, 240, 3420, 240), kCream, verdana(9.75, true),
+        Qt::AlignLeft | Qt::AlignTop, false, true);
 
-    auto* cobrand = new LinkLabel(this);
-    cobrand->setObjectName(QStringLiteral("lblCobrand"));
-    cobrand->setText(QStringLiteral("Click here for more details."));
+    // Named after the co-branding offer, it opens the full-branding one.
+    LinkLabel* cobrand = pageLink(
+        this, QStringLiteral("lblCobrand"), QStringLiteral("Click here for more details."), WebLink::FullBrandOffer);
     cobrand->setFont(verdana(8.25, true, true));
     cobrand->move(px(4080), px(2880));
     cobrand->adjustSize();
     setColors(cobrand, kNavy, kCream, false);
-    connect(cobrand, &LinkLabel::clicked, this, &AboutWindow::lblCobrand_Click);
 
     label(this, QStringLiteral("Label3"),
         QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. Get this "
                        "software fully branded for your website."),
         twips(240, 2280, 6255, 615), kCream, verdana(8.25, true), Qt::AlignLeft | Qt::AlignTop, true);
 
-    auto* homePage = new LinkLabel(this);
-    homePage->setObjectName(QStringLiteral("lblHomePage"));
-    homePage->setText(homePageInvitation());
+    LinkLabel* homePage = pageLink(this, QStringLiteral("lblHomePage"), homePageInvitation(), WebLink::HomePage);
     homePage->setFont(verdana(8.25, true, true));
     homePage->move(px(2040), px(1800));
     homePage->adjustSize();
     setColors(homePage, kNavy, kCream, false);
-    connect(homePage, &LinkLabel::clicked, this, &AboutWindow::lblHomePage_Click);
 
     cmdOK->setFocus(Qt::OtherFocusReason);
-    placeInCentre(this);
-    keepFixedSize(this);
+    finishWindow(this, QStringLiteral("frmAbout"));
 }
 
 QString AboutWindow::descriptionText()
@@ -90,20 +80,4 @@ QString AboutWindow::descriptionText()
 QString AboutWindow::homePageInvitation()
 {
     return QStringLiteral("Click here to visit ") + SiteConfig::forumAddress();
-}
-
-void AboutWindow::cmdOK_Click()
-{
-    // Closing ends the modal loop; whoever opened the box then unloads it.
-    accept();
-}
-
-void AboutWindow::lblCobrand_Click()
-{
-    OpenWebLink(WebLink::FullBrandOffer);
-}
-
-void AboutWindow::lblHomePage_Click()
-{
-    OpenWebLink(WebLink::HomePage);
 }

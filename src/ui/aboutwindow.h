@@ -1,26 +1,17 @@
 #pragma once
 
-#include "app/shell.h"
-
 #include <QDialog>
 
 // frmAbout: names the program, says what it does and links to the maker's pages.
-// Always shown modal, with no owner window.
-class AboutWindow final : public QDialog, public FormSteps
+// Shown modal, with no owner window; OK, Enter, Escape and the close box close it.
+class AboutWindow final : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit AboutWindow(Shell& shell);
-
-    void cmdOK_Click();
-    void lblCobrand_Click();
-    void lblHomePage_Click();
+    AboutWindow();
 
     // The description ends with the rights sentence, run on without a blank.
     static QString descriptionText();
     static QString homePageInvitation();
-
-private:
-    Shell& m_shell;
 };

@@ -1,46 +1,27 @@
 #pragma once
 
-#include "app/shell.h"
 #include "calculator/resulttexts.h"
-#include "links/weblink.h"
-
-#include <QMainWindow>
+#include "ui/workingwindow.h"
 
 class QLabel;
 
-// frmDisplay: the results of one calculation.
-class DisplayWindow final : public QMainWindow, public FormSteps
+// frmDisplay: the details and the results of one calculation.
+class DisplayWindow final : public WorkingWindow
 {
     Q_OBJECT
 
 public:
-    explicit DisplayWindow(Shell& shell);
+    DisplayWindow();
 
-    void Form_Unload() override;
+    void showResults(const ResultTexts& texts);
 
-    void writeResults(const ResultTexts& texts);
-
-    void cmdBack_Click();
-    void mnuBack_Click() { cmdBack_Click(); }
-    void mnuExit_Click();
-    void mnuOnline_Click() { OpenWebLink(WebLink::OnlineHelp); }
-    void mnuVisit_Click() { OpenWebLink(WebLink::HomePage); }
-    void mnuUpdate_Click() { OpenWebLink(WebLink::DownloadPage); }
-    void mnuAbout_Click();
-    void mnuDonate_Click() { OpenWebLink(WebLink::DonatePage); }
-    void mnumakemoney_Click() { OpenWebLink(WebLink::FullBrandOffer); }
-    void Label61_Click() { OpenWebLink(WebLink::HomePage); }
-    void lblCobrand_Click() { OpenWebLink(WebLink::CoBrandOffer); }
-    void lblFullBrand_Click() { OpenWebLink(WebLink::FullBrandOffer); }
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
+signals:
+    // Calculate Again, the button and File > Calculate Again.
+    void calculateAgainRequested();
 
 private:
     void buildControls();
-    void buildMenus();
 
-    Shell& m_shell;
     QLabel* m_lblName = nullptr;
     QLabel* m_lblAge = nullptr;
     QLabel* m_lblHeight = nullptr;
@@ -51,7 +32,3 @@ private:
     QLabel* m_lblResult1 = nullptr;
     QLabel* m_lblResult2 = nullptr;
 };
-
-// The last step of Calculate: writes the details and both results into the results
-// window, hides the main window and the exit screen, and shows the results.
-void ShowResults(Shell& shell);

@@ -1,16 +1,15 @@
 #include "ui/exitscreen.h"
 
-#include "app/fixedsizewindow.h"
-#include "app/messagebox.h"
 #include "links/siteconfig.h"
-#include "links/weblink.h"
-#include "referral/referral.h"
-#include "referral/supportmessages.h"
-#include "referral/tellafriend.h"
+#include "platform/desktop.h"
+#include "platform/messagebox.h"
+#include "platform/randomsource.h"
 #include "ui/activecontrol.h"
 #include "ui/keyfilterbinding.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/supportmessages.h"
+#include "ui/windowparts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,7 +24,6 @@ using namespace Look;
 
 namespace {
 
-const QString kCaption = QStringLiteral("Veltro Weight Loss Calculator v1.0");
 const QColor kFrameNavy {0, 0, 128};
 const QColor kYellow {255, 255, 0};
 const QColor kLinkBlue {0, 0, 192};
@@ -80,23 +78,26 @@ void useButtonColors(QWidget* widget)
 
 } // namespace
 
-ExitScreen::ExitScreen(Shell& shell)
-    : QWidget(nullptr,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowCloseButtonHint)
-    , m_shell(shell)
+ExitScreen::ExitScreen()
+    : QWidget(nullptr, WindowParts::fixedWindowFlags())
 {
-    setObjectName(QStringLiteral("frmExitScreen"));
-    setWindowTitle(kCaption);
-    setWindowIcon(Look::appIcon());
     setFixedSize(px(11115), px(4725));
     setColors(this, kWhite, Qt::black);
     setFont(sansSerif(8.25));
-
     buildControls();
+    // Above every other window for as long as it is loaded. Its owner shows or hides
+    // it, so a load caused by hiding it never flashes it on the screen; shown, it
+    // takes the activation, so its keys work at once.
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    WindowParts::finishWindow(this, QStringLiteral("frmExitScreen"));
+}
 
-    placeInCentre(this);
-    keepFixedSize(this);
+void ExitScreen::drawSupportMessage(RandomSource& random)
+{
+    random.seedFromClock();
+    m_label2->setText(SupportMessages::text(SupportMessages::draw(random), SiteConfig::forumAddress()));
+    m_label2->setFont(verdana(9.75, true));
+    shrinkToFit(m_label2, m_label2->size());
 }
 
 QLineEdit* ExitScreen::textBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& placeholder,
@@ -116,15 +117,13 @@ void ExitScreen::buildControls()
     QGroupBox* frame6 = filledFrame(
         this, QStringLiteral("Frame6"), QStringLiteral("Download Quillory Softwares"), twips(7320, 120, 3735, 4575));
 
-    auto* lblGoToHome = new LinkLabel(frame6);
-    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-    lblGoToHome->setText(QStringLiteral("Click Here To Visit Quillory Softwares"));
+    LinkLabel* lblGoToHome = WindowParts::pageLink(frame6, QStringLiteral("lblGoToHome"),
+        QStringLiteral("Click Here To Visit Quillory Softwares"), WebLink::SoftwareCatalogue);
     lblGoToHome->setFont(verdana(9, true, true));
     lblGoToHome->setGeometry(twips(75, 4250, 3585, 210));
     setColors(lblGoToHome, kFrameNavy, kYellow, false);
     shrinkToFit(lblGoToHome, lblGoToHome->size());
     lblGoToHome->adjustSize();
-    connect(lblGoToHome, &LinkLabel::clicked, this, &ExitScreen::lblGoToHome_Click);
 
     QLabel* label3 = label(frame6, QStringLiteral("Label3"), catalogueParagraph(), twips(120, 360, 3495, 3855), kWhite,
         verdana(9), Qt::AlignLeft | Qt::AlignTop, true);
@@ -154,7 +153,7 @@ void ExitScreen::buildControls()
         frame2, QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"), twips(1920, 1080, 3375, 285));
     m_cmdSubmit->setFont(verdana(8.25, true));
     useButtonColors(m_cmdSubmit);
-    connect(m_cmdSubmit, &QPushButton::clicked, this, &ExitScreen::cmdSubmit_Click);
+    connect(m_cmdSubmit, &QPushButton::clicked, this, &ExitScreen::submitReferral);
     // Its access key moves the focus to it before pressing it, as a click does, so the
     // box left behind gets its placeholder back before the checks read it.
     connect(
@@ -170,7 +169,7 @@ void ExitScreen::buildControls()
 
     m_cmdClose = pushButton(this, QStringLiteral("cmdClose"), QStringLiteral("E&xit"), twips(6000, 2760, 1245, 375));
     useButtonColors(m_cmdClose);
-    connect(m_cmdClose, &QPushButton::clicked, this, &ExitScreen::cmdClose_Click);
+    connect(m_cmdClose, &QPushButton::clicked, this, &ExitScreen::closeRequested);
 
     m_check1 = new QCheckBox(
         QStringLiteral("Click Here To Visit ") + SiteConfig::forumAddress() + QStringLiteral(" Now"), this);
@@ -179,7 +178,7 @@ void ExitScreen::buildControls()
     m_check1->setFont(verdana(14.25));
     m_check1->setCursor(Qt::PointingHandCursor);
     setColors(m_check1, kWhite, kLinkBlue, false);
-    connect(m_check1, &QCheckBox::toggled, this, &ExitScreen::Check1_Click);
+    connect(m_check1, &QCheckBox::toggled, this, &ExitScreen::visitForum);
 
     auto* picture1 = new QLabel(this);
     picture1->setObjectName(QStringLiteral("Picture1"));
@@ -192,7 +191,7 @@ void ExitScreen::buildControls()
         SupportMessages::text(SupportMessages::kInitial, SiteConfig::forumAddress()), twips(120, 840, 6975, 1095),
         Qt::black, verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, true);
 
-    label(this, QStringLiteral("Label1"), kCaption, twips(1080, 240, 5055, 435), Qt::black, sansSerif(18),
+    label(this, QStringLiteral("Label1"), WindowParts::kCaption, twips(1080, 240, 5055, 435), Qt::black, sansSerif(18),
         Qt::AlignLeft | Qt::AlignTop, false, true);
 
     const QList<QWidget*> tabOrder {
@@ -205,67 +204,40 @@ void ExitScreen::buildControls()
     connect(new ActiveControl(this), &ActiveControl::changed, this, &ExitScreen::activeControlChanged);
 }
 
-void ExitScreen::Form_Load()
-{
-    m_shell.random().seedFromClock();
-    const int message = SupportMessages::draw(m_shell.random());
-    m_label2->setText(SupportMessages::text(message, SiteConfig::forumAddress()));
-    m_label2->setFont(verdana(9.75, true));
-    shrinkToFit(m_label2, m_label2->size());
-
-    // Above every other window from now on. The shell shows or hides the window
-    // after this step, so a load caused by hiding it never flashes it on the screen;
-    // shown, it takes the activation, so its keys work at once.
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
-}
-
-void ExitScreen::Form_Unload()
-{
-    m_shell.EndApplication();
-}
-
-void ExitScreen::cmdClose_Click()
-{
-    m_shell.EndApplication();
-}
-
 void ExitScreen::closeEvent(QCloseEvent* event)
 {
-    if (!m_shell.isUnloading(FormId::ExitScreen))
-        m_shell.unloadForm(FormId::ExitScreen);
-    event->accept();
+    // Its owner decides: closing it ends the program.
+    event->ignore();
+    emit closeRequested();
 }
 
-void ExitScreen::Check1_Click()
+void ExitScreen::visitForum()
 {
-    // Unchecking raises this handler once more, which then finds the box clear.
+    // Unchecking comes back here once more, and then finds the box clear.
     if (!m_check1->isChecked())
         return;
     m_check1->setChecked(false);
-    OpenWebLink(WebLink::HomePage);
+    WindowParts::openPage(WebLink::HomePage);
 }
 
-void ExitScreen::lblGoToHome_Click()
+void ExitScreen::submitReferral()
 {
-    OpenWebLink(WebLink::SoftwareCatalogue);
-}
+    // Kept before any check: the fields hold the last press's texts even when a
+    // check fails.
+    m_submitted.referrerName = trimSpaces(boxText(m_txtName));
+    m_submitted.referrerEmail = trimSpaces(boxText(m_txtEmail));
+    m_submitted.referralMessage = trimSpaces(boxText(m_txtMessage));
+    m_submitted.friendName = trimSpaces(boxText(m_txtFriendName));
+    m_submitted.friendEmail = trimSpaces(boxText(m_txtFriendEmail));
 
-void ExitScreen::cmdSubmit_Click()
-{
-    // Stored before any test: the fields hold the last press's texts even when a
-    // test fails.
-    ReferralFields& fields = TellAFriend::storedFields();
-    fields.ReferrerName = Referral::trimSpaces(boxText(m_txtName));
-    fields.ReferrerEmail = Referral::trimSpaces(boxText(m_txtEmail));
-    fields.ReferralMessage = Referral::trimSpaces(boxText(m_txtMessage));
-    fields.FriendName = Referral::trimSpaces(boxText(m_txtFriendName));
-    fields.FriendEmail = Referral::trimSpaces(boxText(m_txtFriendEmail));
-
-    if (const auto failure = Referral::emailAddressesFailure(fields.ReferrerEmail, fields.FriendEmail)) {
-        MessageBox::critical(this, *failure);
+    const auto outcome = Referral::submission(m_submitted, SiteConfig::mainHost(), SiteConfig::programHost());
+    if (outcome.failure) {
+        MessageBox::critical(this, *outcome.failure);
         return;
     }
-    TellAFriend::SubmitReferral(this);
+    // Strict parsing keeps the address byte for byte: Qt neither decodes nor
+    // re-encodes what the builder escaped.
+    openAddress(QUrl::fromEncoded(outcome.address, QUrl::StrictMode));
 }
 
 QString ExitScreen::boxText(const QWidget* box)

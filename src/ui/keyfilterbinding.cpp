@@ -1,6 +1,6 @@
 #include "ui/keyfilterbinding.h"
 
-#include "app/messagebox.h"
+#include "platform/messagebox.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>

@@ -45,8 +45,7 @@ QIcon appIcon()
         return shared;
     QIcon icon;
     // The sizes title bars and task switchers draw. Each is decoded at start and sent
-    // to the X server with every window; larger views of the icon (launchers, menus)
-    // come from the installed icon theme through the desktop entry.
+    // to the X server with every window.
     for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/veltro-%1.png").arg(size), QSize(size, size));
     return icon;
@@ -91,61 +90,46 @@ void setColors(QWidget* widget, const QColor& background, const QColor& text, bo
 
 namespace {
 
-// A frame drawn by hand: its colour behind everything, including its caption, a
-// one-pixel border and the caption over the border's top edge. Style sheets would do
-// the same at a cost the start of the program notices.
-class Frame final : public QGroupBox
-{
-public:
-    Frame(const QString& caption, QWidget* parent, const QColor& background, const QColor& captionColor,
-        const QFont& captionFont)
-        : QGroupBox(caption, parent)
-        , m_background(background)
-        , m_caption(captionColor)
-        , m_captionFont(captionFont)
-    {
-        setFlat(true);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), m_background);
-        const QString caption = title();
-        const int borderTop = caption.isEmpty() ? 0 : kCaptionMargin;
-        painter.setPen(kBorder);
-        painter.drawRect(rect().adjusted(0, borderTop, -1, -1));
-        if (caption.isEmpty())
-            return;
-        const QFontMetrics metrics(m_captionFont);
-        const QRect captionRect(kCaptionLeft, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
-        painter.fillRect(captionRect, m_background);
-        painter.setPen(m_caption);
-        painter.setFont(m_captionFont);
-        painter.drawText(captionRect, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
-    }
-
-private:
-    static constexpr int kCaptionMargin = 6;
-    static constexpr int kCaptionLeft = 6;
-    inline static const QColor kBorder {150, 150, 170};
-
-    QColor m_background;
-    QColor m_caption;
-    // Only the caption's: the controls inside keep the window's font.
-    QFont m_captionFont;
-};
+constexpr int kCaptionMargin = 6;
+constexpr int kCaptionLeft = 6;
+const QColor kBorder {150, 150, 170};
 
 } // namespace
 
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+Frame::Frame(const QString& caption, QWidget* parent, const QColor& background, const QColor& captionColor,
+    const QFont& captionFont)
+    : QGroupBox(caption, parent)
+    , m_background(background)
+    , m_caption(captionColor)
+    , m_captionFont(captionFont)
+{
+    setFlat(true);
+}
+
+void Frame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_background);
+    const QString caption = title();
+    const int borderTop = caption.isEmpty() ? 0 : kCaptionMargin;
+    painter.setPen(kBorder);
+    painter.drawRect(rect().adjusted(0, borderTop, -1, -1));
+    if (caption.isEmpty())
+        return;
+    const QFontMetrics metrics(m_captionFont);
+    const QRect captionRect(kCaptionLeft, 0, metrics.horizontalAdvance(caption) + 4, metrics.height());
+    painter.fillRect(captionRect, m_background);
+    painter.setPen(m_caption);
+    painter.setFont(m_captionFont);
+    painter.drawText(captionRect, Qt::AlignCenter | Qt::TextShowMnemonic, caption);
+}
+
+Frame* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
     const QColor& background, const QColor& captionColor, const QFont& captionFont)
 {
     auto* box = new Frame(caption, parent, background, captionColor, captionFont);
     box->setObjectName(name);
     box->setGeometry(geometry);
-    box->setProperty("captionFont", captionFont);
     if (!caption.isEmpty())
         box->setAccessibleName(caption.trimmed());
     return box;

@@ -2,13 +2,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGroupBox>
 #include <QIcon>
 #include <QPoint>
 #include <QRect>
 #include <QString>
 #include <Qt>
 
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -42,7 +42,8 @@ QPoint centredPosition(const QRect& available, const QSize& size);
 // Places a window by centredPosition() on its screen.
 void placeInCentre(QWidget* window);
 
-// The program's icon, in every size it ships.
+// The program's icon in the sizes its windows show, 16 to 64 pixels; launchers and
+// menus take larger ones from the installed icon theme.
 QIcon appIcon();
 
 // Fusion style (so the windows' colours hold on every desktop) and font fallbacks.
@@ -50,8 +51,29 @@ void applyApplicationLook();
 
 void setColors(QWidget* widget, const QColor& background, const QColor& text, bool fill = true);
 
-// A frame: a group box with a one-pixel border and an optional caption.
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
+// A frame drawn by hand: its colour behind everything, including its caption, a
+// one-pixel border and the caption over the border's top edge. Style sheets would do
+// the same at a cost the start of the program notices.
+class Frame final : public QGroupBox
+{
+public:
+    Frame(const QString& caption, QWidget* parent, const QColor& background, const QColor& captionColor,
+        const QFont& captionFont);
+
+    // Only the caption's: the controls inside keep the window's font.
+    QFont captionFont() const { return m_captionFont; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_background;
+    QColor m_caption;
+    QFont m_captionFont;
+};
+
+// A frame with a one-pixel border and an optional caption.
+Frame* frame(QWidget* parent, const QString& name, const QString& caption, const QRect& geometry,
     const QColor& background, const QColor& captionColor, const QFont& captionFont);
 
 // A push button of a working window. Enter presses it as Space does, as on the

@@ -1,54 +1,37 @@
 #include "ui/mainwindow.h"
 
-#include "app/fixedsizewindow.h"
-#include "app/messagebox.h"
 #include "calculator/calculation.h"
-#include "links/offertexts.h"
-#include "links/weblink.h"
+#include "platform/messagebox.h"
 #include "ui/activecontrol.h"
-#include "ui/displaywindow.h"
 #include "ui/keyfilterbinding.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
-#include "ui/menus.h"
 #include "ui/weightpair.h"
+#include "ui/windowparts.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 
 using namespace Look;
 
-namespace {
+using namespace WindowParts;
 
-const QString kCaption = QStringLiteral("Veltro Weight Loss Calculator v1.0");
-
-} // namespace
-
-MainWindow::MainWindow(Shell& shell)
-    : QMainWindow(nullptr,
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-            | Qt::WindowCloseButtonHint)
-    , m_shell(shell)
+MainWindow::MainWindow()
+    : WorkingWindow(8520, 7455)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(kCaption);
-    setWindowIcon(appIcon());
-    setAttribute(Qt::WA_DeleteOnClose, false);
-
     buildControls();
-    buildMenus();
+    // The File menu's name lacks the "m" of the others. Its Exit is the hidden Exit
+    // button's, Alt+X.
+    addMenus("nuFile",
+        {
+            {"mnuNext", "Calculate", [this] { calculate(); }},
+            {"mnuExit", "E&xit", [this] { emit closeRequested(); }},
+        },
+        {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"});
     applyTabOrder();
-
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
-    placeInCentre(this);
-    keepFixedSize(this);
+    fillLists();
+    finish(QStringLiteral("frmMain"));
 }
 
 QLineEdit* MainWindow::textBox(
@@ -78,36 +61,21 @@ QComboBox* MainWindow::list(QWidget* parent, const QString& name, const QRect& g
 
 void MainWindow::buildControls()
 {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(px(8520), px(7455));
-    setColors(client, kNavy, kWhite);
-    setCentralWidget(client);
-
+    QWidget* client = clientArea();
     const QFont frameFont = verdana(8.25, true);
     const QFont unitFont = verdana(8.25);
 
     m_cmdNext = pushButton(client, QStringLiteral("cmdNext"), QStringLiteral("Calculate"), twips(0, 6000, 8535, 560));
     m_cmdNext->setFont(verdana(8.25, true));
     setColors(m_cmdNext, kCream, Qt::black, false);
-    connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
+    connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::calculate);
 
-    QGroupBox* frame2
-        = frame(client, QStringLiteral("Frame2"), QString(), twips(0, 0, 8535, 615), kNavy, kCream, frameFont);
-    auto* label61 = new LinkLabel(frame2);
-    label61->setObjectName(QStringLiteral("Label61"));
-    label61->setText(OfferTexts::forumBanner());
-    label61->setGeometry(twips(120, 120, 8160, 465));
-    label61->setFont(verdana(9, true, true));
-    label61->setAlignment(Qt::AlignCenter);
-    label61->setWordWrap(true);
-    setColors(label61, kNavy, kCream, false);
-    connect(label61, &LinkLabel::clicked, this, &MainWindow::Label61_Click);
+    addForumBanner(twips(0, 0, 8535, 615), twips(120, 120, 8160, 465), kNavy);
 
     // Below the client area: never seen, but reachable by Alt+X, Tab and File > Exit.
     m_cmdExit = pushButton(client, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), twips(7080, 7920, 2085, 315));
     setColors(m_cmdExit, QColor(124, 165, 231), Qt::black, false);
-    connect(m_cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
+    connect(m_cmdExit, &QPushButton::clicked, this, &MainWindow::closeRequested);
 
     QGroupBox* fraName = frame(client, QStringLiteral("fraName"),
         QStringLiteral("Enter the following personal details"), twips(0, 1680, 8535, 4245), kNavy, kCream, frameFont);
@@ -170,40 +138,23 @@ void MainWindow::buildControls()
     m_txtFirstName = textBox(
         frame1, QStringLiteral("txtFirstName"), twips(120, 240, 5145, 345), QStringLiteral("Name"), kDarkBlue);
 
-    QGroupBox* frame5
-        = frame(client, QStringLiteral("Frame5"), QString(), twips(0, 6600, 8535, 855), kNavy, kCream, frameFont);
-    auto* cobrand = new LinkLabel(frame5);
-    cobrand->setObjectName(QStringLiteral("lblCobrand"));
-    cobrand->setText(OfferTexts::coBrandOffer());
-    cobrand->setGeometry(twips(120, 160, 8145, 615));
-    auto* fullBrand = new LinkLabel(frame5);
-    fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
-    fullBrand->setText(OfferTexts::fullBrandOffer());
-    fullBrand->setGeometry(twips(120, 165, 8145, 615));
-    for (LinkLabel* offer : {cobrand, fullBrand}) {
-        offer->setFont(verdana(8.25, true, true));
-        offer->setAlignment(Qt::AlignCenter);
-        offer->setWordWrap(true);
-        setColors(offer, kNavy, kCream, true);
-    }
-    connect(cobrand, &LinkLabel::clicked, this, &MainWindow::lblCobrand_Click);
-    connect(fullBrand, &LinkLabel::clicked, this, &MainWindow::lblFullBrand_Click);
-    m_lblCobrand = cobrand;
-    m_lblFullBrand = fullBrand;
+    const OfferBand offers
+        = addOfferBand(twips(0, 6600, 8535, 855), twips(120, 160, 8145, 615), twips(120, 165, 8145, 615));
+    m_lblCobrand = offers.coBrand;
+    m_lblFullBrand = offers.fullBrand;
 
-    auto* label2 = new LinkLabel(client);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setText(QStringLiteral(
-        "Do you feel you are overweight and need to lose weight? Do you need to lose weight in a fixed time period? Do "
-        "you need to control your diet? Know more about the right calorie intake based on your level of daily "
-        "physical activity with Veltro Weight Loss Calculator. Enter the following personal details to get started."));
+    LinkLabel* label2 = pageLink(client, QStringLiteral("Label2"),
+        QStringLiteral("Do you feel you are overweight and need to lose weight? Do you need to lose weight in a fixed "
+                       "time period? Do you need to control your diet? Know more about the right calorie intake based "
+                       "on your level of daily physical activity with Veltro Weight Loss Calculator. Enter the "
+                       "following personal details to get started."),
+        WebLink::FullBrandOffer);
     label2->setGeometry(twips(120, 720, 8295, 855));
     label2->setFont(verdana(9, true));
     label2->setAlignment(Qt::AlignCenter);
     label2->setWordWrap(true);
     label2->unsetCursor();
     setColors(label2, kNavy, kWhite, false);
-    connect(label2, &LinkLabel::clicked, this, &MainWindow::Label2_Click);
 
     // Typed characters pass the key filters; leaving a weight box converts into its partner.
     new KeyFilterBinding(m_txtFirstName, filterNameKey, QMessageBox::Information);
@@ -212,30 +163,6 @@ void MainWindow::buildControls()
     auto* activeControl = new ActiveControl(this);
     new WeightPair(m_txtPound, m_txtKg, activeControl, this);
     new WeightPair(m_txtLossPound, m_txtLossKg, activeControl, this);
-}
-
-void MainWindow::buildMenus()
-{
-    QMenuBar* bar = menuBar();
-    bar->setFont(verdana(8.25));
-
-    QMenu* nuFile = addMenu(bar, "nuFile", QStringLiteral("&File"));
-    addMenuAction(nuFile, "mnuNext", QStringLiteral("Calculate"), this, &MainWindow::mnuNext_Click);
-    addMenuAction(nuFile, "mnuExit", QStringLiteral("E&xit"), this, &MainWindow::mnuExit_Click);
-
-    QMenu* mnuHelp = addMenu(bar, "mnuHelp", QStringLiteral("&Help"));
-    addMenuAction(mnuHelp, "mnuOnline", QStringLiteral("&Online Help"), this, &MainWindow::mnuOnline_Click);
-    addMenuAction(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online"), this, &MainWindow::mnuVisit_Click);
-    addSeparator(mnuHelp, "mnuFileSep1");
-    addMenuAction(
-        mnuHelp, "mnuUpdate", QStringLiteral("&Check for Software Update"), this, &MainWindow::mnuUpdate_Click);
-    addSeparator(mnuHelp, "mnuFileSep2");
-    addMenuAction(mnuHelp, "mnuAbout", QStringLiteral("&About Software"), this, &MainWindow::mnuAbout_Click);
-
-    addMenuAction(bar, "mnuDonate", QStringLiteral("&Donate"), this, &MainWindow::mnuDonate_Click);
-    // Switched off from the start and never switched on.
-    addMenuAction(bar, "mnumakemoney", QStringLiteral("Make Money &Online"), this, &MainWindow::mnumakemoney_Click)
-        ->setEnabled(false);
 }
 
 void MainWindow::applyTabOrder()
@@ -247,7 +174,7 @@ void MainWindow::applyTabOrder()
     QWidget::setTabOrder(m_txtLossKg, m_txtFirstName);
 }
 
-void MainWindow::Form_Load()
+void MainWindow::fillLists()
 {
     // Each list filled in one insertion: a thousand single ones cost the start-up
     // several milliseconds.
@@ -271,28 +198,26 @@ void MainWindow::Form_Load()
     m_txtFirstName->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::Form_Unload()
+void MainWindow::putOfferInFront(OfferLabel offer)
 {
-    // The exit step: closing a working window shows the exit screen; the window
-    // closes all the same.
-    m_shell.showForm(FormId::ExitScreen);
+    (offer == OfferLabel::CoBrand ? m_lblCobrand : m_lblFullBrand)->raise();
 }
 
 PersonalDetails MainWindow::personalDetails() const
 {
     PersonalDetails d;
-    d.Name = m_txtFirstName->text();
-    d.Gender = m_cboGender->currentText();
-    d.Age = m_cboAge->currentText();
-    d.HeightFeet = m_cboFeet->currentText();
-    d.HeightInches = m_cboInch->currentText();
-    d.WeightPounds = m_txtPound->text();
-    d.WeightKg = m_txtKg->text();
-    d.LossPounds = m_txtLossPound->text();
-    d.LossKg = m_txtLossKg->text();
-    d.TimeFrameDays = m_cboDays->currentText();
-    d.ActivityIndex = m_cboDailyActivity->currentIndex();
-    d.ActivityText = m_cboDailyActivity->currentText();
+    d.name = m_txtFirstName->text();
+    d.gender = m_cboGender->currentText();
+    d.age = m_cboAge->currentText();
+    d.heightFeet = m_cboFeet->currentText();
+    d.heightInches = m_cboInch->currentText();
+    d.weightPounds = m_txtPound->text();
+    d.weightKg = m_txtKg->text();
+    d.lossPounds = m_txtLossPound->text();
+    d.lossKg = m_txtLossKg->text();
+    d.timeFrameDays = m_cboDays->currentText();
+    d.activityIndex = m_cboDailyActivity->currentIndex();
+    d.activityText = m_cboDailyActivity->currentText();
     return d;
 }
 
@@ -313,38 +238,14 @@ QWidget* MainWindow::box(DetailBox which) const
     return nullptr;
 }
 
-bool MainWindow::ValidateDetails()
+void MainWindow::calculate()
 {
     const auto failure = validateDetails(personalDetails());
-    if (!failure)
-        return true;
+    if (!failure) {
+        emit calculateRequested(personalDetails());
+        return;
+    }
     MessageBox::information(this, failure->message);
     if (QWidget* offending = box(failure->box))
         offending->setFocus(Qt::OtherFocusReason);
-    return false;
-}
-
-void MainWindow::cmdNext_Click()
-{
-    if (!ValidateDetails())
-        return;
-    m_shell.calorieResult() = CalculateCalories(personalDetails(), m_shell.calorieResult());
-    ShowResults(m_shell);
-}
-
-void MainWindow::cmdExit_Click()
-{
-    m_shell.unloadForm(FormId::Main);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    if (!m_shell.isUnloading(FormId::Main))
-        m_shell.unloadForm(FormId::Main);
-    event->accept();
-}
-
-void MainWindow::mnuAbout_Click()
-{
-    m_shell.showAboutModal(this);
 }

@@ -1,67 +1,45 @@
 #pragma once
 
-#include "app/shell.h"
 #include "calculator/personaldetails.h"
 #include "calculator/validation.h"
-#include "links/weblink.h"
+#include "links/cobrand.h"
+#include "ui/workingwindow.h"
 
-#include <QLabel>
-#include <QMainWindow>
-
-class QAction;
+class LinkLabel;
 class QComboBox;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 
-// frmMain: the window in which the user enters the personal details.
-class MainWindow final : public QMainWindow, public FormSteps
+// frmMain: the window in which the user enters the personal details. It checks them
+// when the user asks to calculate; what follows is up to its owner.
+class MainWindow final : public WorkingWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Shell& shell);
+    MainWindow();
 
-    void Form_Load() override;
-    void Form_Unload() override;
+    // One of the two offers at the bottom lies in front of the other.
+    void putOfferInFront(OfferLabel offer);
 
-    // The details as the controls hold them now; the controls are their only store.
-    PersonalDetails personalDetails() const;
+public slots:
+    // Calculate (the button and File > Calculate): shows the first missing detail's
+    // message and puts the focus there, or asks for the results.
+    void calculate();
 
-    QLabel* lblCobrand() const { return m_lblCobrand; }
-    QLabel* lblFullBrand() const { return m_lblFullBrand; }
-
-    void cmdNext_Click();
-    void mnuNext_Click() { cmdNext_Click(); }
-    void cmdExit_Click();
-    void mnuExit_Click() { cmdExit_Click(); }
-    void mnuOnline_Click() { OpenWebLink(WebLink::OnlineHelp); }
-    void mnuVisit_Click() { OpenWebLink(WebLink::HomePage); }
-    void mnuUpdate_Click() { OpenWebLink(WebLink::DownloadPage); }
-    void mnuAbout_Click();
-    void mnuDonate_Click() { OpenWebLink(WebLink::DonatePage); }
-    void mnumakemoney_Click() { OpenWebLink(WebLink::FullBrandOffer); }
-    void Label61_Click() { OpenWebLink(WebLink::HomePage); }
-    void Label2_Click() { OpenWebLink(WebLink::FullBrandOffer); }
-    void lblCobrand_Click() { OpenWebLink(WebLink::CoBrandOffer); }
-    void lblFullBrand_Click() { OpenWebLink(WebLink::FullBrandOffer); }
-
-    // Shows the first missing detail's message and puts the focus there.
-    bool ValidateDetails();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
+signals:
+    void calculateRequested(const PersonalDetails& details);
 
 private:
     void buildControls();
-    void buildMenus();
     void applyTabOrder();
+    void fillLists();
     QLineEdit* textBox(QWidget* parent, const QString& name, const QRect& geometry, const QString& accessibleName,
         const QColor& textColor);
     QComboBox* list(QWidget* parent, const QString& name, const QRect& geometry, const QString& accessibleName);
+    // The details as the controls hold them now; the controls are their only store.
+    PersonalDetails personalDetails() const;
     QWidget* box(DetailBox which) const;
-
-    Shell& m_shell;
 
     QPushButton* m_cmdNext = nullptr;
     QPushButton* m_cmdExit = nullptr;
@@ -76,6 +54,6 @@ private:
     QComboBox* m_cboInch = nullptr;
     QComboBox* m_cboFeet = nullptr;
     QComboBox* m_cboGender = nullptr;
-    QLabel* m_lblCobrand = nullptr;
-    QLabel* m_lblFullBrand = nullptr;
+    LinkLabel* m_lblCobrand = nullptr;
+    LinkLabel* m_lblFullBrand = nullptr;
 };

@@ -1,7 +1,7 @@
-#include "app/messagebox.h"
-#include "app/settingsstore.h"
 #include "app/updatereminder.h"
 #include "links/weblink.h"
+#include "platform/messagebox.h"
+#include "platform/settingsstore.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -28,7 +28,7 @@ public slots:
     void openUrl(const QUrl& url)
     {
         opened.append(url);
-        durationWhenOpened = SettingsStore::GetSetting(QStringLiteral("Settings"), QStringLiteral("Duration"));
+        durationWhenOpened = SettingsStore::value(QStringLiteral("Settings"), QStringLiteral("Duration"));
     }
 };
 
@@ -43,11 +43,11 @@ private:
 
     QString storedDuration() const
     {
-        return SettingsStore::GetSetting(QStringLiteral("Settings"), QStringLiteral("Duration"));
+        return SettingsStore::value(QStringLiteral("Settings"), QStringLiteral("Duration"));
     }
     void seedDuration(const QString& text)
     {
-        QVERIFY(SettingsStore::SaveSetting(QStringLiteral("Settings"), QStringLiteral("Duration"), text));
+        QVERIFY(SettingsStore::setValue(QStringLiteral("Settings"), QStringLiteral("Duration"), text));
     }
     static QByteArray fileBytes(const QString& path)
     {
@@ -132,7 +132,7 @@ private slots:
 
     void firstRunStoresTodaySilently()
     {
-        UpdateReminder(m_today);
+        runUpdateReminder(m_today);
         QVERIFY(MessageBox::takeShown().isEmpty());
         QCOMPARE(storedDuration(), QStringLiteral("2024-03-10"));
         QVERIFY(m_catcher.opened.isEmpty());
@@ -141,7 +141,7 @@ private slots:
     void damagedValueStartsTheCountAgain()
     {
         seedDuration(QStringLiteral("31.13.2023"));
-        UpdateReminder(m_today);
+        runUpdateReminder(m_today);
         QVERIFY(MessageBox::takeShown().isEmpty());
         QCOMPARE(storedDuration(), QStringLiteral("2024-03-10"));
     }
@@ -151,7 +151,7 @@ private slots:
         seedDuration(storedDateText(m_today.addDays(-14)));
         const QByteArray before = fileBytes(SettingsStore::fileName());
         QVERIFY(!before.isEmpty());
-        UpdateReminder(m_today);
+        runUpdateReminder(m_today);
         QVERIFY(MessageBox::takeShown().isEmpty());
         QCOMPARE(fileBytes(SettingsStore::fileName()), before);
     }
@@ -162,7 +162,7 @@ private slots:
         QString durationWhileAsking;
         MessageBox::setObserver([&](const MessageBox::Shown&) { durationWhileAsking = storedDuration(); });
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        UpdateReminder(m_today);
+        runUpdateReminder(m_today);
 
         const QList<MessageBox::Shown> shown = MessageBox::takeShown();
         QCOMPARE(shown.size(), 1);
@@ -182,13 +182,13 @@ private slots:
     {
         seedDuration(storedDateText(m_today.addDays(30)));
         MessageBox::setNextAnswer(QMessageBox::No);
-        UpdateReminder(m_today);
+        runUpdateReminder(m_today);
         QCOMPARE(MessageBox::takeShown().size(), 1);
         QVERIFY(m_catcher.opened.isEmpty());
         QCOMPARE(storedDuration(), QStringLiteral("2024-03-10"));
 
         // The same day again: quiet.
-        UpdateReminder(m_today);
+        runUpdateReminder(m_today);
         QVERIFY(MessageBox::takeShown().isEmpty());
     }
 
@@ -202,7 +202,7 @@ private slots:
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, plain.fileName());
-        UpdateReminder(m_today);
+        runUpdateReminder(m_today);
         QVERIFY(MessageBox::takeShown().isEmpty());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
 
@@ -221,7 +221,7 @@ private slots:
             QSKIP("file permissions do not bind this user (root)");
 
         MessageBox::setNextAnswer(QMessageBox::Yes);
-        UpdateReminder(m_today);
+        runUpdateReminder(m_today);
         QCOMPARE(MessageBox::takeShown().size(), 1);
         QCOMPARE(m_catcher.opened, QList<QUrl> {webLinkAddress(WebLink::DownloadPage)});
         QCOMPARE(fileBytes(file), seeded);

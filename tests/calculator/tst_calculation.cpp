@@ -12,16 +12,16 @@ PersonalDetails details(
     const char* gender, int age, int feet, int inches, const char* pounds, const char* loss, int days, int activity)
 {
     PersonalDetails d;
-    d.Name = QStringLiteral("ANNA");
-    d.Gender = QString::fromLatin1(gender);
-    d.Age = QString::number(age);
-    d.HeightFeet = QString::number(feet);
-    d.HeightInches = QString::number(inches);
-    d.WeightPounds = QString::fromLatin1(pounds);
-    d.LossPounds = QString::fromLatin1(loss);
-    d.TimeFrameDays = QString::number(days);
-    d.ActivityIndex = activity;
-    d.ActivityText = activityLevelTexts().value(activity);
+    d.name = QStringLiteral("ANNA");
+    d.gender = QString::fromLatin1(gender);
+    d.age = QString::number(age);
+    d.heightFeet = QString::number(feet);
+    d.heightInches = QString::number(inches);
+    d.weightPounds = QString::fromLatin1(pounds);
+    d.lossPounds = QString::fromLatin1(loss);
+    d.timeFrameDays = QString::number(days);
+    d.activityIndex = activity;
+    d.activityText = activityLevelTexts().value(activity);
     return d;
 }
 
@@ -86,15 +86,15 @@ void TestCalculation::workedExamples()
     QFETCH(double, goal);
     QFETCH(bool, achievable);
 
-    const CalorieResult r = CalculateCalories(in, CalorieResult(), QLocale::c());
-    QCOMPARE(r.TotalHeightInches, height);
-    QVERIFY(qFuzzyCompare(r.BasalCalories, basal));
-    QVERIFY(qFuzzyCompare(r.ActivityCalories, activity));
-    QCOMPARE(r.MaintenanceCalories, maintenance);
-    QCOMPARE(r.LossPerDayPounds, lossPerDay);
-    QCOMPARE(r.DailyDeficit, deficit);
-    QCOMPARE(r.GoalCalories, goal);
-    QCOMPARE(r.GoalAchievable, achievable);
+    const CalorieResult r = calculateCalories(in, CalorieResult(), QLocale::c());
+    QCOMPARE(r.totalHeightInches, height);
+    QVERIFY(qFuzzyCompare(r.basalCalories, basal));
+    QVERIFY(qFuzzyCompare(r.activityCalories, activity));
+    QCOMPARE(r.maintenanceCalories, maintenance);
+    QCOMPARE(r.lossPerDayPounds, lossPerDay);
+    QCOMPARE(r.dailyDeficit, deficit);
+    QCOMPARE(r.goalCalories, goal);
+    QCOMPARE(r.goalAchievable, achievable);
 }
 
 void TestCalculation::roundingHalfToEvenInDecimalTerms_data()
@@ -142,74 +142,74 @@ void TestCalculation::roundingHalfToEvenInDecimalTerms()
 void TestCalculation::goalOfZeroIsAchievableMinusOneIsNot()
 {
     // Maintenance 2450 less 7 lb over 10 days (0.70 lb a day, 2450 kcal).
-    CalorieResult r = CalculateCalories(details("Male", 30, 5, 10, "104", "7", 10, 3), {}, QLocale::c());
-    QCOMPARE(r.MaintenanceCalories, 2450.0);
-    QCOMPARE(r.GoalCalories, 0.0);
-    QVERIFY(r.GoalAchievable);
+    CalorieResult r = calculateCalories(details("Male", 30, 5, 10, "104", "7", 10, 3), {}, QLocale::c());
+    QCOMPARE(r.maintenanceCalories, 2450.0);
+    QCOMPARE(r.goalCalories, 0.0);
+    QVERIFY(r.goalAchievable);
 
     // Maintenance 2309 less 66 lb over 100 days (0.66 lb a day, 2310 kcal).
-    r = CalculateCalories(details("Male", 30, 5, 10, "115", "66", 100, 2), {}, QLocale::c());
-    QCOMPARE(r.MaintenanceCalories, 2309.0);
-    QCOMPARE(r.GoalCalories, -1.0);
-    QVERIFY(!r.GoalAchievable);
+    r = calculateCalories(details("Male", 30, 5, 10, "115", "66", 100, 2), {}, QLocale::c());
+    QCOMPARE(r.maintenanceCalories, 2309.0);
+    QCOMPARE(r.goalCalories, -1.0);
+    QVERIFY(!r.goalAchievable);
 }
 
 void TestCalculation::onlyExactMaleTakesTheMaleEquation()
 {
-    const CalorieResult male = CalculateCalories(details("Male", 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
+    const CalorieResult male = calculateCalories(details("Male", 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
     for (const char* other : {"Female", "male", "MALE", " Male", ""}) {
-        const CalorieResult r = CalculateCalories(details(other, 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
-        QVERIFY2(r.BasalCalories != male.BasalCalories, other);
-        QVERIFY(qFuzzyCompare(r.BasalCalories, 180 * 4.3 + 655 + 70 * 4.7 - 30 * 4.7));
+        const CalorieResult r = calculateCalories(details(other, 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
+        QVERIFY2(r.basalCalories != male.basalCalories, other);
+        QVERIFY(qFuzzyCompare(r.basalCalories, 180 * 4.3 + 655 + 70 * 4.7 - 30 * 4.7));
     }
 }
 
 void TestCalculation::failingStepKeepsThePreviousFigure()
 {
-    const CalorieResult first = CalculateCalories(details("Male", 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
+    const CalorieResult first = calculateCalories(details("Male", 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
 
     // A pound text that is no number abandons the basal step only; the later steps
     // compute with the previous basal energy and a fresh activity factor.
     PersonalDetails d = details("Male", 30, 5, 10, "   ", "20", 30, 0);
-    const CalorieResult r = CalculateCalories(d, first, QLocale::c());
-    QCOMPARE(r.BasalCalories, first.BasalCalories);
-    QCOMPARE(r.ActivityFactor, 0.2);
-    QVERIFY(qFuzzyCompare(r.ActivityCalories, 1899 * 0.2));
-    QCOMPARE(r.MaintenanceCalories, 2279.0);
-    QCOMPARE(r.LossPerDayPounds, 0.67);
+    const CalorieResult r = calculateCalories(d, first, QLocale::c());
+    QCOMPARE(r.basalCalories, first.basalCalories);
+    QCOMPARE(r.activityFactor, 0.2);
+    QVERIFY(qFuzzyCompare(r.activityCalories, 1899 * 0.2));
+    QCOMPARE(r.maintenanceCalories, 2279.0);
+    QCOMPARE(r.lossPerDayPounds, 0.67);
 
     // An activity index outside the list leaves the factor as it was.
     d = details("Male", 30, 5, 10, "180", "10", 30, 2);
-    d.ActivityIndex = 7;
-    QCOMPARE(CalculateCalories(d, r, QLocale::c()).ActivityFactor, 0.2);
+    d.activityIndex = 7;
+    QCOMPARE(calculateCalories(d, r, QLocale::c()).activityFactor, 0.2);
 
     // Before any calculation everything counts as 0.
-    d.WeightPounds = QStringLiteral("x");
-    d.ActivityIndex = -1;
-    const CalorieResult fresh = CalculateCalories(d, {}, QLocale::c());
-    QCOMPARE(fresh.BasalCalories, 0.0);
-    QCOMPARE(fresh.MaintenanceCalories, 0.0);
+    d.weightPounds = QStringLiteral("x");
+    d.activityIndex = -1;
+    const CalorieResult fresh = calculateCalories(d, {}, QLocale::c());
+    QCOMPARE(fresh.basalCalories, 0.0);
+    QCOMPARE(fresh.maintenanceCalories, 0.0);
 }
 
 void TestCalculation::overflowAbandonsOnlyItsStep()
 {
-    const CalorieResult first = CalculateCalories(details("Male", 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
+    const CalorieResult first = calculateCalories(details("Male", 30, 5, 10, "180", "10", 30, 2), {}, QLocale::c());
     // 1e305 pounds to lose: the daily loss is finite, but 3500 times it overflows.
     PersonalDetails d = details("Male", 30, 5, 10, "180", "", 1, 2);
-    d.LossPounds = QStringLiteral("1") + QString(305, QLatin1Char('0'));
-    const CalorieResult r = CalculateCalories(d, first, QLocale::c());
-    QVERIFY(std::isfinite(r.LossPerDayPounds));
-    QCOMPARE(r.DailyDeficit, first.DailyDeficit);
-    QCOMPARE(r.GoalCalories, r.MaintenanceCalories - first.DailyDeficit);
-    for (double v : {r.ActivityFactor, r.TotalHeightInches, r.BasalCalories, r.ActivityCalories, r.MaintenanceCalories,
-             r.LossPerDayPounds, r.DailyDeficit, r.GoalCalories})
+    d.lossPounds = QStringLiteral("1") + QString(305, QLatin1Char('0'));
+    const CalorieResult r = calculateCalories(d, first, QLocale::c());
+    QVERIFY(std::isfinite(r.lossPerDayPounds));
+    QCOMPARE(r.dailyDeficit, first.dailyDeficit);
+    QCOMPARE(r.goalCalories, r.maintenanceCalories - first.dailyDeficit);
+    for (double v : {r.activityFactor, r.totalHeightInches, r.basalCalories, r.activityCalories, r.maintenanceCalories,
+             r.lossPerDayPounds, r.dailyDeficit, r.goalCalories})
         QVERIFY(std::isfinite(v));
 }
 
 void TestCalculation::resultTextsForTheTypicalRun()
 {
     const PersonalDetails d = details("Male", 30, 5, 10, "180", "10", 30, 2);
-    const ResultTexts t = resultTexts(d, CalculateCalories(d, {}, QLocale::c()));
+    const ResultTexts t = resultTexts(d, calculateCalories(d, {}, QLocale::c()));
     QCOMPARE(t.name, QStringLiteral("ANNA"));
     QCOMPARE(t.age, QStringLiteral("30 years"));
     QCOMPARE(t.height, QStringLiteral("5 Feet 10 Inch"));
@@ -226,9 +226,9 @@ void TestCalculation::resultTextsForTheTypicalRun()
 void TestCalculation::resultTextsForAnUnreachableGoal()
 {
     CalorieResult r;
-    r.MaintenanceCalories = -12345;
-    r.GoalCalories = 0;
-    r.GoalAchievable = true;
+    r.maintenanceCalories = -12345;
+    r.goalCalories = 0;
+    r.goalAchievable = true;
     PersonalDetails d = details("Male", 6, 6, 0, "1", "1", 1, 0);
     ResultTexts t = resultTexts(d, r);
     QCOMPARE(t.height, QStringLiteral("6 Feet 0 Inch"));
@@ -237,13 +237,13 @@ void TestCalculation::resultTextsForAnUnreachableGoal()
         QStringLiteral("To maintain your current weight your daily intake of calories should be -12345 calories"));
     QCOMPARE(t.result2, QStringLiteral("To reach your goal, your daily intake of calories should be 0 calories"));
 
-    r.GoalCalories = -1;
-    r.GoalAchievable = false;
+    r.goalCalories = -1;
+    r.goalAchievable = false;
     t = resultTexts(d, r);
     QCOMPARE(t.result2, QStringLiteral("This daily intake of calories cannot be achieved."));
 
     // A figure of 16 digits or more is still written out in plain digits.
-    r.MaintenanceCalories = 1e20;
+    r.maintenanceCalories = 1e20;
     QVERIFY(resultTexts(d, r).result1.contains(QStringLiteral(" 100000000000000000000 calories")));
 }
 

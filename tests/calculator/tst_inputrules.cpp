@@ -215,11 +215,11 @@ void TestInputRules::validationOrderAndMessages()
     QFETCH(int, box);
     QFETCH(QString, message);
     PersonalDetails d;
-    d.Name = texts.at(0);
-    d.WeightPounds = texts.at(1);
-    d.WeightKg = texts.at(2);
-    d.LossPounds = texts.at(3);
-    d.LossKg = texts.at(4);
+    d.name = texts.at(0);
+    d.weightPounds = texts.at(1);
+    d.weightKg = texts.at(2);
+    d.lossPounds = texts.at(3);
+    d.lossKg = texts.at(4);
     const auto failure = validateDetails(d, QLocale::c());
     if (box < 0) {
         QVERIFY(!failure);

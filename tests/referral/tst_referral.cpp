@@ -1,12 +1,8 @@
-#include "app/randomsource.h"
 #include "referral/referral.h"
-#include "referral/supportmessages.h"
 
-#include <QSet>
 #include <QTest>
 #include <QUrl>
 #include <QUrlQuery>
-#include <cmath>
 
 using namespace Referral;
 
@@ -26,9 +22,6 @@ private slots:
     void addressOfPlainValues();
     void addressRoundTrip_data();
     void addressRoundTrip();
-    void supportMessageDraw();
-    void supportMessagesEquallyLikely();
-    void supportMessagesNameTheForum();
 };
 
 namespace {
@@ -114,31 +107,31 @@ void TestReferral::fieldChecksInOrder_data()
 
     QTest::newRow("all valid") << validFields() << "";
     ReferralFields f = validFields();
-    f.ReferrerName = QStringLiteral("Your Name");
-    f.FriendEmail.clear();
+    f.referrerName = QStringLiteral("Your Name");
+    f.friendEmail.clear();
     QTest::newRow("name first") << f << "Please Enter Your Name";
     f = validFields();
-    f.ReferrerName = QStringLiteral("   ");
+    f.referrerName = QStringLiteral("   ");
     QTest::newRow("name of spaces") << f << "Please Enter Your Name";
     f = validFields();
-    f.ReferrerName = QStringLiteral("your name");
+    f.referrerName = QStringLiteral("your name");
     QTest::newRow("placeholder in other case passes") << f << "";
     f = validFields();
-    f.ReferrerEmail = QStringLiteral("Your Email Address");
-    f.ReferralMessage.clear();
+    f.referrerEmail = QStringLiteral("Your Email Address");
+    f.referralMessage.clear();
     QTest::newRow("email before message") << f << "Please Enter Your Email";
     f = validFields();
-    f.ReferralMessage = QStringLiteral("Your Message");
+    f.referralMessage = QStringLiteral("Your Message");
     QTest::newRow("message placeholder") << f << "Please Enter Your Message";
     f = validFields();
-    f.ReferralMessage.clear();
+    f.referralMessage.clear();
     QTest::newRow("message empty") << f << "Please Enter Your Message";
     f = validFields();
-    f.FriendName = QStringLiteral("Friend's Name");
-    f.FriendEmail = QStringLiteral("Friend's Email Address");
+    f.friendName = QStringLiteral("Friend's Name");
+    f.friendEmail = QStringLiteral("Friend's Email Address");
     QTest::newRow("friend's name before friend's email") << f << "Please Enter Your Friend's Name";
     f = validFields();
-    f.FriendEmail.clear();
+    f.friendEmail.clear();
     QTest::newRow("friend's email") << f << "Please Enter Your Friend's Email";
 }
 
@@ -198,52 +191,12 @@ void TestReferral::addressRoundTrip()
 
     const auto items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
     QCOMPARE(items.size(), 6);
-    const QStringList expected {fields.ReferrerName, fields.ReferrerEmail, fields.ReferralMessage, fields.FriendName,
-        fields.FriendEmail, QStringLiteral("http://veltro.example/")};
+    const QStringList expected {fields.referrerName, fields.referrerEmail, fields.referralMessage, fields.friendName,
+        fields.friendEmail, QStringLiteral("http://veltro.example/")};
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(items.at(i).first, QStringLiteral("taf%1").arg(i + 1));
         QCOMPARE(items.at(i).second, expected.at(i));
     }
-}
-
-void TestReferral::supportMessageDraw()
-{
-    RandomSource random;
-    const float belowOne = std::nextafter(1.0f, 0.0f);
-    random.setSequence({0.0f, std::nextafter(0.25f, 0.0f), 0.25f, 0.5f, std::nextafter(0.75f, 0.0f), 0.75f, belowOne});
-    QList<int> drawn;
-    for (int i = 0; i < 7; ++i)
-        drawn.append(SupportMessages::draw(random));
-    QCOMPARE(drawn, (QList<int> {0, 0, 1, 2, 2, 3, 3}));
-}
-
-void TestReferral::supportMessagesEquallyLikely()
-{
-    RandomSource random;
-    random.seedFromClock();
-    int counts[SupportMessages::kCount] = {};
-    const int draws = 40000;
-    for (int i = 0; i < draws; ++i) {
-        const int n = SupportMessages::draw(random);
-        QVERIFY(n >= 0 && n < SupportMessages::kCount);
-        ++counts[n];
-    }
-    // Each near 10000; 600 is more than six standard deviations.
-    for (int count : counts)
-        QVERIFY2(qAbs(count - draws / 4) < 600, qPrintable(QString::number(count)));
-}
-
-void TestReferral::supportMessagesNameTheForum()
-{
-    const QString forum = QStringLiteral("forum.test:8080");
-    QSet<QString> texts;
-    for (int n = 0; n < SupportMessages::kCount; ++n) {
-        const QString text = SupportMessages::text(n, forum);
-        QVERIFY2(text.contains(forum), qPrintable(text));
-        QVERIFY(!text.contains(QLatin1Char('%')));
-        texts.insert(text);
-    }
-    QCOMPARE(texts.size(), SupportMessages::kCount);
 }
 
 QTEST_GUILESS_MAIN(TestReferral)

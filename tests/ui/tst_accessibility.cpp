@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -47,7 +48,7 @@ void forEachWindow(RunningProgram& p, const std::function<void(QWidget*)>& check
             about->close();
         }
     });
-    p.shell->showAboutModal(nullptr);
+    p.form(FormId::Display)->findChild<QAction*>(QStringLiteral("mnuAbout"))->trigger();
 
     p.shell->showForm(FormId::ExitScreen);
     check(p.form(FormId::ExitScreen));
@@ -153,8 +154,8 @@ void TestAccessibility::noTextIsClipped()
                 clipped << describe(l);
         }
         for (QGroupBox* box : window->findChildren<QGroupBox*>()) {
-            const QVariant captionFont = box->property("captionFont");
-            const QFontMetrics metrics(captionFont.isValid() ? captionFont.value<QFont>() : box->font());
+            const auto* frame = dynamic_cast<const Look::Frame*>(box);
+            const QFontMetrics metrics(frame ? frame->captionFont() : box->font());
             if (metrics.horizontalAdvance(box->title()) + 16 > box->width())
                 clipped << describe(box);
         }

@@ -6,12 +6,10 @@
 // carries the text through whole.
 
 #include "calculator/numbertext.h"
+#include "common/text.h"
 #include "fixture.h"
 #include "links/siteconfig.h"
-#include "referral/tellafriend.h"
-#include "ui/displaywindow.h"
 #include "ui/exitscreen.h"
-#include "ui/mainwindow.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -153,7 +151,7 @@ void TestBadInput::pastedIntoTheMainWindow()
     QFETCH(QString, calculate);
 
     RunningProgram p;
-    auto* main = static_cast<MainWindow*>(p.form(FormId::Main));
+    QWidget* main = p.form(FormId::Main);
     QVERIFY(RunningProgram::activate(main));
     auto edit = [&](const QString& name) { return main->findChild<QLineEdit*>(name); };
     // A complete set of details, the kilograms converted by leaving the pound boxes.
@@ -209,7 +207,7 @@ void TestBadInput::pastedIntoTheMainWindow()
         }
         // The window keeps its size whatever the name; the results stay in view.
         QVERIFY(display->width() < 1000 && display->height() < 800);
-        static_cast<DisplayWindow*>(display)->cmdBack_Click();
+        QTest::mouseClick(display->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
         RunningProgram::settle();
         QVERIFY(main->isVisible());
     }
@@ -284,7 +282,7 @@ void TestBadInput::pastedIntoTheReferralForm()
     screen->findChild<QWidget*>(QStringLiteral("cmdSubmit"))->setFocus(Qt::TabFocusReason);
     // Blanks alone give the placeholder back when the box is left; anything else stays.
     const QString kept = ExitScreen::boxText(target);
-    if (Referral::trimSpaces(text).isEmpty())
+    if (trimSpaces(text).isEmpty())
         QVERIFY(!kept.isEmpty() && kept != text);
     else
         QCOMPARE(kept, text);
@@ -303,8 +301,7 @@ void TestBadInput::pastedIntoTheReferralForm()
         // The address carries the box's text whole.
         const QUrlQuery query(pages.opened.at(0));
         const int index = int(std::find(std::begin(boxes), std::end(boxes), box) - std::begin(boxes));
-        QCOMPARE(query.queryItemValue(QStringLiteral("taf%1").arg(index + 1), QUrl::FullyDecoded),
-            Referral::trimSpaces(kept));
+        QCOMPARE(query.queryItemValue(QStringLiteral("taf%1").arg(index + 1), QUrl::FullyDecoded), trimSpaces(kept));
         outcome = QStringLiteral("address opened (%1 bytes)").arg(pages.opened.at(0).toEncoded().size());
     }
     QCOMPARE(ExitScreen::boxText(target), kept);

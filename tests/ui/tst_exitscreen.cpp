@@ -1,10 +1,10 @@
 #include "fixture.h"
 #include "links/siteconfig.h"
 #include "links/weblink.h"
-#include "referral/supportmessages.h"
-#include "referral/tellafriend.h"
+#include "platform/randomsource.h"
 #include "ui/exitscreen.h"
 #include "ui/mainwindow.h"
+#include "ui/supportmessages.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,7 +14,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QUrlQuery>
+#include <cmath>
 
 class TestExitScreen : public QObject
 {
@@ -39,6 +41,9 @@ private slots:
     void submissionStoresTextsAndLeavesTheForm();
     void fullCloseSequence_data();
     void fullCloseSequence();
+    void supportMessageDraw();
+    void supportMessagesEquallyLikely();
+    void supportMessagesNameTheForum();
 };
 
 namespace {
@@ -51,6 +56,7 @@ struct ExitScreenOnView : RunningProgram
 
     explicit ExitScreenOnView(std::deque<float> draws = {})
     {
+        // Start-up drew its offer already; these are the exit screen's.
         shell->random().setSequence(std::move(draws));
         shell->showForm(FormId::ExitScreen);
         screen = static_cast<ExitScreen*>(form(FormId::ExitScreen));
@@ -173,8 +179,7 @@ void TestExitScreen::loadStepDrawsTheMessageOnce()
 {
     {
         // Before the load step, the label holds message 1.
-        Shell shell;
-        ExitScreen unloaded(shell);
+        ExitScreen unloaded;
         QCOMPARE(unloaded.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
             SupportMessages::text(1, SiteConfig::forumAddress()));
     }
@@ -421,7 +426,6 @@ void TestExitScreen::submissionMessages()
         if (!texts.at(i).isNull())
             ExitScreen::setBoxText(p.get(boxes[i]), texts.at(i));
     }
-    const QByteArray before = TellAFriend::ReferralUrl();
     QTest::mouseClick(p.get("cmdSubmit"), Qt::LeftButton);
 
     const auto shown = MessageBox::takeShown();
@@ -432,14 +436,14 @@ void TestExitScreen::submissionMessages()
         QCOMPARE(shown.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(shown.at(0).title, QStringLiteral("Veltro Weight Loss Calculator"));
         QVERIFY(pages.opened.isEmpty());
-        QCOMPARE(TellAFriend::ReferralUrl(), before);
         return;
     }
 
     QVERIFY(shown.isEmpty());
     QCOMPARE(pages.opened.size(), 1);
     const QUrl url = pages.opened.at(0);
-    QCOMPARE(url.toEncoded(), TellAFriend::ReferralUrl());
+    QCOMPARE(url.toEncoded(),
+        Referral::referralAddress(p.screen->submittedFields(), SiteConfig::mainHost(), SiteConfig::programHost()));
     QCOMPARE(url.host(), SiteConfig::mainHost().section(QLatin1Char(':'), 0, 0));
     QCOMPARE(url.path(), QStringLiteral("/vexo-refer-a-friend.php"));
     const QUrlQuery query(url);
@@ -461,23 +465,23 @@ void TestExitScreen::submissionStoresTextsAndLeavesTheForm()
     ExitScreen::setBoxText(p.get("txtEmail"), QStringLiteral("same@x.y"));
     ExitScreen::setBoxText(p.get("txtFriendEmail"), QStringLiteral("same@x.y "));
     p.get("txtFriendEmail")->setFocus(Qt::TabFocusReason);
-    p.screen->cmdSubmit_Click();
+    p.screen->submitReferral();
 
     // Stored before the test that failed.
     QCOMPARE(MessageBox::takeShown().size(), 1);
-    const ReferralFields& stored = TellAFriend::storedFields();
-    QCOMPARE(stored.ReferrerName, QStringLiteral("Ann"));
-    QCOMPARE(stored.ReferrerEmail, QStringLiteral("same@x.y"));
-    QCOMPARE(stored.ReferralMessage, QStringLiteral("Your Message\r\n"));
-    QCOMPARE(stored.FriendName, QStringLiteral("Friend's Name"));
-    QCOMPARE(stored.FriendEmail, QStringLiteral("same@x.y"));
+    const ReferralFields& stored = p.screen->submittedFields();
+    QCOMPARE(stored.referrerName, QStringLiteral("Ann"));
+    QCOMPARE(stored.referrerEmail, QStringLiteral("same@x.y"));
+    QCOMPARE(stored.referralMessage, QStringLiteral("Your Message\r\n"));
+    QCOMPARE(stored.friendName, QStringLiteral("Friend's Name"));
+    QCOMPARE(stored.friendEmail, QStringLiteral("same@x.y"));
 
     // Nothing of the form changes, whether the submission fails or passes, and
     // pressing again opens the address again.
     ExitScreen::setBoxText(p.get("txtFriendName"), QStringLiteral("Bob"));
     ExitScreen::setBoxText(p.get("txtFriendEmail"), QStringLiteral("bob@x.y"));
-    p.screen->cmdSubmit_Click();
-    p.screen->cmdSubmit_Click();
+    p.screen->submitReferral();
+    p.screen->submitReferral();
     QCOMPARE(pages.opened.size(), 2);
     QCOMPARE(pages.opened.at(0), pages.opened.at(1));
     QCOMPARE(p.text("txtName"), QStringLiteral(" Ann "));
@@ -498,17 +502,12 @@ void TestExitScreen::fullCloseSequence_data()
 void TestExitScreen::fullCloseSequence()
 {
     QFETCH(QString, how);
-    RunningProgram p;
-    p.shell->random().setSequence({0.8f});
+    // The offer's draw at start, then the exit screen's when Calculate loads it.
+    RunningProgram p({0.5f, 0.8f});
 
     // Calculate: the results window comes up; the exit screen loads hidden.
-    auto* main = static_cast<MainWindow*>(p.form(FormId::Main));
-    main->findChild<QLineEdit*>(QStringLiteral("txtFirstName"))->setText(QStringLiteral("JOHN"));
-    main->findChild<QLineEdit*>(QStringLiteral("txtPound"))->setText(QStringLiteral("180"));
-    main->findChild<QLineEdit*>(QStringLiteral("txtKg"))->setText(QStringLiteral("81.6"));
-    main->findChild<QLineEdit*>(QStringLiteral("txtLossPound"))->setText(QStringLiteral("10"));
-    main->findChild<QLineEdit*>(QStringLiteral("txtLossKg"))->setText(QStringLiteral("4.5"));
-    main->cmdNext_Click();
+    QPointer<QWidget> main = p.form(FormId::Main);
+    fillAndCalculate(p);
     QVERIFY(MessageBox::takeShown().isEmpty());
     QVERIFY(p.form(FormId::Display)->isVisible());
     QPointer<QWidget> screen = p.form(FormId::ExitScreen);
@@ -528,7 +527,7 @@ void TestExitScreen::fullCloseSequence()
     QCOMPARE(p.terminations, 0);
 
     // Closing the exit screen ends the program although the main window was loaded.
-    QPointer<QWidget> mainWindow = main;
+    QPointer<QWidget> mainWindow = main.data();
     if (how == QLatin1String("close box")) {
         QCloseEvent closeScreen;
         QCoreApplication::sendEvent(screen, &closeScreen);
@@ -545,6 +544,46 @@ void TestExitScreen::fullCloseSequence()
     RunningProgram::settle();
     QVERIFY(screen.isNull());
     QVERIFY(mainWindow.isNull());
+}
+
+void TestExitScreen::supportMessageDraw()
+{
+    RandomSource random;
+    const float belowOne = std::nextafter(1.0f, 0.0f);
+    random.setSequence({0.0f, std::nextafter(0.25f, 0.0f), 0.25f, 0.5f, std::nextafter(0.75f, 0.0f), 0.75f, belowOne});
+    QList<int> drawn;
+    for (int i = 0; i < 7; ++i)
+        drawn.append(SupportMessages::draw(random));
+    QCOMPARE(drawn, (QList<int> {0, 0, 1, 2, 2, 3, 3}));
+}
+
+void TestExitScreen::supportMessagesEquallyLikely()
+{
+    RandomSource random;
+    random.seedFromClock();
+    int counts[SupportMessages::kCount] = {};
+    const int draws = 40000;
+    for (int i = 0; i < draws; ++i) {
+        const int n = SupportMessages::draw(random);
+        QVERIFY(n >= 0 && n < SupportMessages::kCount);
+        ++counts[n];
+    }
+    // Each near 10000; 600 is more than six standard deviations.
+    for (int count : counts)
+        QVERIFY2(qAbs(count - draws / 4) < 600, qPrintable(QString::number(count)));
+}
+
+void TestExitScreen::supportMessagesNameTheForum()
+{
+    const QString forum = QStringLiteral("forum.test:8080");
+    QSet<QString> texts;
+    for (int n = 0; n < SupportMessages::kCount; ++n) {
+        const QString text = SupportMessages::text(n, forum);
+        QVERIFY2(text.contains(forum), qPrintable(text));
+        QVERIFY(!text.contains(QLatin1Char('%')));
+        texts.insert(text);
+    }
+    QCOMPARE(texts.size(), SupportMessages::kCount);
 }
 
 QTEST_MAIN(TestExitScreen)

@@ -29,42 +29,6 @@ private slots:
 
 namespace {
 
-struct Inputs
-{
-    QString name;
-    QString gender;
-    QString age;
-    QString feet;
-    QString inches;
-    QString pounds;
-    QString loss;
-    QString days;
-    int activity;
-};
-
-// Fills the main window as a user does and presses Calculate.
-void calculate(RunningProgram& p, const Inputs& in)
-{
-    auto* main = static_cast<MainWindow*>(p.form(FormId::Main));
-    QVERIFY(RunningProgram::activate(main));
-    auto edit = [&](const char* n) { return main->findChild<QLineEdit*>(QLatin1String(n)); };
-    auto combo = [&](const char* n) { return main->findChild<QComboBox*>(QLatin1String(n)); };
-
-    edit("txtFirstName")->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(edit("txtFirstName"), in.name);
-    combo("cboGender")->setCurrentText(in.gender);
-    combo("cboAge")->setCurrentText(in.age);
-    combo("cboFeet")->setCurrentText(in.feet);
-    combo("cboInch")->setCurrentText(in.inches);
-    combo("cboDays")->setCurrentText(in.days);
-    combo("cboDailyActivity")->setCurrentIndex(in.activity);
-    edit("txtPound")->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(edit("txtPound"), in.pounds);
-    edit("txtLossPound")->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(edit("txtLossPound"), in.loss);
-    QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
-}
-
 QString labelText(RunningProgram& p, const char* name)
 {
     auto* l = p.child<QLabel>(FormId::Display, name);
@@ -78,8 +42,6 @@ void closeWindow(QWidget* w)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Inputs)
 
 void TestTransitions::resultsOfTheWorkedExamples_data()
 {
@@ -106,7 +68,7 @@ void TestTransitions::resultsOfTheWorkedExamples()
     QFETCH(QString, goal);
 
     RunningProgram p;
-    calculate(p, in);
+    fillAndCalculate(p, in);
     QVERIFY(MessageBox::takeShown().isEmpty());
 
     QWidget* display = p.form(FormId::Display);
@@ -147,7 +109,7 @@ void TestTransitions::resultsOfTheWorkedExamples()
 void TestTransitions::calculateAgainKeepsTheInputs()
 {
     RunningProgram p;
-    calculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
+    fillAndCalculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
     QPointer<QWidget> firstDisplay = p.form(FormId::Display);
     QVERIFY(firstDisplay);
 
@@ -226,7 +188,7 @@ void TestTransitions::closingTheResultsWindowKeepsTheMainWindowHidden()
 {
     QFETCH(bool, closeBox);
     RunningProgram p;
-    calculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
+    fillAndCalculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
     QWidget* display = p.form(FormId::Display);
     if (closeBox)
         closeWindow(display);
@@ -251,12 +213,12 @@ void TestTransitions::closingTheResultsWindowKeepsTheMainWindowHidden()
 void TestTransitions::endApplicationUnloadsEverythingOnce()
 {
     RunningProgram p;
-    calculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
+    fillAndCalculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
     QCOMPARE(p.shell->loadOrder(), (QList<FormId> {FormId::Main, FormId::Display, FormId::ExitScreen}));
     QList<QPointer<QWidget>> windows {p.form(FormId::Main), p.form(FormId::Display), p.form(FormId::ExitScreen)};
 
     // The exit screen's unload step enters the routine again; the run still ends once.
-    p.shell->EndApplication();
+    p.shell->endApplication();
     QCOMPARE(p.terminations, 1);
     QCOMPARE(p.exitCode, 0);
     QVERIFY(p.shell->loadOrder().isEmpty());
@@ -266,8 +228,9 @@ void TestTransitions::endApplicationUnloadsEverythingOnce()
     QVERIFY(QApplication::topLevelWidgets().isEmpty() || !QApplication::activeWindow());
 
     // Nothing loads once the program has ended.
-    QVERIFY(!p.shell->frmMain());
-    p.shell->EndApplication();
+    p.shell->showForm(FormId::Main);
+    QVERIFY(!p.shell->isLoaded(FormId::Main));
+    p.shell->endApplication();
     QCOMPARE(p.terminations, 1);
 }
 
@@ -283,7 +246,7 @@ void TestTransitions::secondInstanceEndsBeforeAnyWindow()
         QCOMPARE(code, 0);
         ++terminations;
     });
-    shell.StartApplication();
+    shell.startApplication();
     const auto shown = MessageBox::takeShown();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.at(0).text, QStringLiteral("Application is already running"));
@@ -319,7 +282,7 @@ void TestTransitions::enterPressesTheFocusedButton()
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Your Name"));
 
-    calculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
+    fillAndCalculate(p, Inputs {"john", "Male", "30", "5", "10", "180", "10", "30", 2});
     auto* cmdBack = p.child<QPushButton>(FormId::Display, "cmdBack");
     QVERIFY(RunningProgram::activate(p.form(FormId::Display)));
     cmdBack->setFocus(Qt::TabFocusReason);

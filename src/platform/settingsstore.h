@@ -7,11 +7,11 @@
 namespace SettingsStore {
 
 // The text under section and key, or the empty text when there is none.
-QString GetSetting(const QString& section, const QString& key);
+QString value(const QString& section, const QString& key);
 
 // Creates or replaces the value and writes it out at once. False when the store could
 // not be written; the caller carries on either way.
-bool SaveSetting(const QString& section, const QString& key, const QString& value);
+bool setValue(const QString& section, const QString& key, const QString& value);
 
 // Where the store lives, for messages and tests.
 QString fileName();

@@ -1,4 +1,4 @@
-#include "app/randomsource.h"
+#include "platform/randomsource.h"
 
 #include <chrono>
 

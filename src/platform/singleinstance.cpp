@@ -1,6 +1,6 @@
-#include "app/singleinstance.h"
+#include "platform/singleinstance.h"
 
-#include "app/executablename.h"
+#include "platform/executablename.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/settingsstore.h"
+#include "platform/settingsstore.h"
 
-#include "app/executablename.h"
+#include "platform/executablename.h"
 
 #include <QSettings>
 
@@ -14,14 +14,14 @@ QString keyPath(const QString& section, const QString& key)
 
 } // namespace
 
-QString GetSetting(const QString& section, const QString& key)
+QString value(const QString& section, const QString& key)
 {
     const QString name = executableName();
     const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, name, name);
     return settings.value(keyPath(section, key)).toString();
 }
 
-bool SaveSetting(const QString& section, const QString& key, const QString& value)
+bool setValue(const QString& section, const QString& key, const QString& value)
 {
     const QString name = executableName();
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, name, name);

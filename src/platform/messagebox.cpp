@@ -1,6 +1,6 @@
-#include "app/messagebox.h"
+#include "platform/messagebox.h"
 
-#include "app/fixedsizewindow.h"
+#include "platform/fixedsizewindow.h"
 
 #include <QPointer>
 #include <QQueue>

@@ -1,6 +1,6 @@
-#include "referral/supportmessages.h"
+#include "ui/supportmessages.h"
 
-#include "app/randomsource.h"
+#include "platform/randomsource.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "app/fixedsizewindow.h"
+#include "platform/fixedsizewindow.h"
 
 #include <QDialog>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "app/executablename.h"
+#include "platform/executablename.h"
 
 #include "buildconfig.h"
 

@@ -1,0 +1,81 @@
+#include "ui/windowparts.h"
+
+#include "platform/desktop.h"
+#include "platform/fixedsizewindow.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace Look;
+
+namespace WindowParts {
+
+Qt::WindowFlags fixedWindowFlags(Qt::WindowType type)
+{
+    return type | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+}
+
+void finishWindow(QWidget* window, const QString& name)
+{
+    window->setObjectName(name);
+    window->setWindowTitle(kCaption);
+    window->setWindowIcon(appIcon());
+    placeInCentre(window);
+    keepFixedSize(window);
+}
+
+void openPage(WebLink page)
+{
+    openAddress(webLinkAddress(page));
+}
+
+LinkLabel* pageLink(QWidget* parent, const QString& name, const QString& text, WebLink page)
+{
+    auto* link = new LinkLabel(parent);
+    link->setObjectName(name);
+    link->setText(text);
+    QObject::connect(link, &LinkLabel::clicked, link, [page] { openPage(page); });
+    return link;
+}
+
+MenuEntry pageEntry(const char* name, const char* caption, WebLink page)
+{
+    return {name, caption, [page] { openPage(page); }};
+}
+
+namespace {
+
+QAction* addEntry(QWidget* menu, const MenuEntry& entry)
+{
+    auto* action = new QAction(menu);
+    action->setObjectName(QLatin1String(entry.name));
+    if (entry.caption) {
+        action->setText(QString::fromUtf8(entry.caption));
+        QObject::connect(action, &QAction::triggered, action, entry.command);
+    } else {
+        action->setSeparator(true);
+    }
+    menu->addAction(action);
+    return action;
+}
+
+} // namespace
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption, std::initializer_list<MenuEntry> entries)
+{
+    QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QLatin1String(name));
+    for (const MenuEntry& entry : entries)
+        addEntry(menu, entry);
+    return menu;
+}
+
+QAction* addCommand(QMenuBar* bar, const MenuEntry& entry)
+{
+    return addEntry(bar, entry);
+}
+
+} // namespace WindowParts

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "links/weblink.h"
+
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <initializer_list>
+
+class LinkLabel;
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+// What all the program's windows share: caption, title bar, placement, page links
+// and menu tables.
+namespace WindowParts {
+
+inline const QString kCaption = QStringLiteral("Veltro Weight Loss Calculator v1.0");
+
+// A title bar with a close box and no minimise or maximise button.
+Qt::WindowFlags fixedWindowFlags(Qt::WindowType type = Qt::Window);
+
+// Names the window, gives it the caption and the icon, centres it on its screen and
+// keeps its size; called once the window has its size.
+void finishWindow(QWidget* window, const QString& name);
+
+// Opens one of the program's pages in the default browser.
+void openPage(WebLink page);
+
+// A label that opens a page when clicked.
+LinkLabel* pageLink(QWidget* parent, const QString& name, const QString& text, WebLink page);
+
+// One entry of a menu table: the object name, the caption with its access key (none
+// for a separator) and what choosing it does.
+struct MenuEntry
+{
+    const char* name;
+    const char* caption = nullptr;
+    std::function<void()> command = {};
+};
+MenuEntry pageEntry(const char* name, const char* caption, WebLink page);
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption, std::initializer_list<MenuEntry> entries);
+// A command on the menu bar itself.
+QAction* addCommand(QMenuBar* bar, const MenuEntry& entry);
+
+} // namespace WindowParts

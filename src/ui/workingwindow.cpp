@@ -1,0 +1,88 @@
+#include "ui/workingwindow.h"
+
+#include "links/offertexts.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+
+using namespace Look;
+using namespace WindowParts;
+
+WorkingWindow::WorkingWindow(int width, int height)
+    : QMainWindow(nullptr, fixedWindowFlags())
+    , m_clientArea(new QWidget(this))
+{
+    m_clientArea->setObjectName(QStringLiteral("clientArea"));
+    m_clientArea->setFixedSize(px(width), px(height));
+    setColors(m_clientArea, kNavy, kWhite);
+    setCentralWidget(m_clientArea);
+}
+
+void WorkingWindow::addForumBanner(const QRect& frameGeometry, const QRect& linkGeometry, const QColor& background)
+{
+    QGroupBox* banner = frame(
+        m_clientArea, QStringLiteral("Frame2"), QString(), frameGeometry, background, kCream, verdana(8.25, true));
+    LinkLabel* link = pageLink(banner, QStringLiteral("Label61"), OfferTexts::forumBanner(), WebLink::HomePage);
+    link->setGeometry(linkGeometry);
+    link->setFont(verdana(9, true, true));
+    link->setAlignment(Qt::AlignCenter);
+    link->setWordWrap(true);
+    setColors(link, background, kCream, false);
+}
+
+WorkingWindow::OfferBand WorkingWindow::addOfferBand(
+    const QRect& frameGeometry, const QRect& coBrand, const QRect& fullBrand)
+{
+    QGroupBox* band
+        = frame(m_clientArea, QStringLiteral("Frame5"), QString(), frameGeometry, kNavy, kCream, verdana(8.25, true));
+    OfferBand offers {
+        pageLink(band, QStringLiteral("lblCobrand"), OfferTexts::coBrandOffer(), WebLink::CoBrandOffer),
+        pageLink(band, QStringLiteral("lblFullBrand"), OfferTexts::fullBrandOffer(), WebLink::FullBrandOffer),
+    };
+    offers.coBrand->setGeometry(coBrand);
+    offers.fullBrand->setGeometry(fullBrand);
+    for (LinkLabel* offer : {offers.coBrand, offers.fullBrand}) {
+        offer->setFont(verdana(8.25, true, true));
+        offer->setAlignment(Qt::AlignCenter);
+        offer->setWordWrap(true);
+        setColors(offer, kNavy, kCream, true);
+    }
+    return offers;
+}
+
+void WorkingWindow::addMenus(
+    const char* fileMenuName, std::initializer_list<MenuEntry> fileMenu, const HelpMenuNames& help)
+{
+    QMenuBar* bar = menuBar();
+    bar->setFont(verdana(8.25));
+    addMenu(bar, fileMenuName, "&File", fileMenu);
+    addMenu(bar, "mnuHelp", "&Help",
+        {
+            pageEntry("mnuOnline", "&Online Help", WebLink::OnlineHelp),
+            pageEntry("mnuVisit", "&Visit Us Online", WebLink::HomePage),
+            {help.firstSeparator},
+            pageEntry("mnuUpdate", help.updateCaption, WebLink::DownloadPage),
+            {help.secondSeparator},
+            {"mnuAbout", "&About Software", [this] { emit aboutRequested(); }},
+        });
+    addCommand(bar, pageEntry("mnuDonate", "&Donate", WebLink::DonatePage));
+    // Switched off from the start and never switched on.
+    addCommand(bar, pageEntry("mnumakemoney", "Make Money &Online", WebLink::FullBrandOffer))->setEnabled(false);
+}
+
+void WorkingWindow::finish(const QString& name)
+{
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    finishWindow(this, name);
+}
+
+void WorkingWindow::closeEvent(QCloseEvent* event)
+{
+    // Its owner decides: closing a working window shows the exit screen and unloads it.
+    event->ignore();
+    emit closeRequested();
+}
