@@ -9,7 +9,6 @@
 #include <QPushButton>
 
 using namespace Look;
-
 using namespace WindowParts;
 
 AboutWindow::AboutWindow()

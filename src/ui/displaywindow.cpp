@@ -8,7 +8,6 @@
 #include <QPushButton>
 
 using namespace Look;
-
 using namespace WindowParts;
 
 DisplayWindow::DisplayWindow()

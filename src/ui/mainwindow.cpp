@@ -14,7 +14,6 @@
 #include <QPushButton>
 
 using namespace Look;
-
 using namespace WindowParts;
 
 MainWindow::MainWindow()
