@@ -150,3 +150,22 @@ e2e_screenshot() {
 
 e2e_key() { xdotool key --clearmodifiers --delay 40 "$@"; sleep 0.15; }
 e2e_type() { xdotool type --clearmodifiers --delay 40 "$1"; sleep 0.15; }
+
+# The typical run's details (John, 30, Male, 5 feet 10, moderately active, 30 days,
+# 180 pounds, 10 to lose), typed into the main window from its name box on, leaving
+# each box by Tab in the window's tab order.
+e2e_enter_typical_run() {
+    e2e_type john
+    e2e_key Tab && e2e_type 30          # age
+    e2e_key Tab                         # the hidden Exit button
+    e2e_key Tab                         # gender stays Male
+    e2e_key Tab && e2e_type 5           # feet
+    e2e_key Tab && e2e_type 10          # inches
+    e2e_key Tab                         # Calculate
+    e2e_key Tab && e2e_type M           # Moderately Active
+    e2e_key Tab && e2e_type 30          # days
+    e2e_key Tab && e2e_type 180         # pounds
+    e2e_key Tab                         # kilograms, filled on leaving the pound box
+    e2e_key Tab && e2e_type 10          # pounds to lose
+    e2e_key Tab                         # kilograms to lose
+}

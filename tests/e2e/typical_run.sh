@@ -14,20 +14,7 @@ main=$(e2e_window '^Veltro Weight Loss Calculator v1.0$') || e2e_fail "main wind
 xdotool windowactivate --sync "$main"
 sleep 0.5
 
-# Name, then Tab through the lists in the window's tab order.
-e2e_type john
-e2e_key Tab && e2e_type 30          # age
-e2e_key Tab                         # the hidden Exit button
-e2e_key Tab                         # gender stays Male
-e2e_key Tab && e2e_type 5           # feet
-e2e_key Tab && e2e_type 10          # inches
-e2e_key Tab                         # Calculate
-e2e_key Tab && e2e_type M           # Moderately Active
-e2e_key Tab && e2e_type 30          # days
-e2e_key Tab && e2e_type 180         # pounds
-e2e_key Tab                         # kilograms, filled on leaving the pound box
-e2e_key Tab && e2e_type 10          # pounds to lose
-e2e_key Tab                         # kilograms to lose
+e2e_enter_typical_run
 sleep 0.3
 details=$(a11y)
 grep -qP '^text\tWeight in kilograms\t81\.5$' <<<"$details" || e2e_fail "kilogram box is not 81.5: $(grep -P '^text' <<<"$details")"
