@@ -4,7 +4,6 @@
 #include "links/weblink.h"
 #include "platform/randomsource.h"
 #include "ui/aboutwindow.h"
-#include "ui/mainwindow.h"
 #include "ui/windowparts.h"
 
 #include <QAction>

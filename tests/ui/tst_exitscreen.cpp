@@ -3,7 +3,6 @@
 #include "links/weblink.h"
 #include "platform/randomsource.h"
 #include "ui/exitscreen.h"
-#include "ui/mainwindow.h"
 #include "ui/supportmessages.h"
 
 #include <QCheckBox>

@@ -1,6 +1,4 @@
 #include "fixture.h"
-#include "ui/displaywindow.h"
-#include "ui/mainwindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
