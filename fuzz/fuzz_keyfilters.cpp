@@ -1,5 +1,5 @@
-// The key filters of the name, weight and e-mail boxes. Every 16-bit character code
-// is checked once at start-up; each input then is a run of key presses (key, modifiers,
+// The key filters of the name, weight and e-mail boxes. Every Unicode code point is
+// checked once at start-up; each input then is a run of key presses (key, modifiers,
 // text) that goes through the same reading of a key press as the boxes use, and the
 // text that would reach each box is checked.
 
@@ -13,21 +13,21 @@
 
 namespace {
 
-bool passesAlways(char16_t code)
+bool passesAlways(char32_t code)
 {
     return code == 8 || code == 13 || code == 32;
 }
 
-QString codeText(char16_t code)
+QString codeText(char32_t code)
 {
-    return QStringLiteral("code %1").arg(int(code));
+    return QStringLiteral("code U+%1").arg(uint(code), 4, 16, QLatin1Char('0'));
 }
 
-void checkNameKey(char16_t code)
+void checkNameKey(char32_t code)
 {
     const KeyVerdict v = filterNameKey(code);
-    const bool small = code >= u'a' && code <= u'z';
-    const bool capital = code >= u'A' && code <= u'Z';
+    const bool small = code >= U'a' && code <= U'z';
+    const bool capital = code >= U'A' && code <= U'Z';
     FUZZ_REQUIRE(v.accepted == (small || capital || passesAlways(code)), codeText(code));
     if (v.accepted) {
         FUZZ_REQUIRE(v.code == (small ? code - 32 : code), codeText(code));
@@ -38,10 +38,10 @@ void checkNameKey(char16_t code)
     }
 }
 
-void checkWeightKey(char16_t code)
+void checkWeightKey(char32_t code)
 {
     const KeyVerdict v = filterWeightKey(code);
-    const bool digit = code >= u'0' && code <= u'9';
+    const bool digit = code >= U'0' && code <= U'9';
     FUZZ_REQUIRE(v.accepted == (digit || passesAlways(code)), codeText(code));
     if (v.accepted) {
         FUZZ_REQUIRE(v.code == code, codeText(code));
@@ -51,7 +51,7 @@ void checkWeightKey(char16_t code)
     }
 }
 
-void checkEmailKey(char16_t code)
+void checkEmailKey(char32_t code)
 {
     const KeyVerdict v = Referral::filterEmailKey(code);
     FUZZ_REQUIRE(v.accepted == (code != 32), codeText(code));
@@ -79,17 +79,17 @@ void typeInto(QString& box, const KeyVerdict& v)
     if (v.code == 8)
         box.chop(1);
     else if (v.code != 13)
-        box.append(QChar(v.code));
+        box.append(QString::fromUcs4(&v.code, 1));
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    for (int code = 0; code <= 0xFFFF; ++code) {
-        checkNameKey(static_cast<char16_t>(code));
-        checkWeightKey(static_cast<char16_t>(code));
-        checkEmailKey(static_cast<char16_t>(code));
+    for (char32_t code = 0; code <= 0x10FFFF; ++code) {
+        checkNameKey(code);
+        checkWeightKey(code);
+        checkEmailKey(code);
     }
     return 0;
 }
@@ -106,21 +106,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
             & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier | Qt::KeypadModifier));
         const QString text = consumeText(data, 8);
         const QKeyEvent event(QEvent::KeyPress, key, modifiers, 0, 0, 0, text, false, 1, &keyboard());
-        const auto code = typedCharacterCode(event);
-        if (!code)
+        const std::u32string typed = typedCharacters(event);
+        if (typed.empty())
             continue; // keys that type nothing reach the box untouched
 
-        const bool control = *code < 32;
-        FUZZ_REQUIRE(!control || *code == 8 || *code == 13 || *code == 27 || modifiers.testFlag(Qt::ControlModifier),
-            QStringLiteral("control code %1 without Ctrl").arg(int(*code)));
-        FUZZ_REQUIRE(control || (!text.isEmpty() && text.at(0).unicode() == *code && text.at(0).isPrint()),
-            QStringLiteral("code %1 for text %2").arg(int(*code)).arg(quoted(text)));
+        // A control code comes from its key alone; text is judged whole, every
+        // character of every plane by its code point.
+        const bool control = typed.front() < 32;
+        if (control) {
+            FUZZ_REQUIRE(typed.size() == 1, quoted(text));
+            FUZZ_REQUIRE(typed.front() == 8 || typed.front() == 13 || typed.front() == 27
+                    || modifiers.testFlag(Qt::ControlModifier),
+                QStringLiteral("control code %1 without Ctrl").arg(int(typed.front())));
+        } else {
+            FUZZ_REQUIRE(typed == codePoints(text), quoted(text));
+        }
 
-        checkNameKey(*code);
-        checkWeightKey(*code);
-        checkEmailKey(*code);
-        typeInto(nameBox, filterNameKey(*code));
-        typeInto(weightBox, filterWeightKey(*code));
+        for (const char32_t code : typed) {
+            checkNameKey(code);
+            checkWeightKey(code);
+            checkEmailKey(code);
+            typeInto(nameBox, filterNameKey(code));
+            typeInto(weightBox, filterWeightKey(code));
+        }
     }
     // Typed (not pasted) text: capitals and spaces in the name box, digits and spaces
     // in a weight box.

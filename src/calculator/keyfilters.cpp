@@ -2,7 +2,7 @@
 
 namespace {
 
-bool passesAlways(char16_t code)
+bool passesAlways(char32_t code)
 {
     return code == kBackspace || code == kCarriageReturn || code == kSpace;
 }
@@ -14,18 +14,18 @@ KeyVerdict refuse(const char* message)
 
 } // namespace
 
-KeyVerdict filterNameKey(char16_t code)
+KeyVerdict filterNameKey(char32_t code)
 {
-    if (code >= u'a' && code <= u'z')
-        return KeyVerdict {true, static_cast<char16_t>(code - 32), {}};
-    if ((code >= u'A' && code <= u'Z') || passesAlways(code))
+    if (code >= U'a' && code <= U'z')
+        return KeyVerdict {true, static_cast<char32_t>(code - 32), {}};
+    if ((code >= U'A' && code <= U'Z') || passesAlways(code))
         return KeyVerdict {true, code, {}};
     return refuse("Please Enter Only Alphabet");
 }
 
-KeyVerdict filterWeightKey(char16_t code)
+KeyVerdict filterWeightKey(char32_t code)
 {
-    if ((code >= u'0' && code <= u'9') || passesAlways(code))
+    if ((code >= U'0' && code <= U'9') || passesAlways(code))
         return KeyVerdict {true, code, {}};
     return refuse("Please Enter Only Number !");
 }

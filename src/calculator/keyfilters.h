@@ -4,8 +4,8 @@
 
 // Name box: letters A-Z and a-z (small ones become capitals), backspace, carriage
 // return and space; anything else is refused with "Please Enter Only Alphabet".
-KeyVerdict filterNameKey(char16_t code);
+KeyVerdict filterNameKey(char32_t code);
 
 // Weight boxes: digits 0-9, backspace, carriage return and space; anything else is
 // refused with "Please Enter Only Number !".
-KeyVerdict filterWeightKey(char16_t code);
+KeyVerdict filterWeightKey(char32_t code);

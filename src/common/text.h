@@ -8,14 +8,15 @@
 // This is what trimming a text means everywhere in the program.
 QString trimSpaces(const QString& text);
 
-// The verdict of a key filter on one typed character code.
+// The verdict of a key filter on one typed character, judged by its Unicode code
+// point whatever plane it lies in (an emoji is one character, not two halves).
 struct KeyVerdict
 {
     bool accepted = true;
-    char16_t code = 0; // the character the box receives when accepted
+    char32_t code = 0; // the character the box receives when accepted
     QString refusalText; // the message shown before a refused character is dropped
 };
 
-inline constexpr char16_t kBackspace = 8;
-inline constexpr char16_t kCarriageReturn = 13;
-inline constexpr char16_t kSpace = 32;
+inline constexpr char32_t kBackspace = 8;
+inline constexpr char32_t kCarriageReturn = 13;
+inline constexpr char32_t kSpace = 32;

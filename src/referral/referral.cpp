@@ -14,7 +14,7 @@ bool restoresOnFocusLoss(const QString& text)
     return trimSpaces(text).isEmpty();
 }
 
-KeyVerdict filterEmailKey(char16_t code)
+KeyVerdict filterEmailKey(char32_t code)
 {
     if (code == kSpace)
         return KeyVerdict {false, 0, QStringLiteral("Email Address Cannot Contain Space")};

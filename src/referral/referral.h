@@ -32,7 +32,7 @@ bool clearsOnFocus(const QString& text, const QString& placeholder);
 bool restoresOnFocusLoss(const QString& text);
 
 // E-mail boxes: a typed space is refused with "Email Address Cannot Contain Space".
-KeyVerdict filterEmailKey(char16_t code);
+KeyVerdict filterEmailKey(char32_t code);
 
 // The submit button's test of the two trimmed addresses: distinct, and each holding
 // "@" and "." somewhere. The first failure's message, or nothing.

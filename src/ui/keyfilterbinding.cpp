@@ -6,16 +6,22 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-std::optional<char16_t> typedCharacterCode(const QKeyEvent& event)
+std::u32string codePoints(const QString& text)
+{
+    const QList<uint> ucs4 = text.toUcs4();
+    return std::u32string(ucs4.cbegin(), ucs4.cend());
+}
+
+std::u32string typedCharacters(const QKeyEvent& event)
 {
     switch (event.key()) {
     case Qt::Key_Backspace:
-        return char16_t(8);
+        return {kBackspace};
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return char16_t(13);
+        return {kCarriageReturn};
     case Qt::Key_Escape:
-        return char16_t(27);
+        return {27};
     default:
         break;
     }
@@ -23,13 +29,14 @@ std::optional<char16_t> typedCharacterCode(const QKeyEvent& event)
     // character into a text box, so the filter judges it like any other.
     if (event.modifiers().testFlag(Qt::ControlModifier)) {
         if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
-            return char16_t(event.key() - Qt::Key_A + 1);
-        return std::nullopt;
+            return {char32_t(event.key() - Qt::Key_A + 1)};
+        return {};
     }
-    const QString text = event.text();
-    if (text.isEmpty() || !text.at(0).isPrint())
-        return std::nullopt;
-    return text.at(0).unicode();
+    const std::u32string typed = codePoints(event.text());
+    // Tab, Delete and the like carry a control character that no text box types.
+    if (typed.empty() || QChar::category(typed.front()) == QChar::Other_Control)
+        return {};
+    return typed;
 }
 
 KeyFilterBinding::KeyFilterBinding(QLineEdit* edit, Filter filter, QMessageBox::Icon icon)
@@ -47,19 +54,15 @@ bool KeyFilterBinding::eventFilter(QObject* watched, QEvent* event)
         return false;
 
     if (event->type() == QEvent::KeyPress) {
-        auto* keyEvent = static_cast<QKeyEvent*>(event);
-        const auto code = typedCharacterCode(*keyEvent);
-        if (!code)
-            return false;
         // A key that types several characters at once (a composed sequence) is
         // judged character by character.
-        const QString text = keyEvent->text().size() > 1 && !keyEvent->modifiers().testFlag(Qt::ControlModifier)
-            ? keyEvent->text()
-            : QString(QChar(*code));
+        const std::u32string typed = typedCharacters(*static_cast<QKeyEvent*>(event));
+        if (typed.empty())
+            return false;
         QString accepted;
-        if (!filterText(text, &accepted))
+        if (!filterText(typed, &accepted))
             return true;
-        if (accepted == text)
+        if (codePoints(accepted) == typed)
             return false;
         m_edit->insert(accepted);
         return true;
@@ -70,7 +73,7 @@ bool KeyFilterBinding::eventFilter(QObject* watched, QEvent* event)
         if (imEvent->commitString().isEmpty())
             return false;
         QString accepted;
-        if (!filterText(imEvent->commitString(), &accepted))
+        if (!filterText(codePoints(imEvent->commitString()), &accepted))
             return true;
         if (accepted == imEvent->commitString())
             return false;
@@ -80,16 +83,16 @@ bool KeyFilterBinding::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-bool KeyFilterBinding::filterText(const QString& text, QString* accepted)
+bool KeyFilterBinding::filterText(const std::u32string& typed, QString* accepted)
 {
     accepted->clear();
-    for (const QChar c : text) {
-        const KeyVerdict verdict = m_filter(c.unicode());
+    for (const char32_t code : typed) {
+        const KeyVerdict verdict = m_filter(code);
         if (!verdict.accepted) {
             refuse(verdict.refusalText);
             return false;
         }
-        accepted->append(QChar(verdict.code));
+        accepted->append(QString::fromUcs4(&verdict.code, 1));
     }
     return true;
 }

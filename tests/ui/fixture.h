@@ -108,6 +108,16 @@ inline void fillAndCalculate(RunningProgram& p, const Inputs& in = kTypicalRun)
     QTest::mouseClick(main->findChild<QPushButton*>(QStringLiteral("cmdNext")), Qt::LeftButton);
 }
 
+// Types a text as a keyboard does: one key press for each character, whatever plane
+// it lies in (an emoji comes as one key press carrying both halves).
+inline void typeText(QWidget* w, const QString& text)
+{
+    for (const uint c : text.toUcs4()) {
+        const char32_t code = c;
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString::fromUcs4(&code, 1), Qt::NoModifier);
+    }
+}
+
 // Catches the pages the program hands to the desktop.
 class PageCatcher : public QObject
 {

@@ -292,6 +292,16 @@ void TestExitScreen::spaceFilter_data()
     QTest::newRow("txtFriendName takes spaces") << "txtFriendName"
                                                 << "Bob  Ray "
                                                 << "Bob  Ray " << 0;
+    // Characters beyond the basic plane are judged whole: kept, or refused as a space.
+    QTest::newRow("txtEmail keeps an emoji") << "txtEmail"
+                                             << "a\U0001F600@b.c"
+                                             << "a\U0001F600@b.c" << 0;
+    QTest::newRow("txtFriendEmail around a mathematical A") << "txtFriendEmail"
+                                                            << " \U0001D400 @y.z"
+                                                            << "\U0001D400@y.z" << 2;
+    QTest::newRow("txtName keeps CJK extension B") << "txtName"
+                                                   << "\U00020000 Li"
+                                                   << "\U00020000 Li" << 0;
 }
 
 void TestExitScreen::spaceFilter()
@@ -305,7 +315,7 @@ void TestExitScreen::spaceFilter()
     auto* edit = p.screen->findChild<QLineEdit*>(box);
     edit->setFocus(Qt::TabFocusReason);
     QCOMPARE(edit->text(), QString());
-    QTest::keyClicks(edit, typed);
+    typeText(edit, typed);
     QCOMPARE(edit->text(), result);
     QCOMPARE(QApplication::focusWidget(), edit);
 

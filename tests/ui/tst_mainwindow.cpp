@@ -2,6 +2,7 @@
 #include "ui/mainwindow.h"
 
 #include <QAction>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -208,8 +209,14 @@ void TestMainWindow::nameBoxTakesLettersInCapitals()
         QCOMPARE(shown.at(0).icon, QMessageBox::Information);
         QCOMPARE(shown.at(0).buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
-    // Letters outside A to Z are refused too.
+    // Letters outside A to Z are refused too, and so is an input method's text that
+    // holds a character beyond the basic plane: all of it.
     QTest::keyClick(name, Qt::Key_Eacute, Qt::NoModifier);
+    QCOMPARE(MessageBox::takeShown().size(), 1);
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("b\U0001D41B"));
+    QApplication::sendEvent(name, &composed);
+    QCOMPARE(name->text(), QStringLiteral("ANNA B"));
     QCOMPARE(MessageBox::takeShown().size(), 1);
 
     QTest::keyClick(name, Qt::Key_Backspace);
@@ -261,20 +268,48 @@ void TestMainWindow::modifiedKeysMeetTheFilters_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("typed"); // empty: refused with the box's message
+    QTest::addColumn<QString>("text"); // typed as one key press each character; empty: the key alone
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("refusals"); // each with the box's message
 
     const int alt = Qt::AltModifier;
     const int super = Qt::MetaModifier;
-    QTest::newRow("name Alt+1") << "txtFirstName" << int(Qt::Key_1) << alt << "";
-    QTest::newRow("name Alt+.") << "txtFirstName" << int(Qt::Key_Period) << alt << "";
-    QTest::newRow("name Alt+-") << "txtFirstName" << int(Qt::Key_Minus) << alt << "";
-    QTest::newRow("name Alt+B in capitals") << "txtFirstName" << int(Qt::Key_B) << alt << "B";
-    QTest::newRow("name Super+2") << "txtFirstName" << int(Qt::Key_2) << super << "";
-    QTest::newRow("pounds Alt+A") << "txtPound" << int(Qt::Key_A) << alt << "";
-    QTest::newRow("pounds Alt+.") << "txtPound" << int(Qt::Key_Period) << alt << "";
-    QTest::newRow("pounds Alt+E") << "txtPound" << int(Qt::Key_E) << alt << "";
-    QTest::newRow("pounds Alt+5") << "txtPound" << int(Qt::Key_5) << alt << "5";
-    QTest::newRow("pounds Super+E") << "txtPound" << int(Qt::Key_E) << super << "";
+    const int key = 0;
+    QTest::newRow("name Alt+1") << "txtFirstName" << int(Qt::Key_1) << alt << ""
+                                << "" << 1;
+    QTest::newRow("name Alt+.") << "txtFirstName" << int(Qt::Key_Period) << alt << ""
+                                << "" << 1;
+    QTest::newRow("name Alt+-") << "txtFirstName" << int(Qt::Key_Minus) << alt << ""
+                                << "" << 1;
+    QTest::newRow("name Alt+B in capitals") << "txtFirstName" << int(Qt::Key_B) << alt << ""
+                                            << "B" << 0;
+    QTest::newRow("name Super+2") << "txtFirstName" << int(Qt::Key_2) << super << ""
+                                  << "" << 1;
+    QTest::newRow("pounds Alt+A") << "txtPound" << int(Qt::Key_A) << alt << ""
+                                  << "" << 1;
+    QTest::newRow("pounds Alt+.") << "txtPound" << int(Qt::Key_Period) << alt << ""
+                                  << "" << 1;
+    QTest::newRow("pounds Alt+E") << "txtPound" << int(Qt::Key_E) << alt << ""
+                                  << "" << 1;
+    QTest::newRow("pounds Alt+5") << "txtPound" << int(Qt::Key_5) << alt << ""
+                                  << "5" << 0;
+    QTest::newRow("pounds Super+E") << "txtPound" << int(Qt::Key_E) << super << ""
+                                    << "" << 1;
+    // Characters beyond the basic plane, and format and private-use characters.
+    QTest::newRow("name a, emoji, b") << "txtFirstName" << key << 0 << "a\U0001F600b"
+                                      << "AB" << 1;
+    QTest::newRow("name mathematical A") << "txtFirstName" << key << 0 << "\U0001D400"
+                                         << "" << 1;
+    QTest::newRow("name zero-width joiner") << "txtFirstName" << key << 0 << "\u200D"
+                                            << "" << 1;
+    QTest::newRow("pounds 1, emoji, 2") << "txtPound" << key << 0 << "1\U0001F600 2"
+                                        << "1 2" << 1;
+    QTest::newRow("kilograms CJK extension B") << "txtKg" << key << 0 << "\U00020000"
+                                               << "" << 1;
+    QTest::newRow("pounds to lose private use") << "txtLossPound" << key << 0 << "\uE000"
+                                                << "" << 1;
+    QTest::newRow("kilograms to lose digit 9 of mathematics") << "txtLossKg" << key << 0 << "\U0001D7D7"
+                                                              << "" << 1;
 }
 
 void TestMainWindow::modifiedKeysMeetTheFilters()
@@ -282,14 +317,19 @@ void TestMainWindow::modifiedKeysMeetTheFilters()
     QFETCH(QString, box);
     QFETCH(int, key);
     QFETCH(int, modifiers);
+    QFETCH(QString, text);
     QFETCH(QString, typed);
+    QFETCH(int, refusals);
     RunningProgram p;
     QVERIFY(RunningProgram::activate(p.form(FormId::Main)));
     auto* e = p.form(FormId::Main)->findChild<QLineEdit*>(box);
     e->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(e, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (text.isEmpty())
+        QTest::keyClick(e, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    else
+        typeText(e, text);
     QCOMPARE(e->text(), typed);
-    QCOMPARE(MessageBox::takeShown().size(), typed.isEmpty() ? 1 : 0);
+    QCOMPARE(MessageBox::takeShown().size(), refusals);
     // An access key of the window still works from the box.
     QTest::keyClick(e, Qt::Key_X, Qt::AltModifier);
     QTRY_VERIFY(!p.shell->isLoaded(FormId::Main));
