@@ -4,13 +4,15 @@
 #include <QStringList>
 
 // What the command line asks for. The program itself takes no arguments; it knows
-// the usual --help and --version and leaves the toolkit's own single-dash options
-// (-platform, -style, -display...) to the toolkit.
+// the usual --help and --version and leaves the toolkit's own options (-platform,
+// -style, -display..., with one dash or two) to the toolkit.
 struct CommandLine
 {
     enum class Action { Run, ShowHelp, ShowVersion, Fail };
     Action action = Action::Run;
     QString text; // what to print: the help, the version or the error
+    // A toolkit option names the display or the platform to show the windows on.
+    bool namesDisplayOrPlatform = false;
 
     // The name the program was started by, for its messages.
     static QString programName(const QStringList& arguments);

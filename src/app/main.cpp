@@ -4,35 +4,30 @@
 #include "ui/look.h"
 
 #include <QApplication>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
 QString g_programName;
 
-void print(FILE* stream, const QString& text)
+// False when the text could not be written whole (a full disk, a closed stream).
+bool print(FILE* stream, const QString& text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+    const bool written = std::fputs(text.toLocal8Bit().constData(), stream) >= 0;
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
 }
 
-// The platform the toolkit is asked for, on the command line or in its variable.
-QString requestedPlatform(const QStringList& arguments)
+// Nothing names a display or a platform, neither the command line nor the
+// environment: there is no graphical session to show the windows in. Where something
+// does, the toolkit tries it and tells what fails.
+bool graphicalSessionMissing(const CommandLine& command)
 {
-    const qsizetype at = arguments.indexOf(QStringLiteral("-platform"));
-    if (at > 0 && at + 1 < arguments.size())
-        return arguments.at(at + 1);
-    return qEnvironmentVariable("QT_QPA_PLATFORM");
-}
-
-bool graphicalSessionMissing(const QStringList& arguments)
-{
-    const QString platform = requestedPlatform(arguments);
-    const bool needsSession = platform.isEmpty() || platform.startsWith(QLatin1String("xcb"))
-        || platform.startsWith(QLatin1String("wayland"));
-    return needsSession && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariableIsEmpty("WAYLAND_SOCKET");
+    return !command.namesDisplayOrPlatform && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_SOCKET")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
 // While the toolkit starts, a session it cannot reach ends the program with a
@@ -57,13 +52,25 @@ int main(int argc, char* argv[])
 
     // What needs no window is answered before the toolkit looks for a display.
     CommandLine command = readCommandLine(arguments);
-    if (command.action == CommandLine::Action::Run && graphicalSessionMissing(arguments)) {
+    if (command.action == CommandLine::Action::Run && graphicalSessionMissing(command)) {
         print(stderr, noDisplayText(g_programName));
         return 1;
     }
+    if (command.action == CommandLine::Action::Fail) {
+        print(stderr, command.text);
+        return 1;
+    }
     if (command.action != CommandLine::Action::Run) {
-        print(command.action == CommandLine::Action::Fail ? stderr : stdout, command.text);
-        return command.action == CommandLine::Action::Fail ? 1 : 0;
+        // As GNU programs do: a help that could not be written is an error.
+        errno = 0;
+        if (print(stdout, command.text))
+            return 0;
+        const int error = errno;
+        print(stderr,
+            QStringLiteral("%1: write error%2\n")
+                .arg(g_programName,
+                    error ? QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)) : QString()));
+        return 1;
     }
 
     qInstallMessageHandler(startupMessages);

@@ -43,18 +43,39 @@ check 1 err "neither DISPLAY nor WAYLAND_DISPLAY" # no graphical session at all
 check 1 err "unexpected argument 'extra'" -platform offscreen extra
 check 1 err "unknown option '-frobnicate'" -platform offscreen -frobnicate
 DISPLAY=:4095 check 1 err "cannot show its windows" # a display that is not there
+# A display or a platform named on the command line, in either form, is the
+# toolkit's to try: the program does not say that no session is set.
+check 1 err "cannot show its windows" -display :4095
+check 1 err "cannot show its windows" --display :4095
+check 1 err "cannot show its windows" -platform wayland # the client library tries wayland-0
+check 1 err "unknown option '--platform=offscreen'" --platform=offscreen # not a form the toolkit takes
 
-# The toolkit's own option picks a platform, and the program starts on it.
-"$program" -platform offscreen >"$tmp/out" 2>&1 &
-pid=$!
-sleep 1.5
-if kill -0 "$pid" 2>/dev/null; then
-    echo "ok: $name -platform offscreen runs"
-    kill "$pid"
-else
-    echo "FAIL: $name -platform offscreen ended: $(cat "$tmp/out")" >&2
-    failures=$((failures + 1))
-fi
-wait "$pid" 2>/dev/null
+# A help or a version that cannot be written is an error, as in GNU programs.
+for stdout in /dev/full closed; do
+    if [[ $stdout == closed ]]; then "$program" --help >&- 2>"$tmp/err"; else "$program" --version >"$stdout" 2>"$tmp/err"; fi
+    got=$?
+    if [[ $got == 1 ]] && grep -q "^$name: write error" "$tmp/err"; then
+        echo "ok: $name with its output $stdout -> 1"
+    else
+        echo "FAIL: $name with its output $stdout: status $got, err: $(cat "$tmp/err")" >&2
+        failures=$((failures + 1))
+    fi
+done
+
+# The toolkit's own option picks a platform, with one dash or two, and the program
+# starts on it.
+for option in -platform --platform; do
+    "$program" "$option" offscreen >"$tmp/out" 2>&1 &
+    pid=$!
+    sleep 1.5
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "ok: $name $option offscreen runs"
+        kill "$pid"
+    else
+        echo "FAIL: $name $option offscreen ended: $(cat "$tmp/out")" >&2
+        failures=$((failures + 1))
+    fi
+    wait "$pid" 2>/dev/null
+done
 
 ((failures == 0)) || exit 1
