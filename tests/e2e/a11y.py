@@ -6,6 +6,7 @@ a11y.py APP              every node of the application APP showing on the screen
 a11y.py APP --focused    only the node that has the keyboard focus
 a11y.py APP --where NAME the screen position of the middle of the showing node named
                          NAME, as "x y" (to click it)
+a11y.py APP --sizes      the size of each window showing, as "width height", a line each
 """
 import sys
 import time
@@ -51,6 +52,12 @@ def main():
                 nodes = [n for n in nodes if n.getState().contains(pyatspi.STATE_FOCUSED)]
                 print("\n".join(line(n) for n in nodes))
                 return 0 if nodes else 1
+            if mode == "--sizes":
+                for window in (app.getChildAtIndex(i) for i in range(app.childCount)):
+                    if window is not None and window.getState().contains(pyatspi.STATE_SHOWING):
+                        box = window.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+                        print(box.width, box.height)
+                return 0
             if mode == "--where":
                 for n in nodes:
                     if n.name == sys.argv[3]:

@@ -43,10 +43,16 @@ E2E_PIDS+=("$E2E_APP_PID")
 e2e_wait_for 20 shows "Enter the following personal details" || e2e_fail "the main window did not appear"
 sleep 0.5
 
+# After a maximise the window is back at its own size.
 maximise() {
+    local before after
+    before=$(a11y --sizes)
     e2e_key super+shift+m
     sleep 1
     kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "maximising the $1 ended the program"
+    after=$(a11y --sizes)
+    [[ -n "$before" && "$after" == "$before" ]] || e2e_fail "the $1 was $before before the maximise, $after after"
+    e2e_log "the $1 is $after again after a maximise"
 }
 
 e2e_enter_typical_run

@@ -39,6 +39,22 @@ void closeWindow(QWidget* w)
     QCoreApplication::sendEvent(w, &close);
 }
 
+// Counts the times a window is shown or activated.
+class ShowCounter final : public QObject
+{
+public:
+    explicit ShowCounter(QWidget* window) { window->installEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+            ++shown;
+        return false;
+    }
+};
+
 } // namespace
 
 void TestTransitions::resultsOfTheWorkedExamples_data()
@@ -112,11 +128,14 @@ void TestTransitions::calculateAgainKeepsTheInputs()
     QVERIFY(firstDisplay);
 
     for (const char* how : {"button", "menu"}) {
+        // Unloading the results window shows the exit screen, but never on the screen.
+        ShowCounter exitScreen(p.form(FormId::ExitScreen));
         if (qstrcmp(how, "button") == 0)
             QTest::mouseClick(p.child<QPushButton>(FormId::Display, "cmdBack"), Qt::LeftButton);
         else
             p.form(FormId::Display)->findChild<QAction*>(QStringLiteral("mnuBack"))->trigger();
         RunningProgram::settle();
+        QCOMPARE(exitScreen.shown, 0);
 
         QVERIFY2(p.form(FormId::Main)->isVisible(), how);
         QVERIFY2(!p.shell->isLoaded(FormId::Display), how);
@@ -290,6 +309,11 @@ void TestTransitions::enterPressesTheFocusedButton()
     QVERIFY(!p.shell->isLoaded(FormId::Display));
 
     p.child<QPushButton>(FormId::Main, "cmdExit")->click();
+    QVERIFY(RunningProgram::activate(p.form(FormId::ExitScreen)));
+    auto* cmdSubmit = p.child<QPushButton>(FormId::ExitScreen, "cmdSubmit");
+    cmdSubmit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(cmdSubmit, Qt::Key_Return);
+    QCOMPARE(MessageBox::takeShown().size(), 1); // the form's first check
     auto* cmdClose = p.child<QPushButton>(FormId::ExitScreen, "cmdClose");
     QVERIFY(RunningProgram::activate(p.form(FormId::ExitScreen)));
     cmdClose->setFocus(Qt::TabFocusReason);
