@@ -4,14 +4,12 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QStandardPaths>
-#include <utility>
-
-#ifdef Q_OS_UNIX
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
+#include <utility>
 
 namespace {
 
@@ -20,13 +18,14 @@ namespace {
 // between.
 constexpr qint64 kUnreadableLockAgeSecs = 10;
 
-QString userId()
+// A real folder (not a link to one) that belongs to the user and that nobody else
+// may enter.
+bool isPrivateFolder(const QString& path, unsigned int uid)
 {
-#ifdef Q_OS_UNIX
-    return QString::number(::getuid());
-#else
-    return QString::fromLocal8Bit(qgetenv("USERNAME"));
-#endif
+    struct stat status;
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return false;
+    return S_ISDIR(status.st_mode) && status.st_uid == uid && (status.st_mode & 077) == 0;
 }
 
 enum class Outcome { Locked, HeldByOther, Unusable };
@@ -66,24 +65,40 @@ SingleInstanceGuard::SingleInstanceGuard(QStringList lockPaths)
 
 SingleInstanceGuard::~SingleInstanceGuard() = default;
 
+QStringList SingleInstanceGuard::userLockFolders(
+    const QString& runtimeRoot, const QString& sharedRoot, unsigned int uid)
+{
+    QStringList folders;
+    const QString runtime = runtimeRoot + QLatin1Char('/') + QString::number(uid);
+    if (isPrivateFolder(runtime, uid))
+        folders << runtime;
+
+    const QString shared = sharedRoot + QStringLiteral("/veltro-") + QString::number(uid);
+    const QByteArray sharedPath = QFile::encodeName(shared);
+    // Made as the user's own; its mode is set in full, whatever the umask took away.
+    if (::mkdir(sharedPath.constData(), 0700) == 0)
+        ::chmod(sharedPath.constData(), 0700);
+    if (isPrivateFolder(shared, uid))
+        folders << shared;
+    return folders;
+}
+
 QStringList SingleInstanceGuard::defaultLockPaths()
 {
-    const QString name = executableName();
+    const QString fileName = executableName() + QStringLiteral(".lock");
     QStringList paths;
-    // Empty when the runtime folder is missing and cannot be made the user's own.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty())
-        paths << QDir(runtime).filePath(name + QStringLiteral(".lock"));
-    // The temporary folder is shared by every user, so the name there carries the
-    // user's id.
-    paths << QDir(QDir::tempPath()).filePath(name + QLatin1Char('-') + userId() + QStringLiteral(".lock"));
+    // Both where both can be had: a runtime folder that comes or goes between two
+    // starts (a login after a start from a shell without one) still finds the other.
+    for (const QString& folder : userLockFolders(QStringLiteral("/run/user"), QStringLiteral("/tmp"), ::getuid()))
+        paths << QDir(folder).filePath(fileName);
     return paths;
 }
 
 bool SingleInstanceGuard::tryAcquire()
 {
-    if (m_lock)
+    if (!m_locks.empty())
         return true;
+    std::vector<std::unique_ptr<QLockFile>> locks;
     for (const QString& path : std::as_const(m_lockPaths)) {
         auto lock = std::make_unique<QLockFile>(path);
         // Only a vanished process makes a lock stale, never its age: the program may
@@ -91,18 +106,22 @@ bool SingleInstanceGuard::tryAcquire()
         lock->setStaleLockTime(0);
         switch (tryLockAt(*lock)) {
         case Outcome::Locked:
-            m_lock = std::move(lock);
-            return true;
+            locks.push_back(std::move(lock));
+            break;
         case Outcome::HeldByOther:
-            return false;
+            return false; // the locks taken so far go with this function
         case Outcome::Unusable:
             break;
         }
     }
+    m_locks = std::move(locks);
     return true;
 }
 
-QString SingleInstanceGuard::heldLockPath() const
+QStringList SingleInstanceGuard::heldLockPaths() const
 {
-    return m_lock ? m_lock->fileName() : QString();
+    QStringList paths;
+    for (const auto& lock : m_locks)
+        paths << lock->fileName();
+    return paths;
 }

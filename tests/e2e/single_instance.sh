@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The installed program started again while it runs, after it was killed, and ten
-# times at the same moment: one instance runs, every other start shows only
-# "Application is already running", ends with code 0 and leaves the settings alone.
+# The installed program started again while it runs, from environments that differ
+# (no XDG_RUNTIME_DIR, another TMPDIR or HOME), after it was killed, and ten times at
+# the same moment: one instance runs, every other start shows only "Application is
+# already running", ends with code 0 and leaves the settings alone. A folder of
+# another user planted where the lock goes does not keep the program from starting.
 #
 # Usage: single_instance.sh BUILD_DIR
 source "$(dirname "$0")/lib.sh"
@@ -12,7 +14,8 @@ e2e_a11y_setup
 
 MAIN_TITLE='^Veltro Weight Loss Calculator v1\.0$'
 BOX_TITLE='^Veltro Weight Loss Calculator$'
-LOCK="$XDG_RUNTIME_DIR/veltro-weight-loss-calculator.lock"
+# The lock in /tmp is there whatever else the machine has.
+LOCK="/tmp/veltro-$(id -u)/veltro-weight-loss-calculator.lock"
 TITLE='Veltro Weight Loss Calculator'
 
 count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
@@ -25,11 +28,29 @@ settings_snapshot() {
     find "$XDG_CONFIG_HOME" -type f -exec md5sum {} + | sort
 }
 
-# Starts the program with its output in a log of its own; prints its pid.
+# Starts the program with its output in a log of its own, and with the environment
+# changes that follow the log's name (env's arguments); sets LAST_PID.
 start_program() {
-    "$E2E_PROGRAM" >"$E2E_TMP/program-$1.log" 2>&1 &
+    local log=$1
+    shift
+    env "$@" "$E2E_PROGRAM" >"$E2E_TMP/program-$log.log" 2>&1 &
     E2E_PIDS+=($!)
     LAST_PID=$!
+}
+
+# A start that must be refused: the message box of that process, OK, exit code 0.
+expect_refused() {
+    local what=$1 box code
+    shift
+    start_program "$what" "$@"
+    box=$(e2e_window "$BOX_TITLE" 30) || e2e_fail "$what: no message box"
+    [[ $(xdotool getwindowpid "$box") == "$LAST_PID" ]] || e2e_fail "$what: the message box is not its own"
+    xdotool windowactivate --sync "$box"
+    e2e_key Return
+    e2e_wait_exit "$LAST_PID" 15 || e2e_fail "$what: it did not end after OK"
+    code=$E2E_EXIT_CODE
+    [[ "$code" == 0 ]] || e2e_fail "$what: it ended with code $code"
+    e2e_log "$what: refused"
 }
 
 # --- A second start while the first runs -------------------------------------------
@@ -62,6 +83,21 @@ xdotool search --onlyvisible --name "$MAIN_TITLE" | grep -qx "$main_window" || e
 after=$(settings_snapshot)
 [[ "$before" == "$after" ]] || e2e_fail "the second start changed the settings:"$'\n'"$before"$'\n'"---"$'\n'"$after"
 e2e_log "second start: message, exit code 0, settings untouched"
+
+# --- Starts from environments that differ -----------------------------------------
+mkdir -p "$E2E_TMP/tmp2" "$E2E_TMP/home2"
+expect_refused "without XDG_RUNTIME_DIR" -u XDG_RUNTIME_DIR
+expect_refused "with another TMPDIR" -u XDG_RUNTIME_DIR TMPDIR="$E2E_TMP/tmp2"
+expect_refused "with another HOME" HOME="$E2E_TMP/home2"
+kill "$FIRST"
+e2e_wait_exit "$FIRST" 15 || e2e_fail "the first instance did not end on SIGTERM"
+e2e_wait_for 15 no_windows "$MAIN_TITLE" || e2e_fail "the first instance's window stays"
+# The other way round: the running instance has neither XDG_RUNTIME_DIR nor TMPDIR.
+start_program "first without XDG_RUNTIME_DIR" -u XDG_RUNTIME_DIR TMPDIR="$E2E_TMP/tmp2"
+FIRST=$LAST_PID
+e2e_window "$MAIN_TITLE" 30 >/dev/null || e2e_fail "no main window without XDG_RUNTIME_DIR"
+expect_refused "with XDG_RUNTIME_DIR beside one without"
+expect_refused "with the default TMPDIR beside another" -u XDG_RUNTIME_DIR -u TMPDIR
 
 # --- A start after the running instance was killed --------------------------------
 kill -9 "$FIRST"
@@ -142,4 +178,23 @@ code=$E2E_EXIT_CODE
 kill -0 "${running[0]}" 2>/dev/null || e2e_fail "the instance at its exit screen ended"
 xdotool search --onlyvisible --name "$MAIN_TITLE" | grep -qx "$exit_screen" || e2e_fail "the exit screen is gone"
 e2e_log "start beside the exit screen: message, exit code 0, exit screen stays"
+
+# --- A folder of another user where the lock goes ---------------------------------
+# Mounted over the lock's folder in a mount namespace of its own, so the real one stays
+# as it is. Only root can plant a folder of another owner; the program still starts,
+# without a lock.
+if [[ $(id -u) == 0 ]] && unshare -m true 2>/dev/null; then
+    kill "${running[0]}"
+    e2e_wait_for 15 no_windows "$MAIN_TITLE" || e2e_fail "the running instance's windows stay"
+    mkdir -m 700 "$E2E_TMP/planted" && chown 65534:65534 "$E2E_TMP/planted"
+    unshare -m bash -c 'mount --bind "$1" "$2" && exec "$0"' "$E2E_PROGRAM" "$E2E_TMP/planted" "$(dirname "$LOCK")" \
+        >"$E2E_TMP/program-planted.log" 2>&1 &
+    E2E_PIDS+=($!)
+    PLANTED=$!
+    planted=$(e2e_window "$MAIN_TITLE" 30) || e2e_fail "no main window beside a planted lock folder"
+    [[ $(xdotool getwindowpid "$planted") == "$PLANTED" ]] || e2e_fail "the main window is not the planted start's"
+    e2e_log "a planted folder of another user: the program starts"
+else
+    e2e_log "planted folder: not root or no mount namespace here, left out"
+fi
 e2e_log "PASS"
