@@ -6,6 +6,7 @@ expected_files() {
         "share/applications/$id.desktop" \
         "share/metainfo/$id.metainfo.xml" \
         "share/icons/hicolor/scalable/apps/$id.svg" \
+        share/man/man1/veltro-weight-loss-calculator.1.gz \
         share/doc/veltro-weight-loss-calculator/copyright \
         share/doc/veltro-weight-loss-calculator/changelog.gz
     local size
