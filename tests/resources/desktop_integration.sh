@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# An install puts the program, its desktop entry, its icons and its AppStream data
-# in place, and the desktop's own validators accept the entry and the data.
+# An install puts the program, its desktop entry, its icons, its AppStream data and
+# its manual page in place, the desktop's own validators accept the entry and the
+# data, and man finds the page beside the program.
 set -euo pipefail
 build_dir=$1
 id=$2
@@ -25,4 +26,9 @@ grep -q '<screenshot type="default">' "$tmp/prefix/share/metainfo/$id.metainfo.x
 for size in 16 32 48 64 128 256; do
     file "$tmp/prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "PNG image data, $size x $size"
 done
+# man finds the page from the program's folder on PATH (its ../share/man), as it
+# does for /usr/local/bin.
+page=$(unset MANPATH; PATH="$tmp/prefix/bin:$PATH" man -w veltro-weight-loss-calculator)
+[[ "$page" == "$tmp/prefix/share/man/man1/veltro-weight-loss-calculator.1.gz" ]] ||
+    { echo "man finds $page"; exit 1; }
 echo "desktop integration: ok"
