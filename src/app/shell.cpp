@@ -10,8 +10,11 @@
 #include "ui/displaywindow.h"
 #include "ui/exitscreen.h"
 #include "ui/mainwindow.h"
+#include "ui/screenfit.h"
 
-#include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 
 Shell::Shell()
     : m_terminator([](int code) { QCoreApplication::exit(code); })
@@ -48,8 +51,8 @@ void Shell::startApplication()
     else
         runUpdateReminder();
 
-    // 4. The main window; loading it fills its lists.
-    showForm(FormId::Main);
+    // 4. The main window, on the screen under the pointer; loading it fills its lists.
+    showForm(FormId::Main, QGuiApplication::screenAt(QCursor::pos()));
 
     // 5. One of the two offers goes in front for the whole run.
     if (auto* main = window<MainWindow>(FormId::Main))
@@ -137,9 +140,10 @@ void Shell::calculate(const PersonalDetails& details)
     if (!display)
         return;
     display->showResults(resultTexts(details, m_calorieResult));
+    QScreen* screen = screenOf(FormId::Main);
     hideForm(FormId::Main);
     hideForm(FormId::ExitScreen);
-    showForm(FormId::Display);
+    showForm(FormId::Display, screen);
 }
 
 // Calculate Again: the main window comes back as it was left, the results window is
@@ -161,6 +165,7 @@ void Shell::showAbout(QWidget* opener)
     if (!about)
         return;
     QPointer<QWidget> back = opener;
+    ScreenFit::place(about, opener ? opener->screen() : nullptr);
     about->exec();
     unloadForm(FormId::About);
     if (back && back->isVisible())
@@ -174,7 +179,7 @@ void Shell::unloadStep(FormId id)
     switch (id) {
     case FormId::Main:
     case FormId::Display:
-        showForm(FormId::ExitScreen);
+        showForm(FormId::ExitScreen, screenOf(id));
         break;
     case FormId::ExitScreen:
         endApplication();
@@ -194,10 +199,20 @@ QWidget* Shell::loadedForm(FormId id) const
     return slot(id).widget.data();
 }
 
-void Shell::showForm(FormId id)
+void Shell::showForm(FormId id, QScreen* screen)
 {
-    if (load(id))
-        applyVisibility(id, true);
+    if (!load(id))
+        return;
+    Slot& s = slot(id);
+    if (!s.placed && screen)
+        s.screen = screen;
+    applyVisibility(id, true);
+}
+
+QScreen* Shell::screenOf(FormId id) const
+{
+    const QWidget* w = slot(id).widget.data();
+    return w ? w->screen() : nullptr;
 }
 
 void Shell::hideForm(FormId id)
@@ -236,6 +251,10 @@ void Shell::applyVisibility(FormId id, bool visible)
     if (!w)
         return;
     if (visible) {
+        if (!s.placed) {
+            ScreenFit::place(w, s.screen);
+            s.placed = true;
+        }
         w->show();
         w->raise();
         w->activateWindow();

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QScreen;
 class QWidget;
 class SingleInstanceGuard;
 
@@ -47,7 +48,9 @@ public:
     QWidget* loadedForm(FormId id) const;
     QList<FormId> loadOrder() const { return m_loadOrder; }
 
-    void showForm(FormId id);
+    // A window shown for the first time is centred on the given screen: the one the
+    // user works on, where the request came from (by default its own screen).
+    void showForm(FormId id, QScreen* screen = nullptr);
     void hideForm(FormId id);
     void unloadForm(FormId id);
 
@@ -78,6 +81,8 @@ private:
         QPointer<QWidget> widget;
         bool unloading = false;
         int pendingVisible = -1; // -1 none, 0 hide, 1 show
+        bool placed = false;
+        QPointer<QScreen> screen; // where it goes when first shown
     };
 
     QWidget* load(FormId id);
@@ -85,6 +90,7 @@ private:
     Slot& slot(FormId id) { return m_slots[static_cast<int>(id)]; }
     const Slot& slot(FormId id) const { return m_slots[static_cast<int>(id)]; }
     void applyVisibility(FormId id, bool visible);
+    QScreen* screenOf(FormId id) const;
     void flushVisibility();
 
     Slot m_slots[4];

@@ -8,6 +8,7 @@
 #include "ui/keyfilterbinding.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/screenfit.h"
 #include "ui/supportmessages.h"
 #include "ui/windowparts.h"
 
@@ -84,12 +85,19 @@ ExitScreen::ExitScreen()
     setFixedSize(px(11115), px(4725));
     setColors(this, kWhite, Qt::black);
     setFont(sansSerif(8.25));
+    // Every control lies on one client area at the window's corner, which a screen too
+    // small for the window scrolls.
+    m_clientArea = new QWidget(this);
+    m_clientArea->setObjectName(QStringLiteral("clientArea"));
+    m_clientArea->setFixedSize(size());
+    setColors(m_clientArea, kWhite, Qt::black);
     buildControls();
     // Above every other window for as long as it is loaded. Its owner shows or hides
     // it, so a load caused by hiding it never flashes it on the screen; shown, it
     // takes the activation, so its keys work at once.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     WindowParts::finishWindow(this, QStringLiteral("frmExitScreen"));
+    new ScreenFit(this, m_clientArea);
 }
 
 void ExitScreen::drawSupportMessage(RandomSource& random)
@@ -114,8 +122,8 @@ QLineEdit* ExitScreen::textBox(QWidget* parent, const QString& name, const QRect
 
 void ExitScreen::buildControls()
 {
-    QGroupBox* frame6 = filledFrame(
-        this, QStringLiteral("Frame6"), QStringLiteral("Download Quillory Softwares"), twips(7320, 120, 3735, 4575));
+    QGroupBox* frame6 = filledFrame(m_clientArea, QStringLiteral("Frame6"),
+        QStringLiteral("Download Quillory Softwares"), twips(7320, 120, 3735, 4575));
 
     LinkLabel* lblGoToHome = WindowParts::pageLink(frame6, QStringLiteral("lblGoToHome"),
         QStringLiteral("Click Here To Visit Quillory Softwares"), WebLink::SoftwareCatalogue);
@@ -129,8 +137,8 @@ void ExitScreen::buildControls()
         verdana(9), Qt::AlignLeft | Qt::AlignTop, true);
     shrinkToFit(label3, label3->size());
 
-    QGroupBox* frame2
-        = filledFrame(this, QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
+    QGroupBox* frame2 = filledFrame(
+        m_clientArea, QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
 
     // Below the frame's lower edge, so never seen; Tab still reaches it.
     m_txtMessage = new QPlainTextEdit(frame2);
@@ -167,12 +175,13 @@ void ExitScreen::buildControls()
         binding->setAfterRefusal([email] { email->setFocus(Qt::OtherFocusReason); });
     }
 
-    m_cmdClose = pushButton(this, QStringLiteral("cmdClose"), QStringLiteral("E&xit"), twips(6000, 2760, 1245, 375));
+    m_cmdClose
+        = pushButton(m_clientArea, QStringLiteral("cmdClose"), QStringLiteral("E&xit"), twips(6000, 2760, 1245, 375));
     useButtonColors(m_cmdClose);
     connect(m_cmdClose, &QPushButton::clicked, this, &ExitScreen::closeRequested);
 
     m_check1 = new QCheckBox(
-        QStringLiteral("Click Here To Visit ") + SiteConfig::forumAddress() + QStringLiteral(" Now"), this);
+        QStringLiteral("Click Here To Visit ") + SiteConfig::forumAddress() + QStringLiteral(" Now"), m_clientArea);
     m_check1->setObjectName(QStringLiteral("Check1"));
     m_check1->setGeometry(twips(30, 2040, 7185, 555));
     m_check1->setFont(verdana(14.25));
@@ -180,19 +189,19 @@ void ExitScreen::buildControls()
     setColors(m_check1, kWhite, kLinkBlue, false);
     connect(m_check1, &QCheckBox::toggled, this, &ExitScreen::visitForum);
 
-    auto* picture1 = new QLabel(this);
+    auto* picture1 = new QLabel(m_clientArea);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setGeometry(twips(360, 120, 540, 540));
     picture1->setAlignment(Qt::AlignCenter);
     picture1->setPixmap(Look::appIcon().pixmap(32, 32));
     picture1->setAccessibleName(QStringLiteral("Veltro Weight Loss Calculator icon"));
 
-    m_label2 = label(this, QStringLiteral("Label2"),
+    m_label2 = label(m_clientArea, QStringLiteral("Label2"),
         SupportMessages::text(SupportMessages::kInitial, SiteConfig::forumAddress()), twips(120, 840, 6975, 1095),
         Qt::black, verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, true);
 
-    label(this, QStringLiteral("Label1"), WindowParts::kCaption, twips(1080, 240, 5055, 435), Qt::black, sansSerif(18),
-        Qt::AlignLeft | Qt::AlignTop, false, true);
+    label(m_clientArea, QStringLiteral("Label1"), WindowParts::kCaption, twips(1080, 240, 5055, 435), Qt::black,
+        sansSerif(18), Qt::AlignLeft | Qt::AlignTop, false, true);
 
     const QList<QWidget*> tabOrder {
         m_cmdClose, m_check1, m_txtName, m_cmdSubmit, m_txtEmail, m_txtFriendEmail, m_txtFriendName, m_txtMessage};

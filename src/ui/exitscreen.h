@@ -53,6 +53,7 @@ private:
     void activeControlChanged(QWidget* previous, QWidget* current);
     static QString placeholderOf(const QWidget* box);
 
+    QWidget* m_clientArea = nullptr;
     QPushButton* m_cmdClose = nullptr;
     QPushButton* m_cmdSubmit = nullptr;
     QCheckBox* m_check1 = nullptr;

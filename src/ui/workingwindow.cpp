@@ -3,6 +3,7 @@
 #include "links/offertexts.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/screenfit.h"
 
 #include <QCloseEvent>
 #include <QLayout>
@@ -78,6 +79,7 @@ void WorkingWindow::finish(const QString& name)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     finishWindow(this, name);
+    new ScreenFit(this, m_clientArea);
 }
 
 void WorkingWindow::closeEvent(QCloseEvent* event)

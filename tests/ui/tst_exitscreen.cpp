@@ -105,21 +105,21 @@ void TestExitScreen::controlsAsLaidOut_data()
     auto row = [](const char* name, const char* parent, QRect r, const QString& text) {
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(parent) << r << text;
     };
-    row("Frame6", "frmExitScreen", {7320, 120, 3735, 4575}, "Download Quillory Softwares");
+    row("Frame6", "clientArea", {7320, 120, 3735, 4575}, "Download Quillory Softwares");
     row("lblGoToHome", "Frame6", {75, 4250, 0, 0}, "Click Here To Visit Quillory Softwares");
     row("Label3", "Frame6", {120, 360, 3495, 3855}, catalogue + QString(61, QLatin1Char(' ')) + suite);
-    row("Frame2", "frmExitScreen", {120, 3240, 7065, 1455}, "Refer A Friend");
+    row("Frame2", "clientArea", {120, 3240, 7065, 1455}, "Refer A Friend");
     row("txtMessage", "Frame2", {4800, 3600, 1815, 495}, "Your Message\r\n");
     row("txtFriendName", "Frame2", {85, 720, 3375, 285}, "Friend's Name");
     row("txtFriendEmail", "Frame2", {3600, 720, 3375, 285}, "Friend's Email Address");
     row("txtEmail", "Frame2", {3600, 360, 3375, 285}, "Your Email Address");
     row("cmdSubmit", "Frame2", {1920, 1080, 3375, 285}, "Refer A Friend &Now");
     row("txtName", "Frame2", {85, 360, 3375, 285}, "Your Name");
-    row("cmdClose", "frmExitScreen", {6000, 2760, 1245, 375}, "E&xit");
-    row("Check1", "frmExitScreen", {30, 2040, 7185, 555}, "Click Here To Visit " + SiteConfig::forumAddress() + " Now");
-    row("Picture1", "frmExitScreen", {360, 120, 540, 540}, QString());
-    row("Label2", "frmExitScreen", {120, 840, 6975, 1095}, QString());
-    row("Label1", "frmExitScreen", {1080, 240, 0, 0}, "Veltro Weight Loss Calculator v1.0");
+    row("cmdClose", "clientArea", {6000, 2760, 1245, 375}, "E&xit");
+    row("Check1", "clientArea", {30, 2040, 7185, 555}, "Click Here To Visit " + SiteConfig::forumAddress() + " Now");
+    row("Picture1", "clientArea", {360, 120, 540, 540}, QString());
+    row("Label2", "clientArea", {120, 840, 6975, 1095}, QString());
+    row("Label1", "clientArea", {1080, 240, 0, 0}, "Veltro Weight Loss Calculator v1.0");
 }
 
 void TestExitScreen::controlsAsLaidOut()
@@ -133,6 +133,8 @@ void TestExitScreen::controlsAsLaidOut()
     QWidget* w = p.screen->findChild<QWidget*>(name);
     QVERIFY(w);
     QCOMPARE(w->parentWidget()->objectName(), parent);
+    // The client area holding the controls covers the window from its corner.
+    QCOMPARE(p.screen->findChild<QWidget*>(QStringLiteral("clientArea"))->geometry(), p.screen->rect());
     const QRect expected = Look::twips(geometry.x(), geometry.y(), geometry.width(), geometry.height());
     if (geometry.width() == 0)
         QCOMPARE(w->pos(), expected.topLeft());

@@ -1,5 +1,6 @@
 #include "fixture.h"
 #include "ui/mainwindow.h"
+#include "ui/screenfit.h"
 
 #include <QAction>
 #include <QInputMethodEvent>
@@ -171,20 +172,31 @@ void TestMainWindow::placedWithItsTitleBarOnScreen_data()
 {
     QTest::addColumn<QRect>("available");
     QTest::addColumn<QSize>("window");
+    QTest::addColumn<QSize>("fitted"); // scroll bars 16 wide
     QTest::addColumn<QPoint>("position");
     // Screens in logical pixels, as the toolkit gives them at a scale factor.
-    QTest::newRow("large screen: centred") << QRect(0, 0, 1280, 1024) << QSize(568, 540) << QPoint(355, 241);
-    QTest::newRow("800x600 at 1.5: top left") << QRect(0, 0, 533, 400) << QSize(568, 540) << QPoint(0, 0);
-    QTest::newRow("1366x768 at 1.5 under a panel") << QRect(0, 27, 911, 485) << QSize(568, 540) << QPoint(171, 27);
-    QTest::newRow("exit screen on a second screen") << QRect(1280, 0, 700, 300) << QSize(741, 315) << QPoint(1280, 0);
+    QTest::newRow("large screen: as it is, centred")
+        << QRect(0, 0, 1280, 1024) << QSize(568, 540) << QSize(568, 540) << QPoint(355, 241);
+    QTest::newRow("800x600 at 1.5: scrolls both ways")
+        << QRect(0, 0, 533, 400) << QSize(568, 540) << QSize(533, 400) << QPoint(0, 0);
+    QTest::newRow("1366x768 at 1.5 under a panel: scrolls down")
+        << QRect(0, 27, 911, 485) << QSize(568, 540) << QSize(584, 485) << QPoint(163, 27);
+    QTest::newRow("1280x720 at 1.5: scrolls down")
+        << QRect(0, 0, 853, 480) << QSize(705, 546) << QSize(721, 480) << QPoint(66, 0);
+    QTest::newRow("1024x768 at 2: scrolls both ways")
+        << QRect(0, 0, 512, 384) << QSize(568, 540) << QSize(512, 384) << QPoint(0, 0);
+    QTest::newRow("exit screen on a narrow second screen: scrolls across")
+        << QRect(1280, 0, 700, 400) << QSize(741, 315) << QSize(700, 331) << QPoint(1280, 34);
 }
 
 void TestMainWindow::placedWithItsTitleBarOnScreen()
 {
     QFETCH(QRect, available);
     QFETCH(QSize, window);
+    QFETCH(QSize, fitted);
     QFETCH(QPoint, position);
-    QCOMPARE(Look::centredPosition(available, window), position);
+    QCOMPARE(fittedWindowSize(window, available.size(), 16), fitted);
+    QCOMPARE(Look::centredPosition(available, fitted), position);
 }
 
 void TestMainWindow::nameBoxTakesLettersInCapitals()
