@@ -245,6 +245,12 @@ void MainWindow::calculate()
         return;
     }
     MessageBox::information(this, failure->message);
-    if (QWidget* offending = box(failure->box))
-        offending->setFocus(Qt::OtherFocusReason);
+    QWidget* offending = box(failure->box);
+    if (!offending)
+        return;
+    offending->setFocus(Qt::OtherFocusReason);
+    // A pound box that is not empty holds no figure: what is there is shown selected,
+    // to be typed over.
+    if (auto* edit = qobject_cast<QLineEdit*>(offending); edit && !edit->text().isEmpty())
+        edit->selectAll();
 }

@@ -486,15 +486,17 @@ void TestMainWindow::validationStopsAtTheFirstMissingBox()
     QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Weight Do You Wish To Lose"));
     QCOMPARE(QApplication::focusWidget(), edit(p, "txtLossPound"));
 
-    // A pound box of blanks fails like an empty one, and nothing is computed.
+    // A pound box of blanks fails like an empty one, and nothing is computed; its text
+    // is selected, to be typed over.
     edit(p, "txtLossPound")->setText(QStringLiteral("10"));
     edit(p, "txtLossKg")->setText(QStringLiteral("4.5"));
-    edit(p, "txtPound")->setText(QStringLiteral("  "));
+    edit(p, "txtPound")->setText(QStringLiteral("1 80"));
     QSignalSpy calculations(qobject_cast<MainWindow*>(main), &MainWindow::calculateRequested);
     shown = pressCalculate();
     QCOMPARE(shown.size(), 1);
     QCOMPARE(shown.at(0).text, QStringLiteral("Please Enter Your Weight"));
     QCOMPARE(QApplication::focusWidget(), edit(p, "txtPound"));
+    QCOMPARE(edit(p, "txtPound")->selectedText(), QStringLiteral("1 80"));
     QCOMPARE(calculations.count(), 0);
     QVERIFY(main->isVisible());
     QVERIFY(!p.shell->isLoaded(FormId::Display));
