@@ -10,6 +10,7 @@
 #include "ui/windowparts.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -62,7 +63,13 @@ void MainWindow::buildControls()
 {
     QWidget* client = clientArea();
     const QFont frameFont = verdana(8.25, true);
-    const QFont unitFont = verdana(8.25);
+    // A unit beside a box or a list, which a screen reader reads with it: "Feet" and
+    // "inch" tell the two height lists apart.
+    const auto unit = [](QWidget* control, const QString& name, const QString& text, const QRect& geometry) {
+        QLabel* l = label(control->parentWidget(), name, text, geometry, kWhite, verdana(8.25),
+            Qt::AlignLeft | Qt::AlignTop, false, true);
+        l->setBuddy(control);
+    };
 
     m_cmdNext = pushButton(client, QStringLiteral("cmdNext"), QStringLiteral("Calculate"), twips(0, 6000, 8535, 560));
     m_cmdNext->setFont(verdana(8.25, true));
@@ -85,23 +92,19 @@ void MainWindow::buildControls()
         frame4, QStringLiteral("txtKg"), twips(1680, 360, 855, 375), QStringLiteral("Weight in kilograms"), Qt::black);
     m_txtPound = textBox(
         frame4, QStringLiteral("txtPound"), twips(120, 360, 855, 375), QStringLiteral("Weight in pounds"), Qt::black);
-    label(frame4, QStringLiteral("Label8"), QStringLiteral("Kg"), twips(2640, 480, 225, 195), kWhite, unitFont,
-        Qt::AlignLeft | Qt::AlignTop, false, true);
-    label(frame4, QStringLiteral("Label5"), QStringLiteral("Pound"), twips(1080, 480, 525, 195), kWhite, unitFont,
-        Qt::AlignLeft | Qt::AlignTop, false, true);
+    unit(m_txtKg, QStringLiteral("Label8"), QStringLiteral("Kg"), twips(2640, 480, 225, 195));
+    unit(m_txtPound, QStringLiteral("Label5"), QStringLiteral("Pound"), twips(1080, 480, 525, 195));
 
     QGroupBox* fraBirthDay = frame(fraName, QStringLiteral("fraBirthDay"), QStringLiteral("Age"),
         twips(6000, 360, 2325, 645), kNavy, kCream, frameFont);
     m_cboAge = list(fraBirthDay, QStringLiteral("cboAge"), twips(120, 240, 1455, 315), QStringLiteral("Age"));
-    label(fraBirthDay, QStringLiteral("Label7"), QStringLiteral("Years"), twips(1680, 360, 480, 195), kWhite, unitFont,
-        Qt::AlignLeft | Qt::AlignTop, false, true);
+    unit(m_cboAge, QStringLiteral("Label7"), QStringLiteral("Years"), twips(1680, 360, 480, 195));
 
     QGroupBox* frame8 = frame(fraName, QStringLiteral("Frame8"), QStringLiteral("How much time do you have? "),
         twips(4440, 2280, 3885, 885), kNavy, kCream, frameFont);
     m_cboDays
         = list(frame8, QStringLiteral("cboDays"), twips(720, 360, 1455, 315), QStringLiteral("Time frame in days"));
-    label(frame8, QStringLiteral("Label6"), QStringLiteral("Days"), twips(2400, 480, 435, 195), kWhite, unitFont,
-        Qt::AlignLeft | Qt::AlignTop, false, true);
+    unit(m_cboDays, QStringLiteral("Label6"), QStringLiteral("Days"), twips(2400, 480, 435, 195));
 
     QGroupBox* frame7 = frame(fraName, QStringLiteral("Frame7"), QStringLiteral("How much weight do you wish to lose?"),
         twips(240, 2280, 4125, 885), kNavy, kCream, frameFont);
@@ -109,10 +112,8 @@ void MainWindow::buildControls()
         QStringLiteral("Weight to lose in kilograms"), Qt::black);
     m_txtLossPound = textBox(frame7, QStringLiteral("txtLossPound"), twips(480, 360, 855, 375),
         QStringLiteral("Weight to lose in pounds"), Qt::black);
-    label(frame7, QStringLiteral("Label10"), QStringLiteral("Pound"), twips(1440, 480, 525, 195), kWhite, unitFont,
-        Qt::AlignLeft | Qt::AlignTop, false, true);
-    label(frame7, QStringLiteral("Label9"), QStringLiteral("Kg"), twips(3240, 480, 225, 195), kWhite, unitFont,
-        Qt::AlignLeft | Qt::AlignTop, false, true);
+    unit(m_txtLossPound, QStringLiteral("Label10"), QStringLiteral("Pound"), twips(1440, 480, 525, 195));
+    unit(m_txtLossKg, QStringLiteral("Label9"), QStringLiteral("Kg"), twips(3240, 480, 225, 195));
 
     QGroupBox* frame6 = frame(fraName, QStringLiteral("Frame6"), QStringLiteral("Level of Daily Activity"),
         twips(240, 3240, 8085, 885), kNavy, kCream, frameFont);
@@ -123,10 +124,8 @@ void MainWindow::buildControls()
         twips(2040, 1200, 3165, 885), kNavy, kCream, frameFont);
     m_cboInch = list(frame3, QStringLiteral("cboInch"), twips(1680, 360, 975, 315), QStringLiteral("Height in inches"));
     m_cboFeet = list(frame3, QStringLiteral("cboFeet"), twips(120, 360, 975, 315), QStringLiteral("Height in feet"));
-    label(frame3, QStringLiteral("Label3"), QStringLiteral("inch"), twips(2760, 480, 345, 195), kWhite, unitFont,
-        Qt::AlignLeft | Qt::AlignTop, false, true);
-    label(frame3, QStringLiteral("Label1"), QStringLiteral("Feet"), twips(1200, 480, 360, 195), kWhite, unitFont,
-        Qt::AlignLeft | Qt::AlignTop, false, true);
+    unit(m_cboInch, QStringLiteral("Label3"), QStringLiteral("inch"), twips(2760, 480, 345, 195));
+    unit(m_cboFeet, QStringLiteral("Label1"), QStringLiteral("Feet"), twips(1200, 480, 360, 195));
 
     QGroupBox* ll = frame(
         fraName, QStringLiteral("ll"), QStringLiteral("Gender"), twips(240, 1200, 1725, 885), kNavy, kCream, frameFont);

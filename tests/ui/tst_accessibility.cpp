@@ -61,12 +61,25 @@ QString describe(QWidget* w)
 
 } // namespace
 
+// What a screen reader says of a control: the labels it is read with, its name and its
+// role, as the accessibility bus hands them over.
+QString announcement(QAccessibleInterface* iface)
+{
+    QStringList words;
+    for (const auto& [label, relation] : iface->relations(QAccessible::Label))
+        words << label->text(QAccessible::Name);
+    words << iface->text(QAccessible::Name) << QString::number(iface->role());
+    return words.join(QLatin1Char('|'));
+}
+
 void TestAccessibility::everyFocusableControlHasAName()
 {
     RunningProgram p;
     QStringList unnamed;
+    QStringList alike;
     int checked = 0;
     forEachWindow(p, [&](QWidget* window) {
+        QHash<QString, QString> announced;
         for (QWidget* w : window->findChildren<QWidget*>()) {
             if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || w->isHidden())
                 continue;
@@ -83,9 +96,15 @@ void TestAccessibility::everyFocusableControlHasAName()
             }
             if (name.trimmed().isEmpty())
                 unnamed << describe(w);
+            // Two controls announced alike cannot be told apart by ear.
+            const QString said = announcement(iface);
+            if (announced.contains(said))
+                alike << announced.value(said) + QStringLiteral(" and ") + describe(w) + QStringLiteral(": ") + said;
+            announced.insert(said, describe(w));
         }
     });
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    QVERIFY2(alike.isEmpty(), qPrintable(alike.join(QStringLiteral("; "))));
     QCOMPARE(checked, 13 + 1 + 1 + 8); // main window, results, about box, exit screen
 }
 
