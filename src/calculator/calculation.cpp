@@ -9,18 +9,6 @@
 namespace {
 
 constexpr double kInchesPerFoot = 12;
-constexpr double kCaloriesPerPound = 3500;
-
-struct Equation
-{
-    double constant;
-    double perPound;
-    double perInch;
-    double perYear;
-};
-
-constexpr Equation kMale {66, 6.3, 12.9, 6.8};
-constexpr Equation kFemale {655, 4.3, 4.7, 4.7};
 
 // Arithmetic that fails on an invalid operation, a division by zero or an overflow,
 // as the calculation requires after every operation.
@@ -66,10 +54,11 @@ std::optional<double> rounded(std::optional<double> value, int decimals)
     return roundHalfEven(*value, decimals);
 }
 
-void store(double& field, std::optional<double> value)
+bool store(double& field, std::optional<double> value)
 {
     if (value)
         field = *value;
+    return value.has_value();
 }
 
 } // namespace
@@ -103,32 +92,43 @@ std::optional<double> activityFactor(int activityIndex)
     }
 }
 
-CalorieResult calculateCalories(const PersonalDetails& details, const CalorieResult& previous, const QLocale& locale)
+CalorieResult calculateCalories(
+    const PersonalDetails& details, const CalorieResult& previous, const QLocale& locale, CalculationSteps* steps)
 {
     CalorieResult r = previous;
+    CalculationSteps s;
     auto number = [&locale](const QString& text) { return readNumber(text, locale); };
 
-    store(r.activityFactor, activityFactor(details.activityIndex));
+    s.activityFactor = store(r.activityFactor, activityFactor(details.activityIndex));
 
-    store(r.totalHeightInches, add(mul(number(details.heightFeet), kInchesPerFoot), number(details.heightInches)));
+    s.totalHeightInches = store(
+        r.totalHeightInches, add(mul(number(details.heightFeet), kInchesPerFoot), number(details.heightInches)));
 
-    const Equation& eq = details.gender == QLatin1String("Male") ? kMale : kFemale;
-    store(r.basalCalories,
+    const Equation& eq = equationFor(details.gender);
+    s.basalCalories = store(r.basalCalories,
         sub(add(add(mul(number(details.weightPounds), eq.perPound), eq.constant), mul(r.totalHeightInches, eq.perInch)),
             mul(number(details.age), eq.perYear)));
 
-    store(r.activityCalories, mul(r.basalCalories, r.activityFactor));
+    s.activityCalories = store(r.activityCalories, mul(r.basalCalories, r.activityFactor));
 
-    store(r.maintenanceCalories, rounded(add(r.basalCalories, r.activityCalories), 0));
+    s.maintenanceCalories = store(r.maintenanceCalories, rounded(add(r.basalCalories, r.activityCalories), 0));
 
     // The daily loss is rounded before it is multiplied, so the deficit is always a
     // whole multiple of 35 kcal.
-    store(r.lossPerDayPounds, rounded(div(number(details.lossPounds), number(details.timeFrameDays)), 2));
+    s.lossPerDayPounds
+        = store(r.lossPerDayPounds, rounded(div(number(details.lossPounds), number(details.timeFrameDays)), 2));
 
-    store(r.dailyDeficit, rounded(mul(kCaloriesPerPound, r.lossPerDayPounds), 0));
+    s.dailyDeficit = store(r.dailyDeficit, rounded(mul(kCaloriesPerPound, r.lossPerDayPounds), 0));
 
-    store(r.goalCalories, sub(r.maintenanceCalories, r.dailyDeficit));
+    s.goalCalories = store(r.goalCalories, sub(r.maintenanceCalories, r.dailyDeficit));
 
     r.goalAchievable = !(r.goalCalories < 0);
+    if (steps)
+        *steps = s;
     return r;
+}
+
+const Equation& equationFor(const QString& gender)
+{
+    return gender == QLatin1String("Male") ? kMaleEquation : kFemaleEquation;
 }

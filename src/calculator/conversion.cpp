@@ -26,10 +26,18 @@ std::optional<QString> poundsToKilogramsText(const QString& poundText, const QLo
     const auto pounds = readNumber(poundText, locale);
     if (!pounds)
         return std::nullopt;
+    const auto kilograms = poundsToKilograms(*pounds);
+    if (!kilograms)
+        return std::nullopt;
+    return writeNumber(*kilograms, locale);
+}
+
+std::optional<double> poundsToKilograms(double pounds)
+{
     // Tenths of a kilogram, multiplied in this order.
-    const double tenths = *pounds * kKilogramsPerPound * 10;
+    const double tenths = pounds * kKilogramsPerPound * 10;
     const auto wholeTenths = roundHalfEven(tenths, 0);
     if (!wholeTenths)
         return std::nullopt;
-    return writeNumber(*wholeTenths / 10, locale);
+    return *wholeTenths / 10;
 }

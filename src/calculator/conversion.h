@@ -17,3 +17,6 @@ std::optional<QString> kilogramsToPoundsText(const QString& kilogramText, const 
 // Pounds to kilograms with at most one decimal in the locale's form: 154 gives
 // "69.8", 150 gives "68". Empty gives empty.
 std::optional<QString> poundsToKilogramsText(const QString& poundText, const QLocale& locale = QLocale());
+
+// The same conversion on a figure: kilograms to one decimal, or nothing past the range.
+std::optional<double> poundsToKilograms(double pounds);

@@ -1,0 +1,90 @@
+#include "calculator/plan.h"
+
+#include "calculator/numbertext.h"
+
+namespace {
+
+// Paces are figures of two decimals times seven: a hair's breadth of binary noise
+// must not push one over its limit.
+constexpr double kPaceTolerance = 1e-9;
+
+constexpr int kWeeksOfHalfAYear = 26;
+
+bool paceWithin(double poundsPerWeek, double limit)
+{
+    return poundsPerWeek <= limit + kPaceTolerance;
+}
+
+} // namespace
+
+bool WeightPlan::tooFast() const
+{
+    return !paceWithin(poundsPerWeek(), kFastestAdvisedPoundsPerWeek);
+}
+
+bool WeightPlan::belowFloor() const
+{
+    return result.goalAchievable && result.goalCalories < floorCalories;
+}
+
+QList<int> milestoneDays(int days, const QDate& today)
+{
+    QList<int> list;
+    for (int week = 1; week <= kWeeksOfHalfAYear && week * 7 < days; ++week)
+        list << week * 7;
+    for (int month = 7;; ++month) {
+        const int day = static_cast<int>(today.daysTo(today.addMonths(month)));
+        if (day >= days || day <= 0)
+            break;
+        list << day;
+    }
+    if (days > 0)
+        list << days;
+    return list;
+}
+
+WeightPlan makeWeightPlan(const PersonalDetails& details, const CalorieResult& result, const CalculationSteps& steps,
+    const QDate& today, const QLocale& locale)
+{
+    WeightPlan plan;
+    plan.details = details;
+    plan.result = result;
+    plan.steps = steps;
+    plan.today = today;
+    plan.days = static_cast<int>(readNumber(details.timeFrameDays, locale).value_or(0));
+    plan.startPounds = readNumber(details.weightPounds, locale).value_or(0);
+    plan.lossPounds = readNumber(details.lossPounds, locale).value_or(0);
+    plan.goalPounds = plan.startPounds - plan.lossPounds;
+    plan.men = &equationFor(details.gender) == &kMaleEquation;
+    plan.floorCalories = plan.men ? kMenFloorCalories : kWomenFloorCalories;
+
+    for (const int day : milestoneDays(plan.days, today))
+        plan.milestones.append({day, today.addDays(day), plan.weightOnDay(day), result.lossPerDayPounds * day});
+
+    // Every time frame of the list, through the same calculation as the person's own:
+    // as if they had chosen it and pressed Calculate again.
+    PersonalDetails other = details;
+    for (int days = kShortestTimeFrame; days <= kLongestTimeFrame; ++days) {
+        other.timeFrameDays = QString::number(days);
+        const PlanTimeFrame frame {days, calculateCalories(other, result, locale)};
+        for (std::size_t i = 0; i < kPlanPaces.size(); ++i) {
+            if (plan.paces[i].days == 0 && paceWithin(frame.poundsPerWeek(), kPlanPaces[i]))
+                plan.paces[i] = frame;
+        }
+        if (plan.withinLimits.days == 0 && paceWithin(frame.poundsPerWeek(), kFastestAdvisedPoundsPerWeek)
+            && frame.result.goalAchievable && frame.result.goalCalories >= plan.floorCalories)
+            plan.withinLimits = frame;
+        if (plan.withinLimits.days > 0 && plan.paces[0].days > 0)
+            break; // the slowest pace is found last
+    }
+
+    if (plan.goalPounds > 0) {
+        PersonalDetails atGoal = details;
+        atGoal.weightPounds = writeNumber(plan.goalPounds, locale);
+        CalculationSteps goalSteps;
+        const CalorieResult kept = calculateCalories(atGoal, result, locale, &goalSteps);
+        if (goalSteps.maintenanceCalories)
+            plan.goalMaintenanceCalories = kept.maintenanceCalories;
+    }
+    return plan;
+}

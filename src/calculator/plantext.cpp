@@ -1,0 +1,344 @@
+#include "calculator/plantext.h"
+
+#include "calculator/conversion.h"
+#include "calculator/decimalrounding.h"
+#include "calculator/numbertext.h"
+#include "calculator/resulttexts.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kLargestPlainFigure = 1e15;
+constexpr int kLongestNamePart = 40;
+
+QString pounds(double value, const QLocale& locale)
+{
+    return planFigure(roundHalfEven(value, 2).value_or(value), locale) + QStringLiteral(" lb");
+}
+
+// Two decimals always, for the columns of a table.
+QString tableFigure(double value, int decimals, const QLocale& locale)
+{
+    if (!std::isfinite(value) || std::fabs(value) >= kLargestPlainFigure)
+        return planFigure(value, locale);
+    const double rounded = roundHalfEven(value, decimals).value_or(value);
+    QString text = QLocale::c().toString(rounded == 0 ? 0.0 : rounded, 'f', decimals);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    if (text.startsWith(QLatin1Char('-')))
+        text.replace(0, 1, locale.negativeSign());
+    return text;
+}
+
+QString kilograms(double pounds, const QLocale& locale)
+{
+    const auto kg = poundsToKilograms(pounds);
+    return kg ? tableFigure(*kg, 1, locale) : QStringLiteral("\u2014");
+}
+
+QString shortDate(const QDate& date, const QLocale& locale)
+{
+    return locale.toString(date, QLocale::ShortFormat);
+}
+
+QString dayCount(int days)
+{
+    return days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
+}
+
+// "Moderately Active" of "Moderately Active (Some walking, ...)".
+QString activityName(const QString& activityText)
+{
+    const qsizetype bracket = activityText.indexOf(QStringLiteral(" ("));
+    return bracket < 0 ? activityText : activityText.left(bracket);
+}
+
+// One step of the explanation: its arithmetic where it was computed, or the figure it
+// kept from before where it could not be.
+QString step(bool computed, const QString& name, const QString& arithmetic, const QString& kept)
+{
+    if (computed)
+        return name + QStringLiteral(": ") + arithmetic;
+    return name
+        + QStringLiteral(": the figures are too large to compute this step, so the calculation kept the "
+                         "figure it had before, ")
+        + kept + QStringLiteral(". The steps below go on from it.");
+}
+
+QStringList explanation(const WeightPlan& plan, const QLocale& locale)
+{
+    const CalorieResult& r = plan.result;
+    const PersonalDetails& d = plan.details;
+    const CalculationSteps& s = plan.steps;
+    auto read = [&](const QString& text) { return planFigure(readNumber(text, locale).value_or(0), locale); };
+    auto f = [&](double value) { return planFigure(value, locale); };
+    const Equation& eq = equationFor(d.gender);
+    QStringList lines;
+
+    lines << step(s.totalHeightInches, QStringLiteral("Height"),
+        QStringLiteral("%1 ft \u00d7 12 + %2 in = %3 in.")
+            .arg(read(d.heightFeet), read(d.heightInches), f(r.totalHeightInches)),
+        f(r.totalHeightInches) + QStringLiteral(" in"));
+
+    lines << step(s.basalCalories,
+        QStringLiteral("Basal energy (the Harris\u2013Benedict equation for %1)")
+            .arg(plan.men ? QStringLiteral("men") : QStringLiteral("women")),
+        QStringLiteral("%1 + %2 \u00d7 %3 + %4 \u00d7 %5 \u2212 %6 \u00d7 %7 = %8 calories a day.")
+            .arg(f(eq.constant), f(eq.perPound), read(d.weightPounds), f(eq.perInch), f(r.totalHeightInches),
+                f(eq.perYear), read(d.age), f(r.basalCalories)),
+        f(r.basalCalories));
+
+    const QString multiple = f(1 + r.activityFactor);
+    if (s.activityCalories && s.maintenanceCalories) {
+        lines << QStringLiteral("To keep your weight: %1 \u00d7 %2 (%3) = %4, rounded to %5 calories a day (%6 kJ).")
+                     .arg(f(r.basalCalories), multiple, activityName(d.activityText),
+                         f(r.basalCalories + r.activityCalories), writeWholeNumber(r.maintenanceCalories),
+                         writeWholeNumber(std::round(r.maintenanceCalories * kKilojoulesPerKilocalorie)));
+    } else {
+        lines << step(false, QStringLiteral("To keep your weight"), QString(),
+            f(r.maintenanceCalories) + QStringLiteral(" calories a day"));
+    }
+
+    const double quotient = readNumber(d.lossPounds, locale).value_or(0) / std::max(plan.days, 1);
+    const bool roundedAway = std::isfinite(quotient) && roundHalfEven(quotient, 2).value_or(quotient) != quotient;
+    lines << step(s.lossPerDayPounds, QStringLiteral("Daily loss"),
+        QStringLiteral("%1 lb \u00f7 %2 = %3 lb a day%4.")
+            .arg(read(d.lossPounds), dayCount(plan.days), f(r.lossPerDayPounds),
+                roundedAway
+                    ? QStringLiteral(" (%1 rounded to two decimals)")
+                          .arg(QString::number(quotient, 'g', 6).replace(QLatin1Char('.'), locale.decimalPoint()))
+                    : QString()),
+        f(r.lossPerDayPounds) + QStringLiteral(" lb a day"));
+
+    lines << step(s.dailyDeficit, QStringLiteral("Daily deficit"),
+        QStringLiteral("%1 \u00d7 3500 = %2 calories a day, 3500 calories for every pound.")
+            .arg(f(r.lossPerDayPounds), writeWholeNumber(r.dailyDeficit)),
+        writeWholeNumber(r.dailyDeficit) + QStringLiteral(" calories"));
+
+    const QString goalArithmetic = QStringLiteral("%1 \u2212 %2 = %3")
+                                       .arg(writeWholeNumber(r.maintenanceCalories), writeWholeNumber(r.dailyDeficit),
+                                           writeWholeNumber(r.goalCalories));
+    lines << step(s.goalCalories, QStringLiteral("To reach your goal"),
+        r.goalAchievable ? goalArithmetic
+                + QStringLiteral(" calories a day (%1 kJ).")
+                      .arg(writeWholeNumber(std::round(r.goalCalories * kKilojoulesPerKilocalorie)))
+                         : goalArithmetic + QStringLiteral(": below nothing, so this intake cannot be achieved."),
+        writeWholeNumber(r.goalCalories) + QStringLiteral(" calories a day"));
+    return lines;
+}
+
+QString outlook(const WeightPlan& plan, const QLocale& locale)
+{
+    const QString start = pounds(plan.startPounds, locale);
+    if (plan.lossPounds <= 0)
+        return QStringLiteral("You chose to lose nothing: the plan keeps your weight at %1.").arg(start);
+    if (plan.flat()) {
+        return QStringLiteral("%1 lb \u00f7 %2 rounds to 0.00 lb a day, so the plan keeps your weight at %3: the "
+                              "goal of %4 is not reached in this time.")
+            .arg(planFigure(plan.lossPounds, locale), dayCount(plan.days), start, pounds(plan.goalPounds, locale));
+    }
+    const double reached = plan.weightOnDay(plan.days);
+    const QString when
+        = QStringLiteral("%1 (day %2)").arg(shortDate(plan.today.addDays(plan.days), locale)).arg(plan.days);
+    const QString pace = planFigure(plan.result.lossPerDayPounds, locale) + QStringLiteral(" lb a day");
+    const double lost = plan.result.lossPerDayPounds * plan.days;
+    const double difference = roundHalfEven(reached - plan.goalPounds, 2).value_or(0);
+    if (difference == 0)
+        return QStringLiteral("At %1 you reach your goal of %2 on %3.")
+            .arg(pace, pounds(plan.goalPounds, locale), when);
+    return QStringLiteral("At %1 you would weigh %2 on %3, %4 %5 your goal of %6: the daily loss is rounded to two "
+                          "decimals, so %7 of the %8 are lost in %9.")
+        .arg(pace, pounds(reached, locale), when, pounds(std::fabs(difference), locale),
+            difference > 0 ? QStringLiteral("above") : QStringLiteral("below"), pounds(plan.goalPounds, locale),
+            pounds(lost, locale), pounds(plan.lossPounds, locale), dayCount(plan.days));
+}
+
+QStringList cautions(const WeightPlan& plan, const QLocale& locale)
+{
+    QStringList list;
+    const CalorieResult& r = plan.result;
+    if (plan.goalPounds <= 0 && plan.lossPounds > 0) {
+        list << QStringLiteral("Losing %1 from %2 leaves no body weight at all: please choose a smaller goal.")
+                    .arg(pounds(plan.lossPounds, locale), pounds(plan.startPounds, locale));
+    }
+    if (!r.goalAchievable) {
+        list << QStringLiteral("Losing %1 in %2 would take %3 calories a day, less than nothing, so it cannot be "
+                               "achieved.")
+                    .arg(pounds(plan.lossPounds, locale), dayCount(plan.days), writeWholeNumber(r.goalCalories));
+    } else if (plan.belowFloor()) {
+        list << QStringLiteral("%1 calories a day is below %2, the least that health services advise %3 to eat "
+                               "without a doctor's supervision.")
+                    .arg(writeWholeNumber(r.goalCalories), writeWholeNumber(plan.floorCalories),
+                        plan.men ? QStringLiteral("men") : QStringLiteral("women"));
+    }
+    if (plan.tooFast()) {
+        list << QStringLiteral("%1 in %2 is %3 lb a week, more than the 1 to 2 lb a week that health services advise.")
+                    .arg(
+                        pounds(plan.lossPounds, locale), dayCount(plan.days), planFigure(plan.poundsPerWeek(), locale));
+    }
+    return list;
+}
+
+QString withinLimits(const WeightPlan& plan, const QLocale& locale)
+{
+    const PlanTimeFrame& frame = plan.withinLimits;
+    if (frame.days > 0) {
+        return QStringLiteral("The shortest time frame that keeps within both limits is %1, until %2: %3 a day, %4 lb "
+                              "a week.")
+            .arg(dayCount(frame.days), shortDate(plan.today.addDays(frame.days), locale),
+                intakeText(frame.result.goalCalories, locale), planFigure(frame.poundsPerWeek(), locale));
+    }
+    if (plan.result.maintenanceCalories < plan.floorCalories) {
+        return QStringLiteral("Even the intake that keeps your current weight, %1 calories a day, is below %2, so no "
+                              "time frame keeps within the limits. Please ask your doctor before any diet.")
+            .arg(writeWholeNumber(plan.result.maintenanceCalories), writeWholeNumber(plan.floorCalories));
+    }
+    return QStringLiteral("No time frame up to %1 days keeps within both limits. Please ask your doctor before any "
+                          "diet.")
+        .arg(kLongestTimeFrame);
+}
+
+} // namespace
+
+QString planFigure(double value, const QLocale& locale)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("\u2014");
+    if (std::fabs(value) < kLargestPlainFigure)
+        return writeNumber(value, locale);
+    QString text = QString::number(value, 'g', 6);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    if (text.startsWith(QLatin1Char('-')))
+        text.replace(0, 1, locale.negativeSign());
+    return text;
+}
+
+QString intakeText(double calories, const QLocale& locale)
+{
+    Q_UNUSED(locale)
+    return QStringLiteral("%1 calories (%2 kJ)")
+        .arg(writeWholeNumber(calories), writeWholeNumber(std::round(calories * kKilojoulesPerKilocalorie)));
+}
+
+PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)
+{
+    PlanTexts t;
+    const ResultTexts results = resultTexts(plan.details, plan.result);
+    t.title = QStringLiteral("Weight loss plan for %1").arg(results.name);
+    auto withKilograms = [](const QString& text, const QString& kg) {
+        return kg.isEmpty() ? text : text + QStringLiteral(" (%1 kg)").arg(kg);
+    };
+    t.inputs = {
+        {QStringLiteral("Your Name :"), results.name},
+        {QStringLiteral("Gender:"), plan.details.gender},
+        {QStringLiteral("Age:"), results.age},
+        {QStringLiteral("Your Height:"), results.height},
+        {QStringLiteral("Your Weight:"), withKilograms(results.weight, plan.details.weightKg)},
+        {QStringLiteral("Level of Daily Activity:"), results.activityLevel},
+        {QStringLiteral("Weight You Wish To Lose:"), withKilograms(results.lossWeight, plan.details.lossKg)},
+        {QStringLiteral("Time Frame To Lose Weight:"), results.timeFrame},
+    };
+    t.maintenance = results.result1;
+    t.goal = results.result2;
+    t.outlook = outlook(plan, locale);
+
+    const double end = plan.weightOnDay(plan.days);
+    t.chartDescription = QStringLiteral(
+        "Chart of your weight day by day, pounds on the left and kilograms on the right: from %1 today "
+        "to %2 on %3, %4 lb a day; the goal, %5, is the dashed line.")
+                             .arg(pounds(plan.startPounds, locale), pounds(end, locale),
+                                 shortDate(plan.today.addDays(plan.days), locale),
+                                 planFigure(plan.result.lossPerDayPounds, locale), pounds(plan.goalPounds, locale));
+
+    if (plan.needsCaution() || plan.goalPounds <= 0) {
+        t.cautions = cautions(plan, locale);
+        if (!t.cautions.isEmpty())
+            t.withinLimits = withinLimits(plan, locale);
+    }
+
+    t.milestoneHeader = {QStringLiteral("Date"), QStringLiteral("Day"), QStringLiteral("Weight (lb)"),
+        QStringLiteral("Weight (kg)"), QStringLiteral("Lost so far (lb)")};
+    t.milestoneRows.append({shortDate(plan.today, locale), QStringLiteral("Today"),
+        tableFigure(plan.startPounds, 2, locale), kilograms(plan.startPounds, locale), tableFigure(0, 2, locale)});
+    for (const PlanMilestone& m : plan.milestones) {
+        t.milestoneRows.append(
+            {shortDate(m.date, locale), QString::number(m.day), tableFigure(m.weightPounds, 2, locale),
+                kilograms(m.weightPounds, locale), tableFigure(m.lostPounds, 2, locale)});
+    }
+
+    t.explanation = explanation(plan, locale);
+
+    if (plan.lossPounds > 0) {
+        t.paceHeader = {QStringLiteral("Pace"), QStringLiteral("Time frame"), QStringLiteral("Until"),
+            QStringLiteral("Daily intake")};
+        for (std::size_t i = 0; i < kPlanPaces.size(); ++i) {
+            const PlanTimeFrame& frame = plan.paces[i];
+            const QString pace = planFigure(kPlanPaces[i], locale) + QStringLiteral(" lb a week");
+            if (frame.days == 0) {
+                t.paceRows.append(
+                    {pace, QStringLiteral("more than %1 days").arg(kLongestTimeFrame), QString(), QString()});
+                continue;
+            }
+            t.paceRows.append({pace, dayCount(frame.days), shortDate(plan.today.addDays(frame.days), locale),
+                frame.result.goalAchievable ? intakeText(frame.result.goalCalories, locale)
+                                            : QStringLiteral("cannot be achieved")});
+        }
+    }
+
+    if (plan.goalMaintenanceCalories) {
+        t.afterGoal = QStringLiteral("To keep %1 once you have reached it: %2 a day, by the same equations at the "
+                                     "goal weight.")
+                          .arg(pounds(plan.goalPounds, locale), intakeText(*plan.goalMaintenanceCalories, locale));
+    }
+    t.note
+        = QStringLiteral("P.S: This software is only for entertainment purpose. Please consult your physician before "
+                         "going on any kind of diet.");
+    return t;
+}
+
+QString planPlainText(const PlanTexts& t, const QDateTime& made, const QLocale& locale)
+{
+    QStringList lines;
+    lines << t.title << QStringLiteral("Made on %1").arg(locale.toString(made, QLocale::ShortFormat)) << QString();
+    for (const auto& [caption, value] : t.inputs)
+        lines << caption + QLatin1Char(' ') + value;
+    lines << QString() << t.maintenance << t.goal << QString();
+    if (!t.cautions.isEmpty())
+        lines << QStringLiteral("Caution") << t.cautions << t.withinLimits << QString();
+    lines << QStringLiteral("Your weight") << t.outlook << t.milestoneHeader.join(QLatin1Char('\t'));
+    for (const QStringList& row : t.milestoneRows)
+        lines << row.join(QLatin1Char('\t'));
+    lines << QString() << QStringLiteral("How these figures are computed");
+    for (int i = 0; i < t.explanation.size(); ++i)
+        lines << QStringLiteral("%1. %2").arg(i + 1).arg(t.explanation.at(i));
+    if (!t.paceRows.isEmpty()) {
+        lines << QString() << QStringLiteral("Other paces") << t.paceHeader.join(QLatin1Char('\t'));
+        for (const QStringList& row : t.paceRows)
+            lines << row.join(QLatin1Char('\t'));
+    }
+    if (!t.afterGoal.isEmpty())
+        lines << QString() << QStringLiteral("After the goal") << t.afterGoal;
+    lines << QString() << t.note;
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString suggestedPlanFileName(const QString& name, const QDate& date)
+{
+    // Letters and digits of any script, one space between words, and not too long for
+    // the 255 bytes a file name may take.
+    QString kept;
+    for (const uint c : name.toUcs4()) {
+        const char32_t code = c;
+        if (QChar::isLetterOrNumber(code))
+            kept += QString::fromUcs4(&code, 1);
+        else if (!kept.isEmpty() && !kept.endsWith(QLatin1Char(' ')))
+            kept += QLatin1Char(' ');
+        if (kept.toUcs4().size() >= kLongestNamePart)
+            break;
+    }
+    kept = kept.trimmed();
+    const QString rest = QStringLiteral("weight loss plan %1.pdf").arg(date.toString(Qt::ISODate));
+    if (kept.isEmpty())
+        return QStringLiteral("W") + rest.mid(1);
+    return kept + QLatin1Char(' ') + rest;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "calculator/plan.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QLocale>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+// What the plan says, in words and figures, the same on the screen, on paper and on
+// the clipboard.
+struct PlanTexts
+{
+    QString title;
+    QList<QPair<QString, QString>> inputs; // caption and value
+    QString maintenance; // the results window's two lines, word for word
+    QString goal;
+    QString outlook; // where the weight goes, and why it ends where it does
+    QString chartDescription; // the chart in words
+    QStringList cautions;
+    QString withinLimits; // the time frame within the limits, or that there is none
+    QStringList milestoneHeader;
+    QList<QStringList> milestoneRows;
+    QStringList explanation; // each step of the calculation with the person's figures
+    QStringList paceHeader;
+    QList<QStringList> paceRows; // empty when there is nothing to lose
+    QString afterGoal;
+    QString note;
+};
+
+PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale = QLocale());
+
+// The whole plan as plain text, with the time it was made.
+QString planPlainText(const PlanTexts& texts, const QDateTime& made, const QLocale& locale = QLocale());
+
+// A file name for the plan that any file system takes, whatever the name box holds:
+// the letters and digits of the name, the words "weight loss plan" and the date.
+QString suggestedPlanFileName(const QString& name, const QDate& date);
+
+// A figure as the plan writes it: as the boxes do, in the locale's form with at most
+// fifteen significant digits, or to six significant digits with an exponent past
+// fifteen digits, so that an absurd figure still fits on a line.
+QString planFigure(double value, const QLocale& locale = QLocale());
+
+// A daily intake in calories, with kilojoules: "1788 calories (7481 kJ)".
+QString intakeText(double calories, const QLocale& locale = QLocale());

@@ -1,0 +1,228 @@
+#include "calculator/plan.h"
+#include "calculator/plantext.h"
+
+#include <QTest>
+
+namespace {
+
+PersonalDetails details(
+    const char* gender, int age, int feet, int inches, const QString& pounds, const char* loss, int days, int activity)
+{
+    PersonalDetails d;
+    d.name = QStringLiteral("JOHN");
+    d.gender = QString::fromLatin1(gender);
+    d.age = QString::number(age);
+    d.heightFeet = QString::number(feet);
+    d.heightInches = QString::number(inches);
+    d.weightPounds = pounds;
+    d.lossPounds = QString::fromLatin1(loss);
+    d.timeFrameDays = QString::number(days);
+    d.activityIndex = activity;
+    d.activityText = activityLevelTexts().value(activity);
+    return d;
+}
+
+const QDate kToday(2026, 12, 9);
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+
+WeightPlan planFor(const PersonalDetails& d, const CalorieResult& previous = {})
+{
+    CalculationSteps steps;
+    const CalorieResult result = calculateCalories(d, previous, kUs, &steps);
+    return makeWeightPlan(d, result, steps, kToday, kUs);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(PersonalDetails)
+
+class TestPlan : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void workedExamples_data();
+    void workedExamples();
+    void typicalRunInWordsAndFigures();
+    void dailyLossRoundingToNothingKeepsTheWeight();
+    void noTimeFrameKeepsTheFloor();
+    void stepThatFailedKeepsItsFigureInTheExplanation();
+    void milestonesWeeklyThenMonthly();
+    void fileNameSafeForAnyFileSystem_data();
+    void fileNameSafeForAnyFileSystem();
+};
+
+void TestPlan::workedExamples_data()
+{
+    QTest::addColumn<PersonalDetails>("in");
+    QTest::addColumn<int>("safeDays"); // within both limits
+    QTest::addColumn<double>("safeCalories");
+    QTest::addColumn<double>("safePace");
+    QTest::addColumn<int>("oneLbDays"); // 1 lb a week
+    QTest::addColumn<double>("oneLbCalories");
+    QTest::addColumn<double>("keepGoal");
+    QTest::addColumn<int>("cautions");
+
+    QTest::newRow("typical run: 2.31 lb a week")
+        << details("Male", 30, 5, 10, "180", "10", 30, 2) << 36 << 1963.0 << 1.96 << 69 << 2453.0 << 2846.0 << 1;
+    QTest::newRow("female 40: 540 calories and 2.31 lb a week")
+        << details("Female", 40, 5, 4, "150", "20", 60, 0) << 138 << 1205.0 << 0.98 << 138 << 1205.0 << 1592.0 << 2;
+    QTest::newRow("female 60: cannot be achieved")
+        << details("Female", 60, 5, 0, "120", "30", 30, 0) << 546 << 1230.0 << 0.35 << 207 << 915.0 << 1250.0 << 2;
+    QTest::newRow("nothing to lose: no caution")
+        << details("Male", 50, 5, 8, "170", "0", 90, 1) << 1 << 2302.0 << 0.0 << 1 << 2302.0 << 2302.0 << 0;
+}
+
+void TestPlan::workedExamples()
+{
+    QFETCH(PersonalDetails, in);
+    QFETCH(int, safeDays);
+    QFETCH(double, safeCalories);
+    QFETCH(double, safePace);
+    QFETCH(int, oneLbDays);
+    QFETCH(double, oneLbCalories);
+    QFETCH(double, keepGoal);
+    QFETCH(int, cautions);
+
+    const WeightPlan plan = planFor(in);
+    QCOMPARE(plan.withinLimits.days, safeDays);
+    QCOMPARE(plan.withinLimits.result.goalCalories, safeCalories);
+    QCOMPARE(plan.withinLimits.poundsPerWeek(), safePace);
+    QCOMPARE(plan.paces[1].days, oneLbDays);
+    QCOMPARE(plan.paces[1].result.goalCalories, oneLbCalories);
+    QVERIFY(plan.goalMaintenanceCalories);
+    QCOMPARE(*plan.goalMaintenanceCalories, keepGoal);
+    // Each found time frame is the shortest: a day less breaks its limit.
+    if (safeDays > 1) {
+        PersonalDetails shorter = in;
+        shorter.timeFrameDays = QString::number(safeDays - 1);
+        const CalorieResult r = calculateCalories(shorter, {}, kUs);
+        QVERIFY(r.lossPerDayPounds * 7 > 2 || r.goalCalories < plan.floorCalories);
+    }
+
+    const PlanTexts texts = planTexts(plan, kUs);
+    QCOMPARE(texts.cautions.size(), cautions);
+    if (cautions > 0)
+        QVERIFY2(
+            texts.withinLimits.contains(QStringLiteral("is %1 days").arg(safeDays)), qPrintable(texts.withinLimits));
+    QCOMPARE(texts.paceRows.isEmpty(), in.lossPounds == QLatin1String("0"));
+}
+
+void TestPlan::typicalRunInWordsAndFigures()
+{
+    const WeightPlan plan = planFor(details("Male", 30, 5, 10, "180", "10", 30, 2));
+    QCOMPARE(qRound(plan.weightOnDay(30) * 100), 17010); // 0.33 lb a day, not a third
+    const PlanTexts t = planTexts(plan, kUs);
+
+    QCOMPARE(t.maintenance,
+        QStringLiteral("To maintain your current weight your daily intake of calories should be 2943 calories"));
+    QCOMPARE(t.goal, QStringLiteral("To reach your goal, your daily intake of calories should be 1788 calories"));
+    const QStringList expected {
+        "5 ft \u00d7 12 + 10 in = 70 in.",
+        "66 + 6.3 \u00d7 180 + 12.9 \u00d7 70 \u2212 6.8 \u00d7 30 = 1899 calories a day.",
+        "1899 \u00d7 1.55 (Moderately Active) = 2943.45, rounded to 2943 calories a day (12314 kJ).",
+        "10 lb \u00f7 30 days = 0.33 lb a day (0.333333 rounded to two decimals).",
+        "0.33 \u00d7 3500 = 1155 calories a day",
+        "2943 \u2212 1155 = 1788 calories a day (7481 kJ).",
+    };
+    QCOMPARE(t.explanation.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
+        QVERIFY2(t.explanation.at(i).contains(expected.at(i)), qPrintable(t.explanation.at(i)));
+    QVERIFY2(t.outlook.contains(QStringLiteral("170.1 lb on 1/8/27 (day 30), 0.1 lb above your goal of 170 lb")),
+        qPrintable(t.outlook));
+    QVERIFY2(t.cautions.at(0).contains(QStringLiteral("2.31 lb a week")), qPrintable(t.cautions.at(0)));
+    QCOMPARE(t.paceRows.at(1), (QStringList {"1 lb a week", "69 days", "2/16/27", "2453 calories (10263 kJ)"}));
+    QVERIFY2(t.afterGoal.contains(QStringLiteral("170 lb once you have reached it: 2846 calories")),
+        qPrintable(t.afterGoal));
+    QCOMPARE(t.milestoneRows.first(), (QStringList {"12/9/26", "Today", "180.00", "81.5", "0.00"}));
+    QCOMPARE(t.milestoneRows.at(1), (QStringList {"12/16/26", "7", "177.69", "80.5", "2.31"}));
+    QCOMPARE(t.milestoneRows.last(), (QStringList {"1/8/27", "30", "170.10", "77.1", "9.90"}));
+
+    const QString copied = planPlainText(t, QDateTime(kToday, QTime(9, 30)), kUs);
+    for (const char* figure : {"JOHN", "2943", "1788", "1899", "36 days", "2846", "P.S: This software"})
+        QVERIFY2(copied.contains(QLatin1String(figure)), figure);
+}
+
+void TestPlan::dailyLossRoundingToNothingKeepsTheWeight()
+{
+    const WeightPlan plan = planFor(details("Male", 30, 5, 10, "180", "1", 1000, 2));
+    QVERIFY(plan.flat());
+    QCOMPARE(plan.weightOnDay(1000), 180.0);
+    QVERIFY(!plan.needsCaution());
+    const PlanTexts t = planTexts(plan, kUs);
+    QVERIFY2(t.outlook.contains(QStringLiteral("rounds to 0.00 lb a day"))
+            && t.outlook.contains(QStringLiteral("not reached")),
+        qPrintable(t.outlook));
+    QCOMPARE(t.milestoneRows.last().at(2), QStringLiteral("180.00"));
+}
+
+void TestPlan::noTimeFrameKeepsTheFloor()
+{
+    // The intake that keeps the weight is already below the floor.
+    const WeightPlan plan = planFor(details("Female", 125, 3, 0, "60", "5", 10, 0));
+    QVERIFY(plan.result.maintenanceCalories < 1200);
+    QCOMPARE(plan.withinLimits.days, 0);
+    const PlanTexts t = planTexts(plan, kUs);
+    QVERIFY2(t.withinLimits.startsWith(QStringLiteral("Even the intake that keeps your current weight")),
+        qPrintable(t.withinLimits));
+}
+
+void TestPlan::stepThatFailedKeepsItsFigureInTheExplanation()
+{
+    // A weight whose product overflows: the basal energy keeps the typical run's 1899,
+    // and what follows is computed from it.
+    const WeightPlan typical = planFor(details("Male", 30, 5, 10, "180", "10", 30, 2));
+    const WeightPlan plan
+        = planFor(details("Male", 30, 5, 10, QStringLiteral("1") + QString(308, u'0'), "20", 30, 2), typical.result);
+    QVERIFY(!plan.steps.basalCalories);
+    QCOMPARE(plan.result.basalCalories, 1899.0);
+    const PlanTexts t = planTexts(plan, kUs);
+    QVERIFY2(t.explanation.at(1).contains(QStringLiteral("kept the figure it had before, 1899")),
+        qPrintable(t.explanation.at(1)));
+    QVERIFY2(t.explanation.at(2).contains(QStringLiteral("1899 \u00d7 1.55")), qPrintable(t.explanation.at(2)));
+    QCOMPARE(t.milestoneRows.last().at(2), QStringLiteral("1e+308")); // still one short figure
+}
+
+void TestPlan::milestonesWeeklyThenMonthly()
+{
+    QCOMPARE(milestoneDays(30, kToday), (QList<int> {7, 14, 21, 28, 30}));
+    QCOMPARE(milestoneDays(1, kToday), (QList<int> {1}));
+    QCOMPARE(milestoneDays(14, kToday), (QList<int> {7, 14}));
+    const QList<int> long_ = milestoneDays(1000, kToday);
+    QCOMPARE(long_.at(25), 182); // 26 weeks
+    QCOMPARE(long_.at(26), int(kToday.daysTo(kToday.addMonths(7))));
+    QCOMPARE(long_.last(), 1000);
+    QVERIFY(std::is_sorted(long_.cbegin(), long_.cend()));
+    QCOMPARE(long_.size(), 26 + 26 + 1); // months 7 to 32 fall before day 1000
+}
+
+void TestPlan::fileNameSafeForAnyFileSystem_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("capitals") << "JOHN"
+                              << "JOHN weight loss plan 2026-12-09.pdf";
+    QTest::newRow("a path") << "../../etc/passwd"
+                            << "etc passwd weight loss plan 2026-12-09.pdf";
+    QTest::newRow("signs Windows refuses") << "A<B>:C\"|?*\\"
+                                           << "A B C weight loss plan 2026-12-09.pdf";
+    QTest::newRow("emoji and control characters only") << "\U0001F600\t\r\n"
+                                                       << "Weight loss plan 2026-12-09.pdf";
+    QTest::newRow("blanks") << "   "
+                            << "Weight loss plan 2026-12-09.pdf";
+    QTest::newRow("other scripts") << "J\u00d6RG \u0411\u041e\u0420\u0418\u0421"
+                                   << "J\u00d6RG \u0411\u041e\u0420\u0418\u0421 weight loss plan 2026-12-09.pdf";
+    QTest::newRow("10000 letters") << QString(10000, u'A') << QString(40, u'A') + " weight loss plan 2026-12-09.pdf";
+}
+
+void TestPlan::fileNameSafeForAnyFileSystem()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, file);
+    const QString made = suggestedPlanFileName(name, kToday);
+    QCOMPARE(made, file);
+    QVERIFY(made.toUtf8().size() <= 255);
+}
+
+QTEST_APPLESS_MAIN(TestPlan)
+#include "tst_plan.moc"
