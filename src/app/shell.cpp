@@ -10,11 +10,22 @@
 #include "ui/displaywindow.h"
 #include "ui/exitscreen.h"
 #include "ui/mainwindow.h"
+#include "ui/planoutput.h"
+#include "ui/planwindow.h"
 #include "ui/screenfit.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+
+namespace {
+
+void copyPlan(QWidget*, const WeightPlan&, const PlanTexts& texts)
+{
+    PlanOutput::copy(texts);
+}
+
+} // namespace
 
 Shell::Shell()
     : m_terminator([](int code) { QCoreApplication::exit(code); })
@@ -111,7 +122,23 @@ QWidget* Shell::load(FormId id)
         connect(display, &DisplayWindow::calculateAgainRequested, this, &Shell::calculateAgain);
         connect(display, &DisplayWindow::aboutRequested, this, [this, display] { showAbout(display); });
         connect(display, &DisplayWindow::closeRequested, this, [this] { unloadForm(FormId::Display); });
+        connect(display, &DisplayWindow::planRequested, this, &Shell::showPlan);
+        connect(display, &DisplayWindow::printPlanRequested, this,
+            [this, display] { keepPlan(PlanOutput::print, display); });
+        connect(display, &DisplayWindow::savePlanRequested, this,
+            [this, display] { keepPlan(PlanOutput::saveAsPdf, display); });
+        connect(display, &DisplayWindow::copyPlanRequested, this, [this, display] { keepPlan(copyPlan, display); });
         s.widget = display;
+        break;
+    }
+    case FormId::Plan: {
+        // It belongs to the results window, over which it opens.
+        auto* plan = new PlanWindow(window<DisplayWindow>(FormId::Display));
+        connect(plan, &QDialog::finished, this, [this] { unloadForm(FormId::Plan); });
+        connect(plan, &PlanWindow::printRequested, this, [this, plan] { keepPlan(PlanOutput::print, plan); });
+        connect(plan, &PlanWindow::savePdfRequested, this, [this, plan] { keepPlan(PlanOutput::saveAsPdf, plan); });
+        connect(plan, &PlanWindow::copyRequested, this, [this, plan] { keepPlan(copyPlan, plan); });
+        s.widget = plan;
         break;
     }
     case FormId::About:
@@ -135,7 +162,10 @@ QWidget* Shell::load(FormId id)
 void Shell::calculate(const PersonalDetails& details)
 {
     VisibilityBatch batch(*this);
-    m_calorieResult = calculateCalories(details, m_calorieResult);
+    m_calorieResult = calculateCalories(details, m_calorieResult, QLocale(), &m_steps);
+    m_details = details;
+    m_plan.reset();
+    refreshPlan();
     auto* display = window<DisplayWindow>(FormId::Display);
     if (!display)
         return;
@@ -152,8 +182,48 @@ void Shell::calculateAgain()
 {
     VisibilityBatch batch(*this);
     showForm(FormId::Main);
-    unloadForm(FormId::Display);
+    unloadForm(FormId::Display); // the plan goes with it
     hideForm(FormId::ExitScreen);
+}
+
+// The plan window opens over the results window, one at a time; asked for again, the
+// one open comes to the front.
+void Shell::showPlan()
+{
+    auto* plan = window<PlanWindow>(FormId::Plan);
+    if (!plan)
+        return;
+    refreshPlan();
+    showForm(FormId::Plan);
+}
+
+// A plan window open follows the calculation just made, so it never shows a stale plan.
+void Shell::refreshPlan()
+{
+    if (auto* window = static_cast<PlanWindow*>(loadedForm(FormId::Plan))) {
+        const auto& [plan, texts] = currentPlan();
+        window->showPlan(plan, texts);
+    }
+}
+
+// Worked out once per calculation, when it is first asked for.
+const std::pair<WeightPlan, PlanTexts>& Shell::currentPlan()
+{
+    if (!m_plan) {
+        WeightPlan plan = makeWeightPlan(m_details, m_calorieResult, m_steps, QDate::currentDate());
+        PlanTexts texts = planTexts(plan);
+        m_plan.emplace(std::move(plan), std::move(texts));
+    }
+    return *m_plan;
+}
+
+void Shell::keepPlan(void (*keep)(QWidget*, const WeightPlan&, const PlanTexts&), QWidget* from)
+{
+    const auto& [plan, texts] = currentPlan();
+    QPointer<QWidget> back = from;
+    keep(from, plan, texts);
+    if (back && back->isVisible())
+        back->activateWindow();
 }
 
 // About: modal with no owner, unloaded once closed; no unload step follows. Keyboard
@@ -185,6 +255,7 @@ void Shell::unloadStep(FormId id)
         endApplication();
         break;
     case FormId::About:
+    case FormId::Plan:
         break;
     }
 }
@@ -226,6 +297,9 @@ void Shell::unloadForm(FormId id)
     Slot& s = slot(id);
     if (!s.widget || s.unloading)
         return;
+    // The plan window belongs to the results window and goes before it.
+    if (id == FormId::Display)
+        unloadForm(FormId::Plan);
     s.unloading = true;
     unloadStep(id);
 
@@ -251,10 +325,11 @@ void Shell::applyVisibility(FormId id, bool visible)
     if (!w)
         return;
     if (visible) {
-        if (!s.placed) {
+        // A window of its own goes on the screen the user works on; one that belongs
+        // to another opens over it.
+        if (!s.placed && !w->parentWidget())
             ScreenFit::place(w, s.screen);
-            s.placed = true;
-        }
+        s.placed = true;
         w->show();
         w->raise();
         w->activateWindow();

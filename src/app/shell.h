@@ -1,6 +1,9 @@
 #pragma once
 
+#include "calculator/calculation.h"
 #include "calculator/personaldetails.h"
+#include "calculator/plan.h"
+#include "calculator/plantext.h"
 #include "platform/randomsource.h"
 
 #include <QList>
@@ -8,12 +11,15 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QScreen;
 class QWidget;
 class SingleInstanceGuard;
 
-enum class FormId { Main, Display, About, ExitScreen };
+// The four windows of the program, and the plan window that the results window opens.
+enum class FormId { Main, Display, About, ExitScreen, Plan };
 
 // Owns the program's four windows and the flow between them: it runs start-up,
 // answers what each window asks for by loading, showing, hiding or unloading windows,
@@ -60,6 +66,11 @@ private:
     void calculateAgain();
     void showAbout(QWidget* opener);
     void unloadStep(FormId id);
+    // The plan of the last calculation: its window, on paper, as PDF, on the clipboard.
+    void showPlan();
+    void keepPlan(void (*keep)(QWidget*, const WeightPlan&, const PlanTexts&), QWidget* from);
+    void refreshPlan();
+    const std::pair<WeightPlan, PlanTexts>& currentPlan();
 
     // Window visibility changes made while one of these lives are applied together
     // when it goes, so a window that a transition shows and hides again never
@@ -93,7 +104,7 @@ private:
     QScreen* screenOf(FormId id) const;
     void flushVisibility();
 
-    Slot m_slots[4];
+    Slot m_slots[5];
     QList<FormId> m_loadOrder;
     int m_batchDepth = 0;
     bool m_ending = false;
@@ -102,6 +113,10 @@ private:
     RandomSource m_random;
     // The results of the last calculation; a step that fails keeps its old value.
     CalorieResult m_calorieResult;
+    // What the plan of the last calculation is made of, and the plan once asked for.
+    PersonalDetails m_details;
+    CalculationSteps m_steps;
+    std::optional<std::pair<WeightPlan, PlanTexts>> m_plan;
 
     std::unique_ptr<SingleInstanceGuard> m_instanceGuard;
     std::function<void(int)> m_terminator;

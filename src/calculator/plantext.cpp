@@ -256,6 +256,8 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)
             t.withinLimits = withinLimits(plan, locale);
     }
 
+    t.milestoneTitle = plan.days > 26 * 7 ? QStringLiteral("Your weight, week by week, then month by month")
+                                          : QStringLiteral("Your weight, week by week");
     t.milestoneHeader = {QStringLiteral("Date"), QStringLiteral("Day"), QStringLiteral("Weight (lb)"),
         QStringLiteral("Weight (kg)"), QStringLiteral("Lost so far (lb)")};
     t.milestoneRows.append({shortDate(plan.today, locale), QStringLiteral("Today"),
@@ -305,7 +307,7 @@ QString planPlainText(const PlanTexts& t, const QDateTime& made, const QLocale& 
     lines << QString() << t.maintenance << t.goal << QString();
     if (!t.cautions.isEmpty())
         lines << QStringLiteral("Caution") << t.cautions << t.withinLimits << QString();
-    lines << QStringLiteral("Your weight") << t.outlook << t.milestoneHeader.join(QLatin1Char('\t'));
+    lines << t.milestoneTitle << t.outlook << t.milestoneHeader.join(QLatin1Char('\t'));
     for (const QStringList& row : t.milestoneRows)
         lines << row.join(QLatin1Char('\t'));
     lines << QString() << QStringLiteral("How these figures are computed");

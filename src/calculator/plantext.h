@@ -21,6 +21,7 @@ struct PlanTexts
     QString chartDescription; // the chart in words
     QStringList cautions;
     QString withinLimits; // the time frame within the limits, or that there is none
+    QString milestoneTitle;
     QStringList milestoneHeader;
     QList<QStringList> milestoneRows;
     QStringList explanation; // each step of the calculation with the person's figures

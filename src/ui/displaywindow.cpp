@@ -17,6 +17,12 @@ DisplayWindow::DisplayWindow()
     addMenus("mnuFile",
         {
             {"mnuBack", "Calculate Again", [this] { emit calculateAgainRequested(); }},
+            {"mnuPlanSep1"},
+            {"mnuPlan", "&See Your Plan...", [this] { emit planRequested(); }},
+            {"mnuPrintPlan", "&Print Your Plan...", [this] { emit printPlanRequested(); }, QKeySequence::Print},
+            {"mnuSavePlan", "Save Your Plan as P&DF...", [this] { emit savePlanRequested(); }, QKeySequence::Save},
+            {"mnuCopyPlan", "&Copy Your Plan", [this] { emit copyPlanRequested(); }, QKeySequence::Copy},
+            {"mnuPlanSep2"},
             {"mnuExit", "E&xit", [this] { emit closeRequested(); }},
         },
         {"mnuSep1", "mnuSep2", "Check for Software &Update"});
@@ -65,6 +71,13 @@ void DisplayWindow::buildControls()
     m_lblResult2 = label(frame1, QStringLiteral("lblResult2"), QString(), twips(480, 4080, 0, 0), kWhite,
         verdana(9, true), Qt::AlignLeft | Qt::AlignTop, false, true);
 
+    // In the free strip of the frame below the results: the plan behind them.
+    auto* cmdPlan
+        = pushButton(frame1, QStringLiteral("cmdPlan"), QStringLiteral("See Your &Plan"), twips(480, 4440, 2400, 375));
+    cmdPlan->setFont(verdana(8.25, true));
+    setColors(cmdPlan, kCream, Qt::black, false);
+    connect(cmdPlan, &QPushButton::clicked, this, &DisplayWindow::planRequested);
+
     label(client, QStringLiteral("Label2"),
         QStringLiteral("P.S: This software is only for entertainment purpose. Please consult your physician before "
                        "going on any kind of diet."),
@@ -75,6 +88,9 @@ void DisplayWindow::buildControls()
     cmdBack->setFont(verdana(8.25, true));
     setColors(cmdBack, kCream, Qt::black, false);
     connect(cmdBack, &QPushButton::clicked, this, &DisplayWindow::calculateAgainRequested);
+    // Calculate Again keeps the focus it has always had; Tab reaches the plan.
+    QWidget::setTabOrder(cmdBack, cmdPlan);
+    cmdBack->setFocus(Qt::OtherFocusReason);
 
     addOfferBand(twips(0, 6720, 10560, 795), twips(240, 240, 10065, 480), twips(240, 240, 10065, 495));
 }

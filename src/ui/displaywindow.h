@@ -18,6 +18,12 @@ public:
 signals:
     // Calculate Again, the button and File > Calculate Again.
     void calculateAgainRequested();
+    // The plan: its window (the button and File > See Your Plan), on paper, as PDF, on
+    // the clipboard.
+    void planRequested();
+    void printPlanRequested();
+    void savePlanRequested();
+    void copyPlanRequested();
 
 private:
     void buildControls();

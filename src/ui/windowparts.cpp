@@ -54,6 +54,7 @@ QAction* addEntry(QWidget* menu, const MenuEntry& entry)
     action->setObjectName(QLatin1String(entry.name));
     if (entry.caption) {
         action->setText(QString::fromUtf8(entry.caption));
+        action->setShortcut(entry.shortcut);
         QObject::connect(action, &QAction::triggered, action, entry.command);
     } else {
         action->setSeparator(true);

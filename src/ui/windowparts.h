@@ -2,6 +2,7 @@
 
 #include "links/weblink.h"
 
+#include <QKeySequence>
 #include <QRect>
 #include <QString>
 #include <functional>
@@ -39,6 +40,7 @@ struct MenuEntry
     const char* name;
     const char* caption = nullptr;
     std::function<void()> command = {};
+    QKeySequence shortcut = {};
 };
 MenuEntry pageEntry(const char* name, const char* caption, WebLink page);
 

@@ -1,0 +1,201 @@
+#include "ui/plandocument.h"
+
+#include "ui/look.h"
+#include "ui/weightchart.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextObjectInterface>
+#include <cmath>
+
+namespace {
+
+constexpr int kChartObject = QTextFormat::UserObject + 1;
+const QString kChartMark = QStringLiteral("[chart]");
+
+QString escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString table(const QStringList& header, const QList<QStringList>& rows, const QString& border)
+{
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" style=\"border-color: %1; "
+                                  "border-style: solid;\"><tr>")
+                       .arg(border);
+    for (const QString& cell : header)
+        html += QStringLiteral("<th align=\"left\">%1</th>").arg(escaped(cell));
+    html += QStringLiteral("</tr>");
+    for (const QStringList& row : rows) {
+        html += QStringLiteral("<tr>");
+        for (int i = 0; i < row.size(); ++i) {
+            html += QStringLiteral("<td align=\"%1\">%2</td>")
+                        .arg(i >= 2 && !row.at(i).isEmpty() && row.at(i).front().isDigit() ? QStringLiteral("right")
+                                                                                           : QStringLiteral("left"),
+                            escaped(row.at(i)));
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+// Draws the chart where the document holds its object: on paper, in lines and text.
+class ChartObject final : public QObject, public QTextObjectInterface
+{
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+
+public:
+    ChartObject(const WeightPlan& plan, const QLocale& locale)
+        : m_plan(plan)
+        , m_locale(locale)
+    { }
+
+    QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat&) override
+    {
+        const double width = document->pageSize().width() - 2 * document->documentMargin();
+        return {width, width * 0.42};
+    }
+
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat&) override
+    {
+        paintWeightChart(*painter, rect, m_plan, paperChartColors(), Look::verdana(8), m_locale);
+    }
+
+private:
+    const WeightPlan& m_plan;
+    QLocale m_locale;
+};
+
+// A paragraph that a page break would split starts on the next page: split, the
+// toolkit would also write the last line of the first page, hidden, at the top of the
+// next, where a search of the PDF finds it twice.
+void keepParagraphsWhole(QTextDocument& document, double pageHeight)
+{
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    for (int round = 0; round < 10; ++round) {
+        bool moved = false;
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            const QRectF rect = layout->blockBoundingRect(block);
+            const bool split = std::floor(rect.top() / pageHeight) != std::floor((rect.bottom() - 1) / pageHeight);
+            if (!split || rect.height() > pageHeight / 2 || QTextCursor(block).currentFrame() != document.rootFrame())
+                continue;
+            QTextBlockFormat format = block.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(block).setBlockFormat(format);
+            moved = true;
+        }
+        if (!moved)
+            return;
+        document.markContentsDirty(0, document.characterCount());
+    }
+}
+
+} // namespace
+
+QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
+{
+    const QString heading = onPaper ? QStringLiteral("#150f53") : QStringLiteral("#ffe0c0");
+    const QString caution = onPaper ? QStringLiteral("#8b0000") : QStringLiteral("#ffc878");
+    const QString border = onPaper ? QStringLiteral("#808080") : QStringLiteral("#8080a0");
+    auto section = [&](const QString& title) {
+        return QStringLiteral("<h3 style=\"color: %1;\">%2</h3>").arg(heading, escaped(title));
+    };
+    auto paragraph = [](const QString& text) { return QStringLiteral("<p>%1</p>").arg(escaped(text)); };
+
+    QString details = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
+    for (const auto& [caption, value] : t.inputs)
+        details += QStringLiteral("<tr><td>%1</td><td>&nbsp;&nbsp;%2</td></tr>").arg(escaped(caption), escaped(value));
+    details += QStringLiteral("</table>");
+    const QString results
+        = QStringLiteral("<p><b>%1</b></p><p><b>%2</b></p>").arg(escaped(t.maintenance), escaped(t.goal));
+
+    QString html;
+    if (onPaper) {
+        html += QStringLiteral("<h2 style=\"color: %1;\">%2</h2><p>Made on %3 with Veltro Weight Loss Calculator "
+                               "v1.0.</p>")
+                    .arg(heading, escaped(t.title), escaped(made));
+        html += details + results + QStringLiteral("<p>%1</p>").arg(kChartMark);
+    } else {
+        html += results;
+    }
+    html += paragraph(t.outlook);
+    if (!t.cautions.isEmpty()) {
+        html += QStringLiteral("<h3 style=\"color: %1;\">Caution</h3>").arg(caution);
+        for (const QString& sentence : t.cautions)
+            html += paragraph(sentence);
+        html += QStringLiteral("<p><b>%1</b></p>").arg(escaped(t.withinLimits));
+    }
+    html += section(t.milestoneTitle) + table(t.milestoneHeader, t.milestoneRows, border);
+    html += section(QStringLiteral("How these figures are computed")) + QStringLiteral("<ol>");
+    for (const QString& line : t.explanation)
+        html += QStringLiteral("<li>%1</li>").arg(escaped(line));
+    html += QStringLiteral("</ol>");
+    if (!t.paceRows.isEmpty())
+        html += section(QStringLiteral("Other paces")) + table(t.paceHeader, t.paceRows, border);
+    if (!t.afterGoal.isEmpty())
+        html += section(QStringLiteral("After the goal")) + paragraph(t.afterGoal);
+    if (!onPaper)
+        html += section(QStringLiteral("Your details")) + details;
+    html += QStringLiteral("<p><i>%1</i></p>").arg(escaped(t.note));
+    return html;
+}
+
+bool renderPlan(QPagedPaintDevice* device, const WeightPlan& plan, const PlanTexts& texts, const QDateTime& made,
+    const QLocale& locale)
+{
+    QPainter painter;
+    if (!painter.begin(device))
+        return false;
+
+    const QString madeText = locale.toString(made, QLocale::ShortFormat);
+    const QFont footerFont = Look::verdana(7.5);
+    const QFontMetricsF footerMetrics(footerFont, device);
+    const double footerHeight = footerMetrics.height() * 2;
+    const QSizeF page(device->width(), device->height() - footerHeight);
+
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(device);
+    ChartObject chart(plan, locale);
+    document.documentLayout()->registerHandler(kChartObject, &chart);
+    document.setDefaultFont(Look::verdana(9.5));
+    document.setPageSize(page);
+    document.setHtml(planHtml(texts, true, madeText));
+    // The chart in the place of its mark.
+    QTextCursor mark = document.find(kChartMark);
+    if (!mark.isNull()) {
+        QTextCharFormat format;
+        format.setObjectType(kChartObject);
+        mark.insertText(QString(QChar::ObjectReplacementCharacter), format);
+    }
+    // Laid out again whole: after a change the toolkit (6.4) leaves the blocks that
+    // follow a table with no height, and so off the pages.
+    document.markContentsDirty(0, document.characterCount());
+    keepParagraphsWhole(document, page.height());
+
+    const int pages = document.pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            device->newPage();
+        painter.save();
+        painter.translate(0, -i * page.height());
+        document.drawContents(&painter, QRectF(QPointF(0, i * page.height()), page));
+        painter.restore();
+        painter.setFont(footerFont);
+        painter.setPen(Qt::darkGray);
+        painter.drawText(QRectF(0, page.height() + footerMetrics.height() * 0.5, page.width(), footerMetrics.height()),
+            Qt::AlignLeft | Qt::AlignVCenter,
+            QStringLiteral("%1 \u00b7 made on %2 \u00b7 page %3 of %4")
+                .arg(texts.title, madeText)
+                .arg(i + 1)
+                .arg(pages));
+    }
+    return painter.end();
+}
+
+#include "plandocument.moc"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "calculator/plan.h"
+#include "calculator/plantext.h"
+
+#include <QDialog>
+
+class QTextBrowser;
+class WeightChart;
+
+// The person's plan for the calculation just made: the chart of the weight day by
+// day, and below it the plan in words and tables. Resizable; Escape closes it. It
+// prints, saves and copies nothing itself: it asks for it.
+class PlanWindow final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit PlanWindow(QWidget* parent);
+
+    void showPlan(const WeightPlan& plan, const PlanTexts& texts);
+
+signals:
+    void printRequested();
+    void savePdfRequested();
+    void copyRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    WeightChart* m_chart;
+    QTextBrowser* m_text;
+};
