@@ -134,7 +134,13 @@ QWidget* Shell::load(FormId id)
     case FormId::Plan: {
         // It belongs to the results window, over which it opens.
         auto* plan = new PlanWindow(window<DisplayWindow>(FormId::Display));
-        connect(plan, &QDialog::finished, this, [this] { unloadForm(FormId::Plan); });
+        connect(plan, &QDialog::finished, this, [this] {
+            unloadForm(FormId::Plan);
+            // Keyboard use goes on in the results, also where no window manager hands
+            // the activation back.
+            if (QWidget* display = loadedForm(FormId::Display); display && display->isVisible())
+                display->activateWindow();
+        });
         connect(plan, &PlanWindow::printRequested, this, [this, plan] { keepPlan(PlanOutput::print, plan); });
         connect(plan, &PlanWindow::savePdfRequested, this, [this, plan] { keepPlan(PlanOutput::saveAsPdf, plan); });
         connect(plan, &PlanWindow::copyRequested, this, [this, plan] { keepPlan(copyPlan, plan); });

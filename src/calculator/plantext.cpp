@@ -12,6 +12,13 @@ namespace {
 constexpr double kLargestPlainFigure = 1e15;
 constexpr int kLongestNamePart = 40;
 
+// A whole figure of calories as the results window writes it; past fifteen digits,
+// short, as planFigure() writes it.
+QString whole(double value)
+{
+    return std::isfinite(value) && std::fabs(value) < kLargestPlainFigure ? writeWholeNumber(value) : planFigure(value);
+}
+
 QString pounds(double value, const QLocale& locale)
 {
     return planFigure(roundHalfEven(value, 2).value_or(value), locale) + QStringLiteral(" lb");
@@ -92,8 +99,8 @@ QStringList explanation(const WeightPlan& plan, const QLocale& locale)
     if (s.activityCalories && s.maintenanceCalories) {
         lines << QStringLiteral("To keep your weight: %1 \u00d7 %2 (%3) = %4, rounded to %5 calories a day (%6 kJ).")
                      .arg(f(r.basalCalories), multiple, activityName(d.activityText),
-                         f(r.basalCalories + r.activityCalories), writeWholeNumber(r.maintenanceCalories),
-                         writeWholeNumber(std::round(r.maintenanceCalories * kKilojoulesPerKilocalorie)));
+                         f(r.basalCalories + r.activityCalories), whole(r.maintenanceCalories),
+                         whole(std::round(r.maintenanceCalories * kKilojoulesPerKilocalorie)));
     } else {
         lines << step(false, QStringLiteral("To keep your weight"), QString(),
             f(r.maintenanceCalories) + QStringLiteral(" calories a day"));
@@ -112,18 +119,17 @@ QStringList explanation(const WeightPlan& plan, const QLocale& locale)
 
     lines << step(s.dailyDeficit, QStringLiteral("Daily deficit"),
         QStringLiteral("%1 \u00d7 3500 = %2 calories a day, 3500 calories for every pound.")
-            .arg(f(r.lossPerDayPounds), writeWholeNumber(r.dailyDeficit)),
-        writeWholeNumber(r.dailyDeficit) + QStringLiteral(" calories"));
+            .arg(f(r.lossPerDayPounds), whole(r.dailyDeficit)),
+        whole(r.dailyDeficit) + QStringLiteral(" calories"));
 
     const QString goalArithmetic = QStringLiteral("%1 \u2212 %2 = %3")
-                                       .arg(writeWholeNumber(r.maintenanceCalories), writeWholeNumber(r.dailyDeficit),
-                                           writeWholeNumber(r.goalCalories));
+                                       .arg(whole(r.maintenanceCalories), whole(r.dailyDeficit), whole(r.goalCalories));
     lines << step(s.goalCalories, QStringLiteral("To reach your goal"),
         r.goalAchievable ? goalArithmetic
                 + QStringLiteral(" calories a day (%1 kJ).")
-                      .arg(writeWholeNumber(std::round(r.goalCalories * kKilojoulesPerKilocalorie)))
+                      .arg(whole(std::round(r.goalCalories * kKilojoulesPerKilocalorie)))
                          : goalArithmetic + QStringLiteral(": below nothing, so this intake cannot be achieved."),
-        writeWholeNumber(r.goalCalories) + QStringLiteral(" calories a day"));
+        whole(r.goalCalories) + QStringLiteral(" calories a day"));
     return lines;
 }
 
@@ -164,11 +170,11 @@ QStringList cautions(const WeightPlan& plan, const QLocale& locale)
     if (!r.goalAchievable) {
         list << QStringLiteral("Losing %1 in %2 would take %3 calories a day, less than nothing, so it cannot be "
                                "achieved.")
-                    .arg(pounds(plan.lossPounds, locale), dayCount(plan.days), writeWholeNumber(r.goalCalories));
+                    .arg(pounds(plan.lossPounds, locale), dayCount(plan.days), whole(r.goalCalories));
     } else if (plan.belowFloor()) {
         list << QStringLiteral("%1 calories a day is below %2, the least that health services advise %3 to eat "
                                "without a doctor's supervision.")
-                    .arg(writeWholeNumber(r.goalCalories), writeWholeNumber(plan.floorCalories),
+                    .arg(whole(r.goalCalories), whole(plan.floorCalories),
                         plan.men ? QStringLiteral("men") : QStringLiteral("women"));
     }
     if (plan.tooFast()) {
@@ -191,7 +197,7 @@ QString withinLimits(const WeightPlan& plan, const QLocale& locale)
     if (plan.result.maintenanceCalories < plan.floorCalories) {
         return QStringLiteral("Even the intake that keeps your current weight, %1 calories a day, is below %2, so no "
                               "time frame keeps within the limits. Please ask your doctor before any diet.")
-            .arg(writeWholeNumber(plan.result.maintenanceCalories), writeWholeNumber(plan.floorCalories));
+            .arg(whole(plan.result.maintenanceCalories), whole(plan.floorCalories));
     }
     return QStringLiteral("No time frame up to %1 days keeps within both limits. Please ask your doctor before any "
                           "diet.")
@@ -217,7 +223,7 @@ QString intakeText(double calories, const QLocale& locale)
 {
     Q_UNUSED(locale)
     return QStringLiteral("%1 calories (%2 kJ)")
-        .arg(writeWholeNumber(calories), writeWholeNumber(std::round(calories * kKilojoulesPerKilocalorie)));
+        .arg(whole(calories), whole(std::round(calories * kKilojoulesPerKilocalorie)));
 }
 
 PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)

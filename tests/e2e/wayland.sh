@@ -70,6 +70,14 @@ maximise "results window"
 shows "should be 2943 calories" || e2e_fail "the results changed"
 e2e_screenshot root wayland-results-window
 
+# The plan over the results, by keyboard; Escape closes it.
+e2e_key alt+p
+e2e_wait_for 10 shows "How these figures are computed" || e2e_fail "Alt+P showed no plan"
+shows "Weight chart" || e2e_fail "the plan has no chart"
+e2e_screenshot root wayland-plan-window
+e2e_key Escape
+e2e_wait_for 10 eval '! shows "How these figures are computed"' || e2e_fail "Escape left the plan open"
+
 e2e_key alt+f && e2e_key x          # File > Exit
 e2e_wait_for 10 shows "Refer A Friend" || e2e_fail "the exit screen did not appear"
 maximise "exit screen"
