@@ -7,8 +7,9 @@
 //
 // For each press it takes the time until the press's handler has returned (the
 // results window loaded, filled and shown) and until the X server has exposed the
-// results window and the program has painted it. Prints the first press and the
-// medians of the others, in milliseconds.
+// results window and the program has painted it; then the same for the plan window,
+// from pressing "See Your Plan" (the plan is worked out at the first request after a
+// calculation). Prints the first press and the medians of the others, in milliseconds.
 
 #include "app/shell.h"
 #include "ui/look.h"
@@ -26,7 +27,14 @@
 
 namespace {
 
-// Notes the moment the results window is first exposed.
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Notes the moment a window of the shell's is first exposed.
 class ExposeWatch final : public QObject
 {
 public:
@@ -34,14 +42,15 @@ public:
         : m_shell(shell)
     { }
     bool exposed = false;
+    FormId form = FormId::Display;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Expose && !exposed) {
-            QWidget* display = m_shell.loadedForm(FormId::Display);
+            QWidget* widget = m_shell.loadedForm(form);
             auto* window = qobject_cast<QWindow*>(watched);
-            if (display && window && window == display->windowHandle() && window->isExposed())
+            if (widget && window && window == widget->windowHandle() && window->isExposed())
                 exposed = true;
         }
         return false;
@@ -51,11 +60,30 @@ private:
     Shell& m_shell;
 };
 
-double median(std::vector<double> values)
+// Presses the button and waits for the window to be exposed; false after 5 s.
+bool pressUntilShown(
+    QPushButton* button, ExposeWatch& watch, FormId form, std::vector<double>& handled, std::vector<double>& onScreen)
 {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    watch.exposed = false;
+    watch.form = form;
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(button, Qt::LeftButton);
+    handled.push_back(timer.nsecsElapsed() / 1e6);
+    // The expose is handled, and the window painted, inside the call that delivers it.
+    while (!watch.exposed && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    onScreen.push_back(timer.nsecsElapsed() / 1e6);
+    return watch.exposed;
+}
+
+void report(const char* what, std::vector<double> handled, std::vector<double> onScreen)
+{
+    std::printf("%s, first: handled %.2f ms, on screen %.2f ms\n", what, handled.front(), onScreen.front());
+    handled.erase(handled.begin());
+    onScreen.erase(onScreen.begin());
+    std::printf("%s, median of %zu more: handled %.2f ms, on screen %.2f ms (max %.2f)\n", what, onScreen.size(),
+        median(handled), median(onScreen), *std::max_element(onScreen.begin(), onScreen.end()));
 }
 
 } // namespace
@@ -96,20 +124,22 @@ int main(int argc, char* argv[])
     app.installEventFilter(&watch);
     std::vector<double> handled;
     std::vector<double> onScreen;
+    std::vector<double> planHandled;
+    std::vector<double> planOnScreen;
     for (int i = 0; i < presses; ++i) {
-        watch.exposed = false;
-        QElapsedTimer timer;
-        timer.start();
-        QTest::mouseClick(calculate, Qt::LeftButton);
-        handled.push_back(timer.nsecsElapsed() / 1e6);
-        // The expose is handled, and the window painted, inside the call that delivers it.
-        while (!watch.exposed && timer.elapsed() < 5000)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        if (!watch.exposed) {
+        if (!pressUntilShown(calculate, watch, FormId::Display, handled, onScreen)) {
             std::fprintf(stderr, "the results window was not exposed\n");
             return 1;
         }
-        onScreen.push_back(timer.nsecsElapsed() / 1e6);
+        QTest::qWait(50);
+        QWidget* display = shell.loadedForm(FormId::Display);
+        if (!pressUntilShown(display->findChild<QPushButton*>(QStringLiteral("cmdPlan")), watch, FormId::Plan,
+                planHandled, planOnScreen)) {
+            std::fprintf(stderr, "the plan window was not exposed\n");
+            return 1;
+        }
+        QTest::keyClick(shell.loadedForm(FormId::Plan), Qt::Key_Escape);
+        QTest::qWait(50);
 
         // Back to the inputs, and let the windows settle before the next press.
         QTest::mouseClick(
@@ -120,10 +150,7 @@ int main(int argc, char* argv[])
         QTest::qWait(50);
     }
 
-    std::printf("first press: handled %.2f ms, on screen %.2f ms\n", handled.front(), onScreen.front());
-    handled.erase(handled.begin());
-    onScreen.erase(onScreen.begin());
-    std::printf("median of %zu more: handled %.2f ms, on screen %.2f ms (max %.2f)\n", onScreen.size(), median(handled),
-        median(onScreen), *std::max_element(onScreen.begin(), onScreen.end()));
+    report("Calculate", handled, onScreen);
+    report("the plan", planHandled, planOnScreen);
     return 0;
 }

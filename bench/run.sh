@@ -14,7 +14,11 @@
 # with a private settings folder that already holds today's date, so no update
 # reminder shows, and a fresh private runtime folder each start. Then, inside the
 # program, the time from pressing Calculate until the results window is on the
-# screen. Prints medians (and the fastest starts) and the program/baseline ratios.
+# screen, and from asking for the plan until its window is. Prints medians (and the
+# fastest starts) and the program/baseline ratios.
+#
+# BENCH_BEFORE=PATH adds the starts of another build of the program (an older one, to
+# see what a change costs) to the same alternation, and its ratios to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-20}
@@ -70,13 +74,18 @@ start() {
 start warmup "$program"
 size=$(awk '{print $3}' "$tmp/warmup")
 start warmup "$baseline" "$size"
+before=${BENCH_BEFORE:+$(realpath "$BENCH_BEFORE")}
+[[ -z "$before" ]] || start warmup "$before"
 : >"$tmp/baseline"
 : >"$tmp/program"
+: >"$tmp/before"
 for ((i = 0; i < runs; i++)); do
     if ((i % 2 == 0)); then
         start baseline "$baseline" "$size"
         start program "$program"
+        [[ -z "$before" ]] || start before "$before"
     else
+        [[ -z "$before" ]] || start before "$before"
         start program "$program"
         start baseline "$baseline" "$size"
     fi
@@ -87,7 +96,7 @@ export XDG_RUNTIME_DIR
 chmod 700 "$XDG_RUNTIME_DIR"
 "$calculate" 31 >"$tmp/calculate"
 
-python3 - "$tmp/baseline" "$tmp/program" "$tmp/calculate" "$runs" <<'PY'
+python3 - "$tmp/baseline" "$tmp/program" "$tmp/calculate" "$runs" "$tmp/before" <<'PY'
 import statistics, sys
 def load(path):
     rows = [line.split() for line in open(path) if line.strip()]
@@ -95,6 +104,12 @@ def load(path):
 bt, bm, size, bc = load(sys.argv[1])
 pt, pm, _, pc = load(sys.argv[2])
 med = statistics.median
+if open(sys.argv[5]).read().strip():
+    ot, om, _, oc = load(sys.argv[5])
+    print("The other build (BENCH_BEFORE) in the same alternation:")
+    print(f"  elapsed     other    {med(ot):6.1f} ms   program {med(pt):6.1f} ms   ratio {med(pt) / med(ot):.3f}")
+    print(f"  processor   other    {med(oc):6.1f} ms   program {med(pc):6.1f} ms   ratio {med(pc) / med(oc):.3f}")
+    print(f"  memory      other    {med(om) / 1024:6.1f} MiB  program {med(pm) / 1024:6.1f} MiB  ratio {med(pm) / med(om):.3f}")
 print(f"Start until the main window is mapped, median of {sys.argv[4]} alternating starts each")
 print(f"(the baseline's window {size}, as the program's):")
 print(f"  elapsed     baseline {med(bt):6.1f} ms   program {med(pt):6.1f} ms   ratio {med(pt) / med(bt):.2f}")
@@ -102,7 +117,7 @@ print(f"  fastest     baseline {min(bt):6.1f} ms   program {min(pt):6.1f} ms   r
 print(f"  processor   baseline {med(bc):6.1f} ms   program {med(pc):6.1f} ms   ratio {med(pc) / med(bc):.2f}")
 print(f"Peak resident memory:")
 print(f"              baseline {med(bm) / 1024:6.1f} MiB  program {med(pm) / 1024:6.1f} MiB  ratio {med(pm) / med(bm):.2f}")
-print("Calculate until the results window is on the screen:")
+print("Calculate until the results window is on the screen; the plan asked for until its window is:")
 for line in open(sys.argv[3]):
     print("  " + line.rstrip())
 PY

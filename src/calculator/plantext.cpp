@@ -168,13 +168,12 @@ QStringList cautions(const WeightPlan& plan, const QLocale& locale)
                     .arg(pounds(plan.lossPounds, locale), pounds(plan.startPounds, locale));
     }
     if (!r.goalAchievable) {
-        list << QStringLiteral("Losing %1 in %2 would take %3 calories a day, less than nothing, so it cannot be "
-                               "achieved.")
-                    .arg(pounds(plan.lossPounds, locale), dayCount(plan.days), whole(r.goalCalories));
+        list << QStringLiteral("Losing %1 in %2 would take %3 a day, less than nothing, so it cannot be achieved.")
+                    .arg(pounds(plan.lossPounds, locale), dayCount(plan.days), intakeText(r.goalCalories));
     } else if (plan.belowFloor()) {
-        list << QStringLiteral("%1 calories a day is below %2, the least that health services advise %3 to eat "
-                               "without a doctor's supervision.")
-                    .arg(whole(r.goalCalories), whole(plan.floorCalories),
+        list << QStringLiteral("%1 a day is below %2, the least that health services advise %3 to eat without a "
+                               "doctor's supervision.")
+                    .arg(intakeText(r.goalCalories), whole(plan.floorCalories),
                         plan.men ? QStringLiteral("men") : QStringLiteral("women"));
     }
     if (plan.tooFast()) {
@@ -192,12 +191,12 @@ QString withinLimits(const WeightPlan& plan, const QLocale& locale)
         return QStringLiteral("The shortest time frame that keeps within both limits is %1, until %2: %3 a day, %4 lb "
                               "a week.")
             .arg(dayCount(frame.days), shortDate(plan.today.addDays(frame.days), locale),
-                intakeText(frame.result.goalCalories, locale), planFigure(frame.poundsPerWeek(), locale));
+                intakeText(frame.result.goalCalories), planFigure(frame.poundsPerWeek(), locale));
     }
     if (plan.result.maintenanceCalories < plan.floorCalories) {
-        return QStringLiteral("Even the intake that keeps your current weight, %1 calories a day, is below %2, so no "
-                              "time frame keeps within the limits. Please ask your doctor before any diet.")
-            .arg(whole(plan.result.maintenanceCalories), whole(plan.floorCalories));
+        return QStringLiteral("Even the intake that keeps your current weight, %1 a day, is below %2, so no time "
+                              "frame keeps within the limits. Please ask your doctor before any diet.")
+            .arg(intakeText(plan.result.maintenanceCalories), whole(plan.floorCalories));
     }
     return QStringLiteral("No time frame up to %1 days keeps within both limits. Please ask your doctor before any "
                           "diet.")
@@ -219,9 +218,8 @@ QString planFigure(double value, const QLocale& locale)
     return text;
 }
 
-QString intakeText(double calories, const QLocale& locale)
+QString intakeText(double calories)
 {
-    Q_UNUSED(locale)
     return QStringLiteral("%1 calories (%2 kJ)")
         .arg(whole(calories), whole(std::round(calories * kKilojoulesPerKilocalorie)));
 }
@@ -288,7 +286,7 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)
                 continue;
             }
             t.paceRows.append({pace, dayCount(frame.days), shortDate(plan.today.addDays(frame.days), locale),
-                frame.result.goalAchievable ? intakeText(frame.result.goalCalories, locale)
+                frame.result.goalAchievable ? intakeText(frame.result.goalCalories)
                                             : QStringLiteral("cannot be achieved")});
         }
     }
@@ -296,7 +294,7 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)
     if (plan.goalMaintenanceCalories) {
         t.afterGoal = QStringLiteral("To keep %1 once you have reached it: %2 a day, by the same equations at the "
                                      "goal weight.")
-                          .arg(pounds(plan.goalPounds, locale), intakeText(*plan.goalMaintenanceCalories, locale));
+                          .arg(pounds(plan.goalPounds, locale), intakeText(*plan.goalMaintenanceCalories));
     }
     t.note
         = QStringLiteral("P.S: This software is only for entertainment purpose. Please consult your physician before "

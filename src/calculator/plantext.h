@@ -46,4 +46,4 @@ QString suggestedPlanFileName(const QString& name, const QDate& date);
 QString planFigure(double value, const QLocale& locale = QLocale());
 
 // A daily intake in calories, with kilojoules: "1788 calories (7481 kJ)".
-QString intakeText(double calories, const QLocale& locale = QLocale());
+QString intakeText(double calories);
