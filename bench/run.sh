@@ -66,6 +66,9 @@ start() {
     export XDG_RUNTIME_DIR
     chmod 700 "$XDG_RUNTIME_DIR"
     "$launch" 700 "$@" >>"$tmp/$name" || { echo "$name did not start" >&2; exit 1; }
+    # Ended by a signal, the program leaves its lock behind, which a normal end
+    # removes; the next start would first have to take it over.
+    rm -f "/tmp/veltro-$(id -u)"/*.lock
 }
 
 # Warm-up: fills the file system's and fontconfig's caches, and the program's first
