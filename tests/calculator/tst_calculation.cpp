@@ -1,33 +1,11 @@
 #include "calculator/calculation.h"
 #include "calculator/decimalrounding.h"
 #include "calculator/resulttexts.h"
+#include "details.h"
 
 #include <QTest>
 #include <cmath>
 #include <limits>
-
-namespace {
-
-PersonalDetails details(
-    const char* gender, int age, int feet, int inches, const char* pounds, const char* loss, int days, int activity)
-{
-    PersonalDetails d;
-    d.name = QStringLiteral("ANNA");
-    d.gender = QString::fromLatin1(gender);
-    d.age = QString::number(age);
-    d.heightFeet = QString::number(feet);
-    d.heightInches = QString::number(inches);
-    d.weightPounds = QString::fromLatin1(pounds);
-    d.lossPounds = QString::fromLatin1(loss);
-    d.timeFrameDays = QString::number(days);
-    d.activityIndex = activity;
-    d.activityText = activityLevelTexts().value(activity);
-    return d;
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(PersonalDetails)
 
 class TestCalculation : public QObject
 {

@@ -15,3 +15,14 @@ e2e_a11y_setup() {
 e2e_message_boxes() {
     /usr/bin/python3 "$E2E_A11Y_DIR/message_boxes.py" "$@"
 }
+
+# Waits for one message box with the given text and closes it with Return; the second
+# argument says what the test was doing, for the failure's message.
+e2e_answer_message() {
+    local shown
+    shown=$(e2e_message_boxes 1 10) || e2e_fail "$2: no message box"
+    [[ "$(cut -f3 <<<"$shown")" == "\"$1\"" ]] || e2e_fail "$2: the message box reads $shown"
+    e2e_key Return
+    sleep 0.3
+    (($(e2e_message_boxes 0 0 | wc -l) == 0)) || e2e_fail "$2: the message box stays open"
+}

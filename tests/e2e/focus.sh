@@ -37,15 +37,6 @@ expect_text() {
 expect_focus() {
     e2e_wait_for 5 focus_is "$1" || e2e_fail "$2: the focus is in '$(focused)', not in '$1'"
 }
-# Waits for the message box with the given text and closes it with Return.
-answer_message() {
-    local shown
-    shown=$(e2e_message_boxes 1 10) || e2e_fail "$2: no message box"
-    [[ "$(cut -f3 <<<"$shown")" == "\"$1\"" ]] || e2e_fail "$2: the message box reads $shown"
-    e2e_key Return
-    sleep 0.3
-    (($(e2e_message_boxes 0 0 | wc -l) == 0)) || e2e_fail "$2: the message box stays open"
-}
 calculate_from_menu() { e2e_key alt+f && e2e_key Return && sleep 0.3; }
 # The whole reading first: grep -q leaves early, and a reader cut off fails the pipe.
 results_shown() { a11y >"$E2E_TMP/read.txt" && grep -q '^push button	Calculate Again' "$E2E_TMP/read.txt"; }
@@ -67,7 +58,7 @@ openbox)
     click "Weight in pounds"
     e2e_type 180
     calculate_from_menu
-    answer_message "Please Enter Your Name" "calculating without a name"
+    e2e_answer_message "Please Enter Your Name" "calculating without a name"
     expect_focus Name "after the name's message"
     expect_text "Weight in kilograms" 81.5 "after the name's message"
     e2e_type ann
@@ -82,7 +73,7 @@ openbox)
     click "Weight in pounds"
     e2e_type 180
     calculate_from_menu
-    answer_message "Please Enter Your Weight" "pounds typed, kilograms empty"
+    e2e_answer_message "Please Enter Your Weight" "pounds typed, kilograms empty"
     expect_focus "Weight in kilograms" "after the weight's message"
     expect_text "Weight in kilograms" 81.5 "after the weight's message"
     calculate_from_menu
@@ -113,7 +104,7 @@ openbox)
     click "Weight in kilograms"
     e2e_type 70
     calculate_from_menu
-    answer_message "Please Enter Your Weight" "kilograms typed, pounds empty"
+    e2e_answer_message "Please Enter Your Weight" "kilograms typed, pounds empty"
     expect_focus "Weight in pounds" "after the message for the empty pound box"
     expect_text "Weight in pounds" 154 "after the message for the empty pound box"
     e2e_key Tab shift+Tab Tab
@@ -172,7 +163,7 @@ fluxbox | none)
         click "Weight to lose in pounds"
         e2e_type 10
         calculate_from_menu
-        answer_message "Please Enter Weight Do You Wish To Lose" "loss pounds typed, loss kilograms empty"
+        e2e_answer_message "Please Enter Weight Do You Wish To Lose" "loss pounds typed, loss kilograms empty"
         expect_focus "Weight to lose in kilograms" "after the message without a window manager"
         expect_text "Weight to lose in kilograms" 4.5 "after the message without a window manager"
         calculate_from_menu
