@@ -149,7 +149,28 @@ e2e_screenshot() {
 }
 
 e2e_key() { xdotool key --clearmodifiers --delay 40 "$@"; sleep 0.15; }
-e2e_type() { xdotool type --clearmodifiers --delay 40 "$1"; sleep 0.15; }
+
+# A character that the keyboard map lacks (a letter with an accent, an emoji) gets a
+# spare key of its own before it is typed: the mapping xdotool makes on the fly, just
+# for the key press, can reach the program after the key itself, which then types
+# nothing.
+declare -A E2E_MAPPED=()
+e2e_map_keys() {
+    local text=$1 char code keysym spare
+    while IFS= read -r -n1 char; do
+        [[ -n "$char" ]] || continue
+        printf -v code '%d' "'$char"
+        ((code > 127)) && [[ -z "${E2E_MAPPED[$char]:-}" ]] || continue
+        # The keysym xdotool looks for: Latin-1 as it is, the rest in the Unicode range.
+        ((code < 256)) && printf -v keysym '0x%04x' "$code" || printf -v keysym '0x%08x' $((code | 0x1000000))
+        spare=$(xmodmap -pke | awk 'NF == 3 && !k { k = $2 } END { print k }')
+        [[ -n "$spare" ]] || return 0 # no spare key: xdotool maps one itself
+        xmodmap -e "keycode $spare = $keysym"
+        E2E_MAPPED[$char]=$spare
+        sleep 0.3
+    done <<<"$text"
+}
+e2e_type() { e2e_map_keys "$1"; xdotool type --clearmodifiers --delay 40 "$1"; sleep 0.15; }
 
 # The typical run's details (John, 30, Male, 5 feet 10, moderately active, 30 days,
 # 180 pounds, 10 to lose), typed into the main window from its name box on, leaving
