@@ -14,6 +14,7 @@
 #include "ui/planwindow.h"
 #include "ui/screenfit.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -98,6 +99,10 @@ void Shell::endApplication()
 // | Exit or close box, main window    | unload it: its unload step shows the exit screen |
 // | Exit or close box, results window | unload it: its unload step shows the exit screen |
 // | Exit or close box, exit screen    | endApplication()                                 |
+// | See Your Plan; Print, Save, Copy  | showPlan(); keepPlan()                           |
+// | Close, Escape, close box, plan    | unload the plan window                           |
+// | Any of these while a modal dialog | refused: the dialog comes to the front           |
+// | or a message box is open          |                                                  |
 
 QWidget* Shell::load(FormId id)
 {
@@ -113,7 +118,7 @@ QWidget* Shell::load(FormId id)
         auto* main = new MainWindow;
         connect(main, &MainWindow::calculateRequested, this, &Shell::calculate);
         connect(main, &MainWindow::aboutRequested, this, [this, main] { showAbout(main); });
-        connect(main, &MainWindow::closeRequested, this, [this] { unloadForm(FormId::Main); });
+        connect(main, &MainWindow::closeRequested, this, [this] { close(FormId::Main); });
         s.widget = main;
         break;
     }
@@ -121,7 +126,7 @@ QWidget* Shell::load(FormId id)
         auto* display = new DisplayWindow;
         connect(display, &DisplayWindow::calculateAgainRequested, this, &Shell::calculateAgain);
         connect(display, &DisplayWindow::aboutRequested, this, [this, display] { showAbout(display); });
-        connect(display, &DisplayWindow::closeRequested, this, [this] { unloadForm(FormId::Display); });
+        connect(display, &DisplayWindow::closeRequested, this, [this] { close(FormId::Display); });
         connect(display, &DisplayWindow::planRequested, this, &Shell::showPlan);
         connect(display, &DisplayWindow::printPlanRequested, this,
             [this, display] { keepPlan(PlanOutput::print, display); });
@@ -134,13 +139,7 @@ QWidget* Shell::load(FormId id)
     case FormId::Plan: {
         // It belongs to the results window, over which it opens.
         auto* plan = new PlanWindow(window<DisplayWindow>(FormId::Display));
-        connect(plan, &QDialog::finished, this, [this] {
-            unloadForm(FormId::Plan);
-            // Keyboard use goes on in the results, also where no window manager hands
-            // the activation back.
-            if (QWidget* display = loadedForm(FormId::Display); display && display->isVisible())
-                display->activateWindow();
-        });
+        connect(plan, &PlanWindow::closeRequested, this, [this] { close(FormId::Plan); });
         connect(plan, &PlanWindow::printRequested, this, [this, plan] { keepPlan(PlanOutput::print, plan); });
         connect(plan, &PlanWindow::savePdfRequested, this, [this, plan] { keepPlan(PlanOutput::saveAsPdf, plan); });
         connect(plan, &PlanWindow::copyRequested, this, [this, plan] { keepPlan(copyPlan, plan); });
@@ -153,7 +152,7 @@ QWidget* Shell::load(FormId id)
     case FormId::ExitScreen: {
         auto* screen = new ExitScreen;
         screen->drawSupportMessage(m_random);
-        connect(screen, &ExitScreen::closeRequested, this, &Shell::endApplication);
+        connect(screen, &ExitScreen::closeRequested, this, [this] { close(FormId::ExitScreen); });
         s.widget = screen;
         break;
     }
@@ -167,6 +166,8 @@ QWidget* Shell::load(FormId id)
 // and the results window is shown.
 void Shell::calculate(const PersonalDetails& details)
 {
+    if (modalDialogInTheWay())
+        return;
     VisibilityBatch batch(*this);
     m_calorieResult = calculateCalories(details, m_calorieResult, QLocale(), &m_steps);
     m_details = details;
@@ -186,6 +187,8 @@ void Shell::calculate(const PersonalDetails& details)
 // unloaded (its unload step shows the exit screen) and the exit screen is hidden again.
 void Shell::calculateAgain()
 {
+    if (modalDialogInTheWay())
+        return;
     VisibilityBatch batch(*this);
     showForm(FormId::Main);
     unloadForm(FormId::Display); // the plan goes with it
@@ -196,6 +199,8 @@ void Shell::calculateAgain()
 // one open comes to the front.
 void Shell::showPlan()
 {
+    if (modalDialogInTheWay())
+        return;
     auto* plan = window<PlanWindow>(FormId::Plan);
     if (!plan)
         return;
@@ -225,7 +230,11 @@ const std::pair<WeightPlan, PlanTexts>& Shell::currentPlan()
 
 void Shell::keepPlan(void (*keep)(QWidget*, const WeightPlan&, const PlanTexts&), QWidget* from)
 {
-    const auto& [plan, texts] = currentPlan();
+    if (modalDialogInTheWay())
+        return;
+    // A copy: the dialog's event loop must not read a plan that a new calculation
+    // has replaced meanwhile.
+    const auto [plan, texts] = currentPlan();
     QPointer<QWidget> back = from;
     keep(from, plan, texts);
     if (back && back->isVisible())
@@ -237,6 +246,8 @@ void Shell::keepPlan(void (*keep)(QWidget*, const WeightPlan&, const PlanTexts&)
 // activation back.
 void Shell::showAbout(QWidget* opener)
 {
+    if (modalDialogInTheWay())
+        return;
     auto* about = window<AboutWindow>(FormId::About);
     if (!about)
         return;
@@ -246,6 +257,38 @@ void Shell::showAbout(QWidget* opener)
     unloadForm(FormId::About);
     if (back && back->isVisible())
         back->activateWindow();
+}
+
+// Exit, Close or the close box of a window.
+void Shell::close(FormId id)
+{
+    if (modalDialogInTheWay())
+        return;
+    if (id == FormId::ExitScreen) {
+        endApplication();
+        return;
+    }
+    unloadForm(id);
+    // Keyboard use goes on in the results once the plan is closed, also where no
+    // window manager hands the activation back.
+    if (QWidget* display = loadedForm(FormId::Display); id == FormId::Plan && display && display->isVisible())
+        display->activateWindow();
+}
+
+// While a modal dialog or message box is open, the windows behind it take no
+// command. The mouse and the keyboard cannot reach them, but a screen reader's, a
+// switch's or voice control's press of a button can; unloading the window whose
+// dialog is open would destroy it under the dialog's event loop. The command is
+// refused and the dialog in the way comes to the front, so that the person sees, or
+// hears, why nothing happened.
+bool Shell::modalDialogInTheWay()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+        return false;
+    modal->raise();
+    modal->activateWindow();
+    return true;
 }
 
 // Closing a working window shows the exit screen, and the window closes all the same

@@ -65,6 +65,8 @@ private:
     void calculate(const PersonalDetails& details);
     void calculateAgain();
     void showAbout(QWidget* opener);
+    void close(FormId id);
+    static bool modalDialogInTheWay();
     void unloadStep(FormId id);
     // The plan of the last calculation: its window, on paper, as PDF, on the clipboard.
     void showPlan();

@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 
 std::u32string codePoints(const QString& text)
 {
@@ -99,7 +100,9 @@ bool KeyFilterBinding::filterText(const std::u32string& typed, QString* accepted
 
 void KeyFilterBinding::refuse(const QString& message)
 {
+    QPointer<KeyFilterBinding> self = this;
     MessageBox::show(m_edit->window(), message, m_icon, QMessageBox::Ok);
-    if (m_afterRefusal)
+    // The box's event loop may have seen the window go.
+    if (self && m_afterRefusal)
         m_afterRefusal();
 }

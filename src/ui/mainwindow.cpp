@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 
 using namespace Look;
@@ -243,8 +244,10 @@ void MainWindow::calculate()
         emit calculateRequested(personalDetails());
         return;
     }
+    QPointer<MainWindow> self = this;
     MessageBox::information(this, failure->message);
-    QWidget* offending = box(failure->box);
+    // The box's event loop may have seen the window go.
+    QWidget* offending = self ? box(failure->box) : nullptr;
     if (!offending)
         return;
     offending->setFocus(Qt::OtherFocusReason);

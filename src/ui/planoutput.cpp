@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
@@ -33,9 +34,14 @@ void print(QWidget* parent, const WeightPlan& plan, const PlanTexts& texts)
     printer.setPageSize(localePaperSize());
     printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
     printer.setDocName(texts.title);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Your Plan"));
-    if (dialog.exec() != QDialog::Accepted)
+    // On the heap: should the window under the dialog go while it is open, the
+    // dialog goes with it, and is not deleted twice.
+    QPointer<QWidget> owner = parent;
+    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    dialog->setWindowTitle(QStringLiteral("Print Your Plan"));
+    const int answer = dialog->exec();
+    delete dialog;
+    if (answer != QDialog::Accepted || !owner)
         return;
     if (!renderPlan(&printer, plan, texts, QDateTime::currentDateTime()))
         MessageBox::critical(parent, QStringLiteral("Your plan could not be printed."));
@@ -64,14 +70,17 @@ QString writePdf(const QString& path, const WeightPlan& plan, const PlanTexts& t
 
 void saveAsPdf(QWidget* parent, const WeightPlan& plan, const PlanTexts& texts)
 {
-    QFileDialog dialog(
+    QPointer<QWidget> owner = parent;
+    QPointer<QFileDialog> dialog = new QFileDialog(
         parent, QStringLiteral("Save Your Plan as PDF"), documentsFolder(), QStringLiteral("PDF documents (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(suggestedPlanFileName(plan.details.name, QDate::currentDate()));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    dialog->selectFile(suggestedPlanFileName(plan.details.name, QDate::currentDate()));
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog && !dialog->selectedFiles().isEmpty();
+    const QString path = accepted ? dialog->selectedFiles().constFirst() : QString();
+    delete dialog;
+    if (!accepted || !owner)
         return;
-    const QString path = dialog.selectedFiles().constFirst();
     const QString failure = writePdf(path, plan, texts);
     if (!failure.isEmpty()) {
         MessageBox::critical(parent,

@@ -71,7 +71,7 @@ PlanWindow::PlanWindow(QWidget* parent)
     close->setFont(verdana(8.25, true));
     close->setAutoDefault(false);
     setColors(close, kCream, Qt::black, false);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(close, &QPushButton::clicked, this, &PlanWindow::closeRequested);
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);

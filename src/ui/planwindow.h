@@ -21,9 +21,14 @@ public:
     void showPlan(const WeightPlan& plan, const PlanTexts& texts);
 
 signals:
+    // Close, Escape or the close box: its owner decides.
+    void closeRequested();
     void printRequested();
     void savePdfRequested();
     void copyRequested();
+
+public slots:
+    void reject() override { emit closeRequested(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
