@@ -2,6 +2,8 @@
 
 #include "calculator/numbertext.h"
 
+#include <algorithm>
+
 namespace {
 
 // Paces are figures of two decimals times seven: a hair's breadth of binary noise
@@ -20,6 +22,13 @@ bool paceWithin(double poundsPerWeek, double limit)
 bool WeightPlan::tooFast() const
 {
     return !paceWithin(poundsPerWeek(), kFastestAdvisedPoundsPerWeek);
+}
+
+double WeightPlan::lastDay() const
+{
+    if (noBodyWeightLeft() && result.lossPerDayPounds > 0 && weightOnDay(days) < 0)
+        return std::max(startPounds, 0.0) / result.lossPerDayPounds;
+    return days;
 }
 
 bool WeightPlan::belowFloor() const
@@ -58,8 +67,16 @@ WeightPlan makeWeightPlan(const PersonalDetails& details, const CalorieResult& r
     plan.men = &equationFor(details.gender) == &kMaleEquation;
     plan.floorCalories = plan.men ? kMenFloorCalories : kWomenFloorCalories;
 
-    for (const int day : milestoneDays(plan.days, today))
+    // No milestone of a loss that the intake cannot give, nor one below no weight.
+    for (const int day : milestoneDays(plan.showsLoss() ? plan.days : 0, today)) {
+        if (day > plan.lastDay())
+            break;
         plan.milestones.append({day, today.addDays(day), plan.weightOnDay(day), result.lossPerDayPounds * day});
+    }
+
+    // A goal of no body weight has no time frame, at any pace.
+    if (plan.noBodyWeightLeft())
+        return plan;
 
     // Every time frame of the list, through the same calculation as the person's own:
     // as if they had chosen it and pressed Calculate again.
@@ -83,7 +100,9 @@ WeightPlan makeWeightPlan(const PersonalDetails& details, const CalorieResult& r
         atGoal.weightPounds = writeNumber(plan.goalPounds, locale);
         CalculationSteps goalSteps;
         const CalorieResult kept = calculateCalories(atGoal, result, locale, &goalSteps);
-        if (goalSteps.maintenanceCalories)
+        // Only a figure the equations computed at that weight, and one a person can eat.
+        if (goalSteps.basalCalories && goalSteps.activityCalories && goalSteps.maintenanceCalories
+            && kept.maintenanceCalories > 0)
             plan.goalMaintenanceCalories = kept.maintenanceCalories;
     }
     return plan;

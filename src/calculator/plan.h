@@ -60,13 +60,21 @@ struct WeightPlan
     // The shortest time frame that keeps both the pace and the floor.
     PlanTimeFrame withinLimits;
     // The intake that keeps the goal weight once it is reached; nothing where the goal
-    // is no body weight.
+    // is no body weight, or where the equations give no intake a person can eat there.
     std::optional<double> goalMaintenanceCalories;
 
     // The weight expected on a day of the plan: the daily loss, as the calculation
     // rounded it, taken off day after day.
     double weightOnDay(int day) const { return startPounds - result.lossPerDayPounds * day; }
     double poundsPerWeek() const { return result.lossPerDayPounds * 7; }
+
+    // The loss is drawn and described only where the goal intake can be eaten.
+    bool showsLoss() const { return result.goalAchievable; }
+    // The weight to lose is all the body weight there is, or more.
+    bool noBodyWeightLeft() const { return lossPounds > 0 && !(goalPounds > 0); }
+    // The last day the line reaches: the end of the time frame or, where the weight
+    // would reach nothing before it, that moment (a fraction of a day).
+    double lastDay() const;
 
     bool tooFast() const;
     bool belowFloor() const; // an achievable goal below the floor

@@ -45,7 +45,7 @@ QString kilograms(double pounds, const QLocale& locale)
 
 QString shortDate(const QDate& date, const QLocale& locale)
 {
-    return locale.toString(date, QLocale::ShortFormat);
+    return isolated(locale.toString(date, QLocale::ShortFormat));
 }
 
 QString dayCount(int days)
@@ -133,30 +133,72 @@ QStringList explanation(const WeightPlan& plan, const QLocale& locale)
     return lines;
 }
 
+// The daily loss before the calculation rounded it, with digits enough to tell the two
+// apart: "0.137" for 0.14.
+QString unroundedDailyLoss(double quotient, double rounded, const QLocale& locale)
+{
+    QString text;
+    for (int digits = 3; digits <= 6; ++digits) {
+        text = QString::number(quotient, 'g', digits);
+        const double shown = text.toDouble();
+        if (shown != rounded && std::fabs(std::fabs(shown - rounded) - 0.005) > 1e-12)
+            break;
+    }
+    return isolated(text.replace(QLatin1Char('.'), locale.decimalPoint()));
+}
+
 QString outlook(const WeightPlan& plan, const QLocale& locale)
 {
     const QString start = pounds(plan.startPounds, locale);
     if (plan.lossPounds <= 0)
         return QStringLiteral("You chose to lose nothing: the plan keeps your weight at %1.").arg(start);
+    const QString pace = planFigure(plan.result.lossPerDayPounds, locale) + QStringLiteral(" lb a day");
+    if (!plan.showsLoss() && plan.noBodyWeightLeft()) {
+        return QStringLiteral("Losing %1 from %2 would leave no body weight, and no daily intake gives %3: it would "
+                              "take a deficit of %4 calories a day, more than the %5 calories that keep your weight.")
+            .arg(pounds(plan.lossPounds, locale), start, pace, whole(plan.result.dailyDeficit),
+                whole(plan.result.maintenanceCalories));
+    }
+    if (!plan.showsLoss()) {
+        return QStringLiteral("No daily intake reaches your goal of %1 in %2: it would take %3, a deficit of %4 "
+                              "calories a day, more than the %5 calories that keep your weight.")
+            .arg(pounds(plan.goalPounds, locale), dayCount(plan.days), pace, whole(plan.result.dailyDeficit),
+                whole(plan.result.maintenanceCalories));
+    }
     if (plan.flat()) {
         return QStringLiteral("%1 lb \u00f7 %2 rounds to 0.00 lb a day, so the plan keeps your weight at %3: the "
                               "goal of %4 is not reached in this time.")
             .arg(planFigure(plan.lossPounds, locale), dayCount(plan.days), start, pounds(plan.goalPounds, locale));
     }
+    if (plan.noBodyWeightLeft()) {
+        const double last = plan.lastDay();
+        if (last < plan.days) {
+            return QStringLiteral("At %1 the weight would reach nothing before day %2 of %3, so the line and the "
+                                  "table stop there.")
+                .arg(pace)
+                .arg(static_cast<int>(std::ceil(last)))
+                .arg(plan.days);
+        }
+        return QStringLiteral("At %1 you would weigh %2 on %3 (day %4), and the goal lies below no weight at all.")
+            .arg(pace, pounds(plan.weightOnDay(plan.days), locale), shortDate(plan.today.addDays(plan.days), locale))
+            .arg(plan.days);
+    }
     const double reached = plan.weightOnDay(plan.days);
     const QString when
         = QStringLiteral("%1 (day %2)").arg(shortDate(plan.today.addDays(plan.days), locale)).arg(plan.days);
-    const QString pace = planFigure(plan.result.lossPerDayPounds, locale) + QStringLiteral(" lb a day");
     const double lost = plan.result.lossPerDayPounds * plan.days;
     const double difference = roundHalfEven(reached - plan.goalPounds, 2).value_or(0);
     if (difference == 0)
         return QStringLiteral("At %1 you reach your goal of %2 on %3.")
             .arg(pace, pounds(plan.goalPounds, locale), when);
-    return QStringLiteral("At %1 you would weigh %2 on %3, %4 %5 your goal of %6: the daily loss is rounded to two "
-                          "decimals, so %7 of the %8 are lost in %9.")
+    const double quotient = plan.lossPounds / std::max(plan.days, 1);
+    return QStringLiteral("At %1 you would weigh %2 on %3, %4 %5 your goal of %6: %7 are lost, %4 %8 than the %9 "
+                          "asked, because %10 is rounded %11 from %12.")
         .arg(pace, pounds(reached, locale), when, pounds(std::fabs(difference), locale),
             difference > 0 ? QStringLiteral("above") : QStringLiteral("below"), pounds(plan.goalPounds, locale),
-            pounds(lost, locale), pounds(plan.lossPounds, locale), dayCount(plan.days));
+            pounds(lost, locale), difference > 0 ? QStringLiteral("less") : QStringLiteral("more"),
+            pounds(plan.lossPounds, locale), pace, difference > 0 ? QStringLiteral("down") : QStringLiteral("up"),
+            unroundedDailyLoss(quotient, plan.result.lossPerDayPounds, locale));
 }
 
 QStringList cautions(const WeightPlan& plan, const QLocale& locale)
@@ -184,6 +226,27 @@ QStringList cautions(const WeightPlan& plan, const QLocale& locale)
     return list;
 }
 
+QString chartDescription(const WeightPlan& plan, const QLocale& locale)
+{
+    if (!plan.showsLoss()) {
+        return QStringLiteral("Chart of your weight: %1 today, and the goal, %2, as a dashed line. No line is drawn, "
+                              "as no daily intake reaches the goal in this time.")
+            .arg(pounds(plan.startPounds, locale), pounds(plan.goalPounds, locale));
+    }
+    if (plan.noBodyWeightLeft()) {
+        return QStringLiteral("Chart of your weight day by day, pounds on the left and kilograms on the right: from %1 "
+                              "today down to nothing on day %2, where the line stops, %3 lb a day.")
+            .arg(pounds(plan.startPounds, locale))
+            .arg(static_cast<int>(std::ceil(plan.lastDay())))
+            .arg(planFigure(plan.result.lossPerDayPounds, locale));
+    }
+    return QStringLiteral("Chart of your weight day by day, pounds on the left and kilograms on the right: from %1 "
+                          "today to %2 on %3, %4 lb a day; the goal, %5, is the dashed line.")
+        .arg(pounds(plan.startPounds, locale), pounds(plan.weightOnDay(plan.days), locale),
+            shortDate(plan.today.addDays(plan.days), locale), planFigure(plan.result.lossPerDayPounds, locale),
+            pounds(plan.goalPounds, locale));
+}
+
 QString withinLimits(const WeightPlan& plan, const QLocale& locale)
 {
     const PlanTimeFrame& frame = plan.withinLimits;
@@ -205,12 +268,30 @@ QString withinLimits(const WeightPlan& plan, const QLocale& locale)
 
 } // namespace
 
+QString isolated(const QString& text)
+{
+    for (const QChar c : text) {
+        switch (c.direction()) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirAN:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+            return QChar(0x2068) + text + QChar(0x2069); // first strong isolate ... pop directional isolate
+        default:
+            break;
+        }
+    }
+    return text;
+}
+
 QString planFigure(double value, const QLocale& locale)
 {
     if (!std::isfinite(value))
         return QStringLiteral("\u2014");
     if (std::fabs(value) < kLargestPlainFigure)
-        return writeNumber(value, locale);
+        return isolated(writeNumber(value, locale));
     QString text = QString::number(value, 'g', 6);
     text.replace(QLatin1Char('.'), locale.decimalPoint());
     if (text.startsWith(QLatin1Char('-')))
@@ -246,17 +327,12 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)
     t.goal = results.result2;
     t.outlook = outlook(plan, locale);
 
-    const double end = plan.weightOnDay(plan.days);
-    t.chartDescription = QStringLiteral(
-        "Chart of your weight day by day, pounds on the left and kilograms on the right: from %1 today "
-        "to %2 on %3, %4 lb a day; the goal, %5, is the dashed line.")
-                             .arg(pounds(plan.startPounds, locale), pounds(end, locale),
-                                 shortDate(plan.today.addDays(plan.days), locale),
-                                 planFigure(plan.result.lossPerDayPounds, locale), pounds(plan.goalPounds, locale));
+    t.chartDescription = chartDescription(plan, locale);
 
     if (plan.needsCaution() || plan.goalPounds <= 0) {
         t.cautions = cautions(plan, locale);
-        if (!t.cautions.isEmpty())
+        // A goal of no body weight is not to be reached at any pace.
+        if (!t.cautions.isEmpty() && !plan.noBodyWeightLeft())
             t.withinLimits = withinLimits(plan, locale);
     }
 
@@ -264,8 +340,10 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)
                                           : QStringLiteral("Your weight, week by week");
     t.milestoneHeader = {QStringLiteral("Date"), QStringLiteral("Day"), QStringLiteral("Weight (lb)"),
         QStringLiteral("Weight (kg)"), QStringLiteral("Lost so far (lb)")};
-    t.milestoneRows.append({shortDate(plan.today, locale), QStringLiteral("Today"),
-        tableFigure(plan.startPounds, 2, locale), kilograms(plan.startPounds, locale), tableFigure(0, 2, locale)});
+    if (plan.showsLoss()) {
+        t.milestoneRows.append({shortDate(plan.today, locale), QStringLiteral("Today"),
+            tableFigure(plan.startPounds, 2, locale), kilograms(plan.startPounds, locale), tableFigure(0, 2, locale)});
+    }
     for (const PlanMilestone& m : plan.milestones) {
         t.milestoneRows.append(
             {shortDate(m.date, locale), QString::number(m.day), tableFigure(m.weightPounds, 2, locale),
@@ -274,20 +352,26 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)
 
     t.explanation = explanation(plan, locale);
 
-    if (plan.lossPounds > 0) {
+    if (plan.lossPounds > 0 && !plan.noBodyWeightLeft()) {
         t.paceHeader = {QStringLiteral("Pace"), QStringLiteral("Time frame"), QStringLiteral("Until"),
             QStringLiteral("Daily intake")};
         for (std::size_t i = 0; i < kPlanPaces.size(); ++i) {
             const PlanTimeFrame& frame = plan.paces[i];
             const QString pace = planFigure(kPlanPaces[i], locale) + QStringLiteral(" lb a week");
             if (frame.days == 0) {
-                t.paceRows.append(
-                    {pace, QStringLiteral("more than %1 days").arg(kLongestTimeFrame), QString(), QString()});
+                const QString longer = QStringLiteral("more than %1 days").arg(kLongestTimeFrame);
+                t.paceRows.append({pace, longer, QString(), QString()});
+                t.paceLines.append(QStringLiteral("%1: %2.").arg(pace, longer));
                 continue;
             }
-            t.paceRows.append({pace, dayCount(frame.days), shortDate(plan.today.addDays(frame.days), locale),
-                frame.result.goalAchievable ? intakeText(frame.result.goalCalories)
-                                            : QStringLiteral("cannot be achieved")});
+            const QString until = shortDate(plan.today.addDays(frame.days), locale);
+            const QString intake = frame.result.goalAchievable ? intakeText(frame.result.goalCalories)
+                                                               : QStringLiteral("cannot be achieved");
+            t.paceRows.append({pace, dayCount(frame.days), until, intake});
+            t.paceLines.append(frame.result.goalAchievable
+                    ? QStringLiteral("%1: %2, until %3, on %4 a day.").arg(pace, dayCount(frame.days), until, intake)
+                    : QStringLiteral("%1: %2, until %3, at an intake that cannot be achieved.")
+                          .arg(pace, dayCount(frame.days), until));
         }
     }
 
@@ -295,6 +379,10 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)
         t.afterGoal = QStringLiteral("To keep %1 once you have reached it: %2 a day, by the same equations at the "
                                      "goal weight.")
                           .arg(pounds(plan.goalPounds, locale), intakeText(*plan.goalMaintenanceCalories));
+    } else if (plan.goalPounds > 0 && plan.lossPounds > 0) {
+        t.afterGoal = QStringLiteral("To keep %1 once you have reached it, the same equations give no intake that a "
+                                     "person can eat.")
+                          .arg(pounds(plan.goalPounds, locale));
     }
     t.note
         = QStringLiteral("P.S: This software is only for entertainment purpose. Please consult your physician before "
@@ -309,9 +397,15 @@ QString planPlainText(const PlanTexts& t, const QDateTime& made, const QLocale& 
     for (const auto& [caption, value] : t.inputs)
         lines << caption + QLatin1Char(' ') + value;
     lines << QString() << t.maintenance << t.goal << QString();
-    if (!t.cautions.isEmpty())
-        lines << QStringLiteral("Caution") << t.cautions << t.withinLimits << QString();
-    lines << t.milestoneTitle << t.outlook << t.milestoneHeader.join(QLatin1Char('\t'));
+    if (!t.cautions.isEmpty()) {
+        lines << QStringLiteral("Caution") << t.cautions;
+        if (!t.withinLimits.isEmpty())
+            lines << t.withinLimits;
+        lines << QString();
+    }
+    lines << t.milestoneTitle << t.outlook;
+    if (!t.milestoneRows.isEmpty())
+        lines << t.milestoneHeader.join(QLatin1Char('\t'));
     for (const QStringList& row : t.milestoneRows)
         lines << row.join(QLatin1Char('\t'));
     lines << QString() << QStringLiteral("How these figures are computed");

@@ -27,6 +27,7 @@ struct PlanTexts
     QStringList explanation; // each step of the calculation with the person's figures
     QStringList paceHeader;
     QList<QStringList> paceRows; // empty when there is nothing to lose
+    QStringList paceLines; // the same rows, each a sentence
     QString afterGoal;
     QString note;
 };
@@ -44,6 +45,11 @@ QString suggestedPlanFileName(const QString& name, const QDate& date);
 // fifteen significant digits, or to six significant digits with an exponent past
 // fifteen digits, so that an absurd figure still fits on a line.
 QString planFigure(double value, const QLocale& locale = QLocale());
+
+// A fragment in a locale's own script (an Arabic date, Arabic-Indic digits) set apart
+// from the sentence around it, so that each reads in its own direction and the
+// sentence keeps its order; a fragment of left-to-right text as it is.
+QString isolated(const QString& text);
 
 // A daily intake in calories, with kilojoules: "1788 calories (7481 kJ)".
 QString intakeText(double calories);

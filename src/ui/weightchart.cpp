@@ -85,9 +85,15 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const WeightPlan& p
     const double unit = painter.device() ? painter.device()->logicalDpiY() / 96.0 : 1.0;
 
     const int days = std::max(plan.days, 1);
-    const double end = plan.weightOnDay(days);
-    const Axis pounds = axisAround(
-        std::min({plan.startPounds, end, plan.goalPounds}), std::max({plan.startPounds, end, plan.goalPounds}), 5);
+    // The line is drawn only for a loss the intake can give, and not below no weight;
+    // a goal of no weight is not drawn at all.
+    const bool line = plan.showsLoss();
+    const double lastDay = line ? std::min<double>(plan.lastDay(), days) : 0;
+    const double end = plan.weightOnDay(lastDay);
+    const bool goal = plan.goalPounds > 0 || !plan.noBodyWeightLeft();
+    const double goalPounds = goal ? plan.goalPounds : end;
+    const Axis pounds
+        = axisAround(std::min({plan.startPounds, end, goalPounds}), std::max({plan.startPounds, end, goalPounds}), 5);
     const QList<double> poundTicks = ticks(pounds);
     // The kilograms of the same span, at round figures of their own.
     const double kilogramsLow = pounds.low * kKilogramsPerPound;
@@ -159,30 +165,41 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const WeightPlan& p
     painter.drawRect(plot);
 
     // The goal, dashed, and the weight of each day.
-    QPen goalPen(colors.goal, 1.5 * unit, Qt::DashLine);
-    painter.setPen(goalPen);
-    painter.drawLine(QPointF(plot.left(), y(plan.goalPounds)), QPointF(plot.right(), y(plan.goalPounds)));
-    // The goal's name at the left, where the line of a loss is still far above it.
-    const QString goalText = QStringLiteral("Goal %1 lb").arg(planFigure(plan.goalPounds, locale));
-    const bool goalLabelBelow = y(plan.goalPounds) + metrics.height() + 2 < plot.bottom();
-    painter.drawText(
-        QRectF(plot.left() + gap, goalLabelBelow ? y(plan.goalPounds) + 2 : y(plan.goalPounds) - metrics.height() - 2,
-            plot.width() / 2, metrics.height()),
-        Qt::AlignLeft | Qt::AlignVCenter, goalText);
+    if (goal) {
+        QPen goalPen(colors.goal, 1.5 * unit, Qt::DashLine);
+        painter.setPen(goalPen);
+        painter.drawLine(QPointF(plot.left(), y(plan.goalPounds)), QPointF(plot.right(), y(plan.goalPounds)));
+        // The goal's name at the left, where the line of a loss is still far above it.
+        const QString goalText = QStringLiteral("Goal %1 lb").arg(planFigure(plan.goalPounds, locale));
+        const bool goalLabelBelow = y(plan.goalPounds) + metrics.height() + 2 < plot.bottom();
+        painter.drawText(QRectF(plot.left() + gap,
+                             goalLabelBelow ? y(plan.goalPounds) + 2 : y(plan.goalPounds) - metrics.height() - 2,
+                             plot.width() / 2, metrics.height()),
+            Qt::AlignLeft | Qt::AlignVCenter, goalText);
+    }
 
-    QPainterPath line;
-    line.moveTo(x(0), y(plan.weightOnDay(0)));
-    for (int day = 1; day <= days; ++day)
-        line.lineTo(x(day), y(plan.weightOnDay(day)));
-    painter.setPen(QPen(colors.line, 2.5 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(line);
     painter.setBrush(colors.line);
-    for (const int day : {0, days})
-        painter.drawEllipse(QPointF(x(day), y(plan.weightOnDay(day))), 3 * unit, 3 * unit);
+    painter.setPen(QPen(colors.line, 2.5 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    if (line) {
+        QPainterPath path;
+        path.moveTo(x(0), y(plan.weightOnDay(0)));
+        for (int day = 1; day < lastDay; ++day)
+            path.lineTo(x(day), y(plan.weightOnDay(day)));
+        path.lineTo(x(lastDay), y(end));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+        painter.setBrush(colors.line);
+        painter.drawEllipse(QPointF(x(lastDay), y(end)), 3 * unit, 3 * unit);
+    }
+    painter.drawEllipse(QPointF(x(0), y(plan.startPounds)), 3 * unit, 3 * unit);
     // The first and the last day's weight beside their points.
     painter.setPen(colors.text);
     painter.drawText(QRectF(x(0) + gap, y(plan.startPounds) - metrics.height() - 2, plot.width() / 2, metrics.height()),
         Qt::AlignLeft | Qt::AlignVCenter, planFigure(plan.startPounds, locale) + QStringLiteral(" lb"));
+    if (!line) {
+        painter.restore();
+        return;
+    }
     const double endWeight = roundHalfEven(end, 2).value_or(end);
     const bool endLabelAbove = y(end) - metrics.height() * 1.8 > plot.top();
     painter.drawText(QRectF(plot.center().x(), endLabelAbove ? y(end) - metrics.height() * 1.8 : y(end) + 2,

@@ -2,6 +2,7 @@
 #include "calculator/plantext.h"
 #include "details.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -29,6 +30,9 @@ private slots:
     void dailyLossRoundingToNothingKeepsTheWeight();
     void noTimeFrameKeepsTheFloor();
     void stepThatFailedKeepsItsFigureInTheExplanation();
+    void adviceHoldsTogether_data();
+    void adviceHoldsTogether();
+    void fragmentsOfAnotherScriptKeepTheSentenceInOrder();
     void milestonesWeeklyThenMonthly();
     void fileNameSafeForAnyFileSystem_data();
     void fileNameSafeForAnyFileSystem();
@@ -163,6 +167,99 @@ void TestPlan::stepThatFailedKeepsItsFigureInTheExplanation()
         qPrintable(t.explanation.at(1)));
     QVERIFY2(t.explanation.at(2).contains(QStringLiteral("1899 \u00d7 1.55")), qPrintable(t.explanation.at(2)));
     QCOMPARE(t.milestoneRows.last().at(2), QStringLiteral("1e+308")); // still one short figure
+}
+
+// What the plan says agrees with itself and with the body: no loss described or drawn
+// that the intake cannot give, no weight below nothing, no intake no one can eat.
+void TestPlan::adviceHoldsTogether_data()
+{
+    QTest::addColumn<PersonalDetails>("in");
+    QTest::addColumn<QString>("outlook");
+    QTest::addColumn<QString>("chart");
+    QTest::addColumn<QString>("afterGoal");
+    QTest::addColumn<QString>("limits"); // the time frame within the limits; empty where none is offered
+    const QString huge = QStringLiteral("1") + QString(308, u'0');
+
+    QTest::newRow("no intake reaches the goal")
+        << details("Female", 60, 5, 0, "120", "30", 30, 0) << "No daily intake reaches your goal of 90 lb in 30 days"
+        << "No line is drawn"
+        << "To keep 90 lb once you have reached it: 1250 calories"
+        << "is 546 days";
+    QTest::newRow("more to lose than the body has, in no time")
+        << details("Male", 30, 5, 10, "180", "200", 30, 2)
+        << "Losing 200 lb from 180 lb would leave no body weight, and no daily intake gives 6.67 lb a day"
+        << "No line is drawn" << QString() << QString();
+    QTest::newRow("more to lose than the body has")
+        << details("Male", 30, 5, 10, "180", "200", 1000, 2)
+        << "At 0.2 lb a day the weight would reach nothing before day 900 of 1000"
+        << "down to nothing on day 900, where the line stops" << QString() << QString();
+    QTest::newRow("all the body weight") << details("Male", 30, 5, 10, "180", "180", 1000, 2)
+                                         << "you would weigh 0 lb on 9/4/29 (day 1000), and the goal lies below"
+                                         << "down to nothing on day 1000" << QString() << QString();
+    // 50 lb in 365 days is 0.136986 lb a day: 0.14 loses more than asked.
+    QTest::newRow("daily loss rounded up")
+        << details("Female", 70, 4, 11, "200", "50", 365, 1)
+        << "148.9 lb on 12/9/27 (day 365), 1.1 lb below your goal of 150 lb: 51.1 lb are lost, 1.1 lb more than "
+           "the 50 lb asked, because 0.14 lb a day is rounded up from 0.137."
+        << "to 148.9 lb on 12/9/27"
+        << "To keep 150 lb" << QString();
+    QTest::newRow("daily loss rounded down")
+        << details("Male", 30, 5, 10, "180", "10", 30, 2)
+        << "9.9 lb are lost, 0.1 lb less than the 10 lb asked, because 0.33 lb a day is rounded down from 0.333."
+        << "to 170.1 lb on 1/8/27"
+        << "2846 calories (11908 kJ)"
+        << "is 36 days";
+    QTest::newRow("no intake keeps the goal") << details("Male", 125, 0, 0, "10", "5", 30, 0) << "5 lb"
+                                              << "the goal, 5 lb"
+                                              << "the same equations give no intake"
+                                              << "Even the intake that keeps your current weight";
+    QTest::newRow("a goal past the figures") << details("Male", 30, 5, 10, huge, "10", 30, 2) << "1e+308"
+                                             << "1e+308"
+                                             << "the same equations give no intake"
+                                             << "Even the intake that keeps your current weight";
+}
+
+void TestPlan::adviceHoldsTogether()
+{
+    QFETCH(PersonalDetails, in);
+    QFETCH(QString, outlook);
+    QFETCH(QString, chart);
+    QFETCH(QString, afterGoal);
+    QFETCH(QString, limits);
+    const WeightPlan plan = planFor(in);
+    const PlanTexts t = planTexts(plan, kUs);
+    QVERIFY2(t.outlook.contains(outlook), qPrintable(t.outlook));
+    QVERIFY2(t.chartDescription.contains(chart), qPrintable(t.chartDescription));
+    QVERIFY2(afterGoal.isEmpty() ? t.afterGoal.isEmpty() : t.afterGoal.contains(afterGoal), qPrintable(t.afterGoal));
+
+    QVERIFY2(limits.isEmpty() ? t.withinLimits.isEmpty() : t.withinLimits.contains(limits), qPrintable(t.withinLimits));
+    if (!plan.showsLoss()) {
+        QVERIFY(t.milestoneRows.isEmpty());
+        QVERIFY(!t.outlook.contains(QStringLiteral("reach your goal of")));
+    }
+    for (const PlanMilestone& m : plan.milestones)
+        QVERIFY2(m.weightPounds >= 0, qPrintable(QString::number(m.day)));
+    if (plan.noBodyWeightLeft()) {
+        QVERIFY(t.withinLimits.isEmpty());
+        QVERIFY(t.paceRows.isEmpty());
+        QVERIFY(plan.lastDay() <= plan.days && plan.weightOnDay(plan.lastDay()) > -1e-9);
+    }
+    // An intake after the goal is one a person can eat.
+    QVERIFY2(!t.afterGoal.contains(QRegularExpression(QStringLiteral(": ((\u2212|-)\\d+|0) calories"))),
+        qPrintable(t.afterGoal));
+}
+
+// An Arabic date or Arabic-Indic figure sits apart from the English sentence around
+// it, which keeps its order: the intake after the date, not before it.
+void TestPlan::fragmentsOfAnotherScriptKeepTheSentenceInOrder()
+{
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    const WeightPlan plan = planFor(details("Male", 30, 5, 10, "180", "10", 30, 2));
+    const QString date = arabic.toString(kToday.addDays(36), QLocale::ShortFormat);
+    const PlanTexts t = planTexts(plan, arabic);
+    QVERIFY2(t.withinLimits.contains(QStringLiteral("until \u2068%1\u2069: ").arg(date)), qPrintable(t.withinLimits));
+    // Left-to-right figures stay as they are.
+    QVERIFY(!planTexts(plan, kUs).withinLimits.contains(QChar(0x2068)));
 }
 
 void TestPlan::milestonesWeeklyThenMonthly()
