@@ -8,7 +8,8 @@ build=(cmake make g++ qt6-base-dev qt6-base-dev-tools clang-format fonts-dejavu-
 run=(xvfb openbox xdotool imagemagick x11-utils qt6-wayland)
 test=(xvfb openbox fluxbox icewm weston qt6-wayland xdotool imagemagick x11-utils x11-xserver-utils curl file python3 dbus at-spi2-core python3-pyatspi
       desktop-file-utils appstream dpkg-dev lintian man-db poppler-utils xclip
-      clang libclang-rt-14-dev) # the fuzz targets: clang with libFuzzer and its sanitizers
+      clang libclang-rt-14-dev # the fuzz targets: clang with libFuzzer and its sanitizers
+      locales) # the paper test: two locales of different paper sizes, generated below
 # The start-up benchmark (bench/run.sh): X server, window tools, GNU time, profilers.
 bench=(xvfb xdotool x11-utils libx11-dev time valgrind linux-perf)
 
@@ -27,11 +28,20 @@ missing=()
 for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
 
 sudo=()
 [[ $(id -u) -eq 0 ]] || sudo=(sudo)
-echo "Installing: ${missing[*]}" >&2
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing: ${missing[*]}" >&2
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# The paper test prints under a locale of Letter and one of A4 paper.
+if [[ "${1:-test}" == test ]]; then
+    for locale in en_US fr_FR; do
+        locale -a 2>/dev/null | grep -qix "$locale.utf-\?8" ||
+            "${sudo[@]}" localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    done
+fi

@@ -379,6 +379,9 @@ void Shell::applyVisibility(FormId id, bool visible)
         if (!s.placed && !w->parentWidget())
             ScreenFit::place(w, s.screen);
         s.placed = true;
+        // Asked for again, a minimised window comes back as it was before.
+        if (w->isMinimized())
+            w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         w->show();
         w->raise();
         w->activateWindow();

@@ -1,6 +1,7 @@
 #include "platform/paper.h"
 
 #include <QLocale>
+#include <QSizeF>
 #include <cstdint>
 
 #if defined(__GLIBC__)
@@ -9,8 +10,11 @@
 
 QPageSize localePaperSize()
 {
-#if defined(_NL_PAPER_WIDTH) && defined(_NL_PAPER_HEIGHT)
+#if defined(__GLIBC__)
     // glibc hands the sizes over in millimetres, as numbers in the place of a pointer.
+    // (Its _NL_PAPER_* names are enumerators, not macros: an #ifdef on them is never
+    // true.) They follow LC_PAPER once the toolkit has set the locale from the
+    // environment.
     const auto width = static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)));
     const auto height = static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(_NL_PAPER_HEIGHT)));
     if (width > 0 && height > 0) {

@@ -10,7 +10,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextObjectInterface>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -25,12 +27,13 @@ QString escaped(const QString& text)
 
 QString table(const QStringList& header, const QList<QStringList>& rows, const QString& border)
 {
+    // The header repeats at the top of every page the table runs onto.
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" style=\"border-color: %1; "
-                                  "border-style: solid;\"><tr>")
+                                  "border-style: solid;\"><thead><tr>")
                        .arg(border);
     for (const QString& cell : header)
         html += QStringLiteral("<th align=\"left\">%1</th>").arg(escaped(cell));
-    html += QStringLiteral("</tr>");
+    html += QStringLiteral("</tr></thead>");
     for (const QStringList& row : rows) {
         html += QStringLiteral("<tr>");
         for (int i = 0; i < row.size(); ++i) {
@@ -72,18 +75,43 @@ private:
     QLocale m_locale;
 };
 
+int pageOf(double y, double pageHeight)
+{
+    return static_cast<int>(std::floor(y / pageHeight));
+}
+
+// Where a block begins on the pages: a block inside a table is placed relative to its
+// cell, and the table's frame says where it stands.
+double blockTop(QTextDocument& document, const QTextBlock& block)
+{
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    QTextFrame* frame = QTextCursor(block).currentFrame();
+    if (frame != document.rootFrame())
+        return layout->frameBoundingRect(frame).top();
+    return layout->blockBoundingRect(block).top();
+}
+
+} // namespace
+
 // A paragraph that a page break would split starts on the next page: split, the
 // toolkit would also write the last line of the first page, hidden, at the top of the
-// next, where a search of the PDF finds it twice.
-void keepParagraphsWhole(QTextDocument& document, double pageHeight)
+// next, where a search of the PDF finds it twice. A heading goes with what follows
+// it, rather than stand alone at the foot of a page.
+void keepBlocksTogether(QTextDocument& document, double pageHeight)
 {
     QAbstractTextDocumentLayout* layout = document.documentLayout();
     for (int round = 0; round < 10; ++round) {
         bool moved = false;
         for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
             const QRectF rect = layout->blockBoundingRect(block);
-            const bool split = std::floor(rect.top() / pageHeight) != std::floor((rect.bottom() - 1) / pageHeight);
-            if (!split || rect.height() > pageHeight / 2 || QTextCursor(block).currentFrame() != document.rootFrame())
+            const bool inRoot = QTextCursor(block).currentFrame() == document.rootFrame();
+            const bool split = pageOf(rect.top(), pageHeight) != pageOf(rect.bottom() - 1, pageHeight);
+            const bool heading = block.blockFormat().headingLevel() > 0;
+            const bool alone = heading && block.next().isValid()
+                && pageOf(blockTop(document, block.next()), pageHeight) > pageOf(rect.top(), pageHeight);
+            const bool movable = inRoot && rect.height() <= pageHeight / 2
+                && block.blockFormat().pageBreakPolicy() != QTextFormat::PageBreak_AlwaysBefore;
+            if (!(split || alone) || !movable)
                 continue;
             QTextBlockFormat format = block.blockFormat();
             format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -95,8 +123,6 @@ void keepParagraphsWhole(QTextDocument& document, double pageHeight)
         document.markContentsDirty(0, document.characterCount());
     }
 }
-
-} // namespace
 
 QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
 {
@@ -129,15 +155,25 @@ QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
         html += QStringLiteral("<h3 style=\"color: %1;\">Caution</h3>").arg(caution);
         for (const QString& sentence : t.cautions)
             html += paragraph(sentence);
-        html += QStringLiteral("<p><b>%1</b></p>").arg(escaped(t.withinLimits));
+        if (!t.withinLimits.isEmpty())
+            html += QStringLiteral("<p><b>%1</b></p>").arg(escaped(t.withinLimits));
     }
-    html += section(t.milestoneTitle) + table(t.milestoneHeader, t.milestoneRows, border);
+    // On the screen the milestones have a table of their own, beside the text.
+    if (onPaper && !t.milestoneRows.isEmpty())
+        html += section(t.milestoneTitle) + table(t.milestoneHeader, t.milestoneRows, border);
     html += section(QStringLiteral("How these figures are computed")) + QStringLiteral("<ol>");
     for (const QString& line : t.explanation)
         html += QStringLiteral("<li>%1</li>").arg(escaped(line));
     html += QStringLiteral("</ol>");
-    if (!t.paceRows.isEmpty())
+    if (!t.paceRows.isEmpty() && onPaper) {
         html += section(QStringLiteral("Other paces")) + table(t.paceHeader, t.paceRows, border);
+    } else if (!t.paceRows.isEmpty()) {
+        // A sentence a row, which a screen reader reads whole.
+        html += section(QStringLiteral("Other paces")) + QStringLiteral("<ul>");
+        for (const QString& line : t.paceLines)
+            html += QStringLiteral("<li>%1</li>").arg(escaped(line));
+        html += QStringLiteral("</ul>");
+    }
     if (!t.afterGoal.isEmpty())
         html += section(QStringLiteral("After the goal")) + paragraph(t.afterGoal);
     if (!onPaper)
@@ -176,7 +212,7 @@ bool renderPlan(QPagedPaintDevice* device, const WeightPlan& plan, const PlanTex
     // Laid out again whole: after a change the toolkit (6.4) leaves the blocks that
     // follow a table with no height, and so off the pages.
     document.markContentsDirty(0, document.characterCount());
-    keepParagraphsWhole(document, page.height());
+    keepBlocksTogether(document, page.height());
 
     const int pages = document.pageCount();
     for (int i = 0; i < pages; ++i) {
@@ -188,12 +224,13 @@ bool renderPlan(QPagedPaintDevice* device, const WeightPlan& plan, const PlanTex
         painter.restore();
         painter.setFont(footerFont);
         painter.setPen(Qt::darkGray);
+        // The title gives way to the page number: a long name is cut short.
+        const QString rest
+            = QStringLiteral(" \u00b7 made on %1 \u00b7 page %2 of %3").arg(madeText).arg(i + 1).arg(pages);
+        const QString title = footerMetrics.elidedText(
+            texts.title, Qt::ElideRight, std::max(0.0, page.width() - footerMetrics.horizontalAdvance(rest) - 1));
         painter.drawText(QRectF(0, page.height() + footerMetrics.height() * 0.5, page.width(), footerMetrics.height()),
-            Qt::AlignLeft | Qt::AlignVCenter,
-            QStringLiteral("%1 \u00b7 made on %2 \u00b7 page %3 of %4")
-                .arg(texts.title, madeText)
-                .arg(i + 1)
-                .arg(pages));
+            Qt::AlignLeft | Qt::AlignVCenter, title + rest);
     }
     return painter.end();
 }

@@ -8,6 +8,7 @@
 #include <QString>
 
 class QPagedPaintDevice;
+class QTextDocument;
 
 // The plan as rich text. On the screen it follows the chart, which has a widget of its
 // own: the results, where the weight goes, any caution, the milestones, how the
@@ -21,3 +22,7 @@ QString planHtml(const PlanTexts& texts, bool onPaper, const QString& made = QSt
 // number at the foot of every page. False when the device cannot be painted on.
 bool renderPlan(QPagedPaintDevice* device, const WeightPlan& plan, const PlanTexts& texts, const QDateTime& made,
     const QLocale& locale = QLocale());
+
+// Lays the document out again so that no short paragraph is split by a page break and
+// no heading stands alone at the foot of a page: either starts the next page.
+void keepBlocksTogether(QTextDocument& document, double pageHeight);

@@ -4,29 +4,82 @@
 #include "ui/plandocument.h"
 #include "ui/weightchart.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 using namespace Look;
+
+namespace {
+
+// The parts the toolkit adds to a scrolling view, named for a screen reader.
+void nameScrollParts(QAbstractScrollArea* area, const QString& what)
+{
+    area->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll %1 up and down").arg(what));
+    area->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll %1 sideways").arg(what));
+    area->viewport()->setAccessibleName(what);
+    for (const char* name : {"qt_scrollarea_vcontainer", "qt_scrollarea_hcontainer"}) {
+        if (auto* container = area->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+            container->setAccessibleName(QStringLiteral("Scroll bar of %1").arg(what));
+    }
+}
+
+// A splitter's handle is a separator, as a screen reader knows it.
+QAccessibleInterface* handleAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QSplitterHandle") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
+    return nullptr;
+}
+
+} // namespace
 
 PlanWindow::PlanWindow(QWidget* parent)
     : QDialog(parent,
         Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
             | Qt::WindowCloseButtonHint)
     , m_chart(new WeightChart(this))
+    , m_milestones(new QTreeWidget(this))
     , m_text(new QTextBrowser(this))
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(handleAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setObjectName(QStringLiteral("frmPlan"));
     setWindowTitle(QStringLiteral("Your Plan - Veltro Weight Loss Calculator"));
     setWindowIcon(appIcon());
     setColors(this, kNavy, kWhite);
     setFont(verdana(8.25));
     setAccessibleName(QStringLiteral("Your plan"));
+
+    // The milestones as a table of their own, which a screen reader reads row by row
+    // with the column headers (a flat tree: a table view would add a nameless corner).
+    m_milestones->setObjectName(QStringLiteral("tblMilestones"));
+    m_milestones->setFont(verdana(8.25));
+    m_milestones->setRootIsDecorated(false);
+    m_milestones->setUniformRowHeights(true);
+    m_milestones->setItemsExpandable(false);
+    m_milestones->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_milestones->setAllColumnsShowFocus(true);
+    m_milestones->header()->setStretchLastSection(false);
+    m_milestones->header()->setSectionsMovable(false);
+    m_milestones->setFrameShape(QFrame::NoFrame);
+    setColors(m_milestones, kNavy, kWhite);
+    m_milestones->installEventFilter(this);
 
     m_text->setObjectName(QStringLiteral("txtPlan"));
     m_text->setAccessibleName(QStringLiteral("Your plan in words"));
@@ -35,8 +88,22 @@ PlanWindow::PlanWindow(QWidget* parent)
     m_text->setFrameShape(QFrame::NoFrame);
     setColors(m_text, kNavy, kWhite);
     m_text->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    // Copy, with nothing selected, copies the whole plan.
     m_text->installEventFilter(this);
+    nameScrollParts(m_text, QStringLiteral("your plan in words"));
+    nameScrollParts(m_milestones, QStringLiteral("the milestones"));
+
+    auto* parts = new QSplitter(Qt::Vertical, this);
+    parts->setObjectName(QStringLiteral("splPlan"));
+    parts->setAccessibleName(QStringLiteral("Your plan"));
+    parts->setChildrenCollapsible(false);
+    parts->addWidget(m_chart);
+    parts->addWidget(m_milestones);
+    parts->addWidget(m_text);
+    for (int i = 1; i < parts->count(); ++i)
+        parts->handle(i)->setAccessibleName(QStringLiteral("Move to give the chart, the table or the text more room"));
+    parts->setStretchFactor(0, 4);
+    parts->setStretchFactor(1, 2);
+    parts->setStretchFactor(2, 5);
 
     auto* buttons = new QHBoxLayout;
     struct Button
@@ -75,16 +142,17 @@ PlanWindow::PlanWindow(QWidget* parent)
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_chart, 2);
-    layout->addWidget(m_text, 3);
+    layout->addWidget(parts, 1);
     layout->addLayout(buttons);
 
-    // As large as suits the plan, never more than the screen it opens on.
+    // As large as suits the plan, never more than the screen it opens on; never so
+    // small that a button's caption is cut.
+    const QSize least = layout->minimumSize().expandedTo(QSize(px(5400), px(4500)));
     const QSize wanted(px(11000), px(10500));
     const QSize room = (parent && parent->screen() ? parent->screen() : screen())->availableGeometry().size()
         - QSize(px(300), px(900));
-    resize(wanted.boundedTo(room).expandedTo(QSize(px(5400), px(4500))));
-    setMinimumSize(px(5400), px(4500));
+    resize(wanted.boundedTo(room).expandedTo(least));
+    setMinimumSize(least);
     m_chart->setFocus(Qt::OtherFocusReason);
 }
 
@@ -92,17 +160,68 @@ void PlanWindow::showPlan(const WeightPlan& plan, const PlanTexts& texts)
 {
     m_chart->setPlan(plan);
     m_chart->setAccessibleDescription(texts.chartDescription + QLatin1Char(' ') + texts.outlook);
+
+    m_milestones->clear();
+    m_milestones->setAccessibleName(texts.milestoneTitle);
+    m_milestones->setColumnCount(static_cast<int>(texts.milestoneHeader.size()));
+    m_milestones->setHeaderLabels(texts.milestoneHeader);
+    QList<QTreeWidgetItem*> rows;
+    for (const QStringList& cells : texts.milestoneRows) {
+        auto* item = new QTreeWidgetItem(cells);
+        for (int column = 2; column < cells.size(); ++column)
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        rows << item;
+    }
+    m_milestones->addTopLevelItems(rows);
+    for (int column = 0; column < m_milestones->columnCount(); ++column) {
+        if (column >= 2)
+            m_milestones->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        m_milestones->resizeColumnToContents(column);
+        m_milestones->setColumnWidth(column, m_milestones->columnWidth(column) + px(240));
+    }
+    // No table where there is no loss to show.
+    m_milestones->setVisible(!texts.milestoneRows.isEmpty());
+
     m_text->setHtml(planHtml(texts, false));
     setWindowTitle(texts.title + QStringLiteral(" - Veltro Weight Loss Calculator"));
 }
 
+QString PlanWindow::selectedText(QObject* part) const
+{
+    if (part == m_text)
+        return m_text->textCursor().selection().toPlainText();
+    if (part == m_milestones) {
+        QStringList lines;
+        for (int row = 0; row < m_milestones->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = m_milestones->topLevelItem(row);
+            if (!item->isSelected())
+                continue;
+            QStringList cells;
+            for (int column = 0; column < m_milestones->columnCount(); ++column)
+                cells << item->text(column);
+            lines << cells.join(QLatin1Char('\t'));
+        }
+        return lines.join(QLatin1Char('\n'));
+    }
+    return QString();
+}
+
 bool PlanWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_text && event->type() == QEvent::ShortcutOverride) {
-        // Without a selection, the window's Copy takes the key.
+    // Copy takes what is selected in the text or the table; with nothing selected, the
+    // window's Copy takes the key and copies the whole plan.
+    if ((watched == m_text || watched == m_milestones)
+        && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy) && !m_text->textCursor().hasSelection()) {
-            event->ignore();
+        if (key->matches(QKeySequence::Copy)) {
+            const QString selected = selectedText(watched);
+            if (selected.isEmpty()) {
+                event->ignore();
+                return event->type() == QEvent::ShortcutOverride;
+            }
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                QGuiApplication::clipboard()->setText(selected);
             return true;
         }
     }

@@ -5,12 +5,13 @@
 
 #include <QDialog>
 
+class QTreeWidget;
 class QTextBrowser;
 class WeightChart;
 
 // The person's plan for the calculation just made: the chart of the weight day by
-// day, and below it the plan in words and tables. Resizable; Escape closes it. It
-// prints, saves and copies nothing itself: it asks for it.
+// day, the milestones as a table and below them the plan in words. Resizable; Escape
+// closes it. It prints, saves, copies and closes nothing itself: it asks for it.
 class PlanWindow final : public QDialog
 {
     Q_OBJECT
@@ -21,7 +22,7 @@ public:
     void showPlan(const WeightPlan& plan, const PlanTexts& texts);
 
 signals:
-    // Close, Escape or the close box: its owner decides.
+    // Close, Escape or the close box.
     void closeRequested();
     void printRequested();
     void savePdfRequested();
@@ -34,6 +35,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What Copy takes from a part of the window with something selected in it; empty
+    // where nothing is, and the window copies the whole plan.
+    QString selectedText(QObject* part) const;
+
     WeightChart* m_chart;
+    QTreeWidget* m_milestones;
     QTextBrowser* m_text;
 };

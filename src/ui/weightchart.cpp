@@ -5,6 +5,7 @@
 #include "calculator/plantext.h"
 #include "ui/look.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -208,9 +209,26 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const WeightPlan& p
     painter.restore();
 }
 
+namespace {
+
+// A screen reader finds the chart as a picture, and reads its name and description.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("WeightChart") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 WeightChart::WeightChart(QWidget* parent)
     : QWidget(parent)
 {
+    static const bool installed = [] {
+        QAccessible::installFactory(chartAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
     setObjectName(QStringLiteral("weightChart"));
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QStringLiteral("Weight chart"));

@@ -2,7 +2,8 @@
 # The plan of the typical run on the installed program, by keyboard: opened from the
 # results window, saved as PDF into a folder (its text read back shows the figures),
 # copied to the clipboard, saved into a read-only folder (a message naming the path,
-# and no file), closed by Escape and gone with Calculate Again.
+# and no file), closed by Escape, brought back from minimised and gone with
+# Calculate Again.
 #
 # Usage: plan.sh BUILD_DIR [openbox|icewm|none]
 here=$(cd "$(dirname "$0")" && pwd)
@@ -90,7 +91,17 @@ sleep 0.5
 [[ -z "$(xdotool search --onlyvisible --name "$PLAN_TITLE" 2>/dev/null)" ]] || e2e_fail "Escape left the plan open"
 activate "$results"
 e2e_key alt+p
-e2e_window "$PLAN_TITLE" 15 >/dev/null || e2e_fail "the plan did not open a second time"
+plan=$(e2e_window "$PLAN_TITLE" 15) || e2e_fail "the plan did not open a second time"
+# Minimised, then asked for again: it comes back, in front and active.
+if [[ "$E2E_WM" != none ]]; then
+    xdotool windowminimize --sync "$plan"
+    activate "$results"
+    e2e_key alt+p
+    e2e_wait_for 5 sh -c "xprop -id $plan WM_STATE | grep -q 'window state: Normal'" ||
+        e2e_fail "Alt+P left the minimised plan minimised: $(xprop -id "$plan" WM_STATE _NET_WM_STATE)"
+    e2e_wait_for 5 sh -c "[ \"\$(xdotool getactivewindow)\" = $plan ]" ||
+        e2e_fail "the plan came back but is not active: $(xprop -id "$plan" _NET_WM_STATE)"
+fi
 activate "$results"
 e2e_key alt+f && e2e_key Return   # Calculate Again
 sleep 0.5

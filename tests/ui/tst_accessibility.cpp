@@ -20,6 +20,7 @@ private slots:
     void everyFocusableControlHasAName();
     void resultsAreReadInVisualOrder();
     void messageBoxTextIsReadable();
+    void planIsReadAsAPictureATableAndText();
     void noTextIsClipped();
 };
 
@@ -108,7 +109,7 @@ void TestAccessibility::everyFocusableControlHasAName()
     });
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
     QVERIFY2(alike.isEmpty(), qPrintable(alike.join(QStringLiteral("; "))));
-    QCOMPARE(checked, 13 + 2 + 6 + 1 + 8); // main window, results, plan, about box, exit screen
+    QCOMPARE(checked, 13 + 2 + 7 + 1 + 8); // main window, results, plan, about box, exit screen
 }
 
 void TestAccessibility::resultsAreReadInVisualOrder()
@@ -158,6 +159,44 @@ void TestAccessibility::messageBoxTextIsReadable()
     p.form(FormId::Main)->findChild<QPushButton*>(QStringLiteral("cmdNext"))->click();
     QVERIFY(texts.contains(QStringLiteral("Please Enter Your Name")));
     QVERIFY(texts.contains(QStringLiteral("Veltro Weight Loss Calculator")));
+}
+
+// The chart is a picture with its description; the milestones a table whose cells a
+// screen reader reads with their column's header; and no part of the window is
+// nameless.
+void TestAccessibility::planIsReadAsAPictureATableAndText()
+{
+    RunningProgram p;
+    fillAndCalculate(p);
+    p.child<QPushButton>(FormId::Display, "cmdPlan")->click();
+    QWidget* plan = p.form(FormId::Plan);
+
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(plan->findChild<QWidget*>("weightChart"));
+    QCOMPARE(chart->role(), QAccessible::Graphic);
+    QVERIFY(chart->text(QAccessible::Description).contains(QStringLiteral("from 180 lb today to 170.1 lb")));
+
+    QAccessibleInterface* milestones
+        = QAccessible::queryAccessibleInterface(plan->findChild<QWidget*>("tblMilestones"));
+    QAccessibleTableInterface* table = milestones->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 6); // today and days 7, 14, 21, 28 and 30
+    QAccessibleTableCellInterface* cell = table->cellAt(1, 2)->tableCellInterface();
+    QCOMPARE(table->cellAt(1, 2)->text(QAccessible::Name), QStringLiteral("177.69"));
+    QCOMPARE(cell->columnHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("Weight (lb)"));
+
+    QStringList nameless;
+    std::function<void(QAccessibleInterface*, const QString&)> walk
+        = [&](QAccessibleInterface* node, const QString& path) {
+              if (!node || node->state().invisible)
+                  return;
+              const QString here = path + QLatin1Char('/') + QString::number(node->role());
+              if (node->text(QAccessible::Name).trimmed().isEmpty() && node->text(QAccessible::Value).isEmpty())
+                  nameless << here;
+              for (int i = 0; i < node->childCount(); ++i)
+                  walk(node->child(i), here);
+          };
+    walk(QAccessible::queryAccessibleInterface(plan), QString());
+    QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QStringLiteral(", "))));
 }
 
 void TestAccessibility::noTextIsClipped()
