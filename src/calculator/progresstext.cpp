@@ -1,0 +1,460 @@
+#include "calculator/progresstext.h"
+
+#include "calculator/decimalrounding.h"
+#include "calculator/numbertext.h"
+#include "calculator/plantext.h"
+#include "calculator/resulttexts.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace {
+
+constexpr double kLargestPlainFigure = 1e15;
+constexpr int kLongestQuotedText = 24;
+
+double twoDecimals(double value)
+{
+    return roundHalfEven(value, 2).value_or(value);
+}
+
+QString figure(double value, const QLocale& locale)
+{
+    return planFigure(twoDecimals(value), locale);
+}
+
+QString pounds(double value, const QLocale& locale)
+{
+    return figure(value, locale) + QStringLiteral(" lb");
+}
+
+// Pounds with kilograms beside them: "177.43 lb (80.48 kg)".
+QString weight(double value, const QLocale& locale)
+{
+    return QStringLiteral("%1 (%2 kg)").arg(pounds(value, locale), figure(value * kExactKilogramsPerPound, locale));
+}
+
+// Two decimals always, for the columns of the table.
+QString tableFigure(double value, const QLocale& locale)
+{
+    if (!std::isfinite(value) || std::fabs(value) >= kLargestPlainFigure)
+        return planFigure(value, locale);
+    const double rounded = twoDecimals(value);
+    QString text = QLocale::c().toString(rounded == 0 ? 0.0 : rounded, 'f', 2);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    if (text.startsWith(QLatin1Char('-')))
+        text.replace(0, 1, locale.negativeSign());
+    return text;
+}
+
+QString shortDate(const QDate& date, const QLocale& locale)
+{
+    return locale.toString(date, QLocale::ShortFormat);
+}
+
+QString dayCount(qint64 days)
+{
+    return days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
+}
+
+QString times(int count)
+{
+    return count == 1 ? QStringLiteral("once more") : QStringLiteral("%1 more times").arg(count);
+}
+
+QString floorWho(const WeightPlan& plan)
+{
+    return plan.men ? QStringLiteral("men") : QStringLiteral("women");
+}
+
+QString stageSentence(const Progress& p, const QLocale& locale)
+{
+    const int days = p.plan.days;
+    switch (p.stage) {
+    case PlanStage::NotStarted:
+        return QStringLiteral("Your plan starts on %1, in %2; until then it expects you to stay at %3.")
+            .arg(shortDate(p.start, locale), dayCount(-p.day), weight(p.expectedTodayPounds, locale));
+    case PlanStage::Ended:
+        return QStringLiteral("Your plan ended on %1, %2 ago, at %3, the weight it expects from then on.")
+            .arg(shortDate(p.end, locale), dayCount(p.day - days), weight(p.expectedTodayPounds, locale));
+    case PlanStage::Running:
+        break;
+    }
+    const QString today = p.day == days ? QStringLiteral("Today, %1, is the last day of your plan, day %2 of %2.")
+                                              .arg(shortDate(p.today, locale))
+                                              .arg(days)
+                                        : QStringLiteral("Today, %1, is day %2 of %3 of your plan, which ends on %4.")
+                                              .arg(shortDate(p.today, locale))
+                                              .arg(p.day)
+                                              .arg(days)
+                                              .arg(shortDate(p.end, locale));
+    return today
+        + QStringLiteral(" The plan expects you to weigh %1 today.").arg(weight(p.expectedTodayPounds, locale));
+}
+
+QString trendSentence(const Progress& p, const QLocale& locale)
+{
+    const double ahead = twoDecimals(p.aheadPounds());
+    const QString against = ahead == 0
+        ? QStringLiteral("right on the plan")
+        : QStringLiteral("%1 %2 the plan")
+              .arg(weight(std::fabs(ahead), locale), ahead > 0 ? QStringLiteral("ahead of") : QStringLiteral("behind"));
+    const QString smoothed
+        = QStringLiteral("(your weigh-ins smoothed, so that one heavy or light morning hardly moves it)");
+    if (p.trendDate == p.today)
+        return QStringLiteral("Your trend weight %1 is %2: %3.").arg(smoothed, weight(p.trendPounds, locale), against);
+    return QStringLiteral("As of %1, the day of your last weigh-in, your trend weight %2 was %3: %4, which expected %5 "
+                          "that day.")
+        .arg(shortDate(p.trendDate, locale), smoothed, weight(p.trendPounds, locale), against,
+            pounds(p.expectedOnTrendDatePounds, locale));
+}
+
+QString paceSentences(const Progress& p, const QLocale& locale)
+{
+    const QString goal = weight(p.plan.goalPounds, locale);
+    if (!p.paceKnown()) {
+        QString needed;
+        const QDate earliest = std::max(p.trend.first().date.addDays(kPaceDays), p.today);
+        const QString onOrAfter = earliest == p.today
+            ? QStringLiteral("today or later")
+            : QStringLiteral("on %1 or later").arg(shortDate(earliest, locale));
+        if (p.weighInsNeeded > 0 && p.daysNeeded > 0)
+            needed = QStringLiteral("weigh in %1, the last of them %2").arg(times(p.weighInsNeeded), onOrAfter);
+        else if (p.weighInsNeeded > 0)
+            needed = QStringLiteral("weigh in %1").arg(times(p.weighInsNeeded));
+        else
+            needed = QStringLiteral("weigh in again %1").arg(onOrAfter);
+        return QStringLiteral("The pace of your trend, and the day it reaches your goal, show once you have %1 "
+                              "weigh-ins over at least %2 days (you have %3 over %4): %5.")
+            .arg(kFewestWeighInsForPace)
+            .arg(kPaceDays)
+            .arg(p.weighInCount)
+            .arg(dayCount(p.spanDays), needed);
+    }
+
+    const double perWeek = twoDecimals(p.poundsPerWeek());
+    QString pace;
+    if (perWeek > 0)
+        pace = QStringLiteral("lost %1 a week").arg(weight(perWeek, locale));
+    else if (perWeek < 0)
+        pace = QStringLiteral("gained %1 a week").arg(weight(-perWeek, locale));
+    else
+        pace = QStringLiteral("held steady");
+    const QString over
+        = QStringLiteral("Over the two weeks to %1 your trend %2.").arg(shortDate(p.trendDate, locale), pace);
+    switch (p.forecast) {
+    case Forecast::Reached:
+        return over + QStringLiteral(" It is at your goal of %1 or below it.").arg(goal);
+    case Forecast::OnDate:
+        return over
+            + QStringLiteral(" At that pace it reaches your goal of %1 on %2.")
+                  .arg(goal, shortDate(p.goalDate, locale));
+    case Forecast::TooFar:
+        return over + QStringLiteral(" At that pace your goal of %1 is more than ten years away.").arg(goal);
+    case Forecast::Never:
+        return over
+            + QStringLiteral(" A trend that %1 never reaches your goal of %2.")
+                  .arg(perWeek < 0 ? QStringLiteral("gains") : QStringLiteral("stands still"), goal);
+    case Forecast::NotYet:
+        break;
+    }
+    return over;
+}
+
+QStringList standing(const Progress& p, const QLocale& locale)
+{
+    QStringList list {stageSentence(p, locale)};
+    if (p.trend.isEmpty()) {
+        list << QStringLiteral("Weigh yourself to see where you stand: enter your first weigh-in, in pounds or "
+                               "kilograms, best each morning before breakfast.");
+        return list;
+    }
+    list << trendSentence(p, locale) << paceSentences(p, locale);
+    return list;
+}
+
+// The shortest time frame within both limits from today, or why there is none.
+QString withinLimits(const WeightPlan& plan, const QLocale& locale)
+{
+    const PlanTimeFrame& frame = plan.withinLimits;
+    if (frame.days > 0) {
+        return QStringLiteral("From today, the shortest time frame that keeps within both limits is %1, until %2: %3 "
+                              "a day, %4 lb a week.")
+            .arg(dayCount(frame.days), shortDate(plan.today.addDays(frame.days), locale),
+                intakeText(frame.result.goalCalories), planFigure(frame.poundsPerWeek(), locale));
+    }
+    if (plan.result.maintenanceCalories < plan.floorCalories) {
+        return QStringLiteral("Even the intake that keeps your trend weight, %1 a day, is below %2, so no time frame "
+                              "keeps within the limits. Please ask your doctor before any diet.")
+            .arg(intakeText(plan.result.maintenanceCalories), planFigure(plan.floorCalories, locale));
+    }
+    return QStringLiteral("No time frame up to %1 days keeps within both limits. Please ask your doctor before any "
+                          "diet.")
+        .arg(kLongestTimeFrame);
+}
+
+QStringList replanInTime(const Progress& p, const QLocale& locale)
+{
+    const Replan& r = p.replan;
+    const WeightPlan& plan = r.plan;
+    const CalorieResult& result = plan.result;
+    QStringList list;
+    const QString aim
+        = QStringLiteral("To reach your goal of %1 by %2 from your trend weight of %3, you have %4 to lose "
+                         "in %5")
+              .arg(pounds(p.plan.goalPounds, locale), shortDate(p.end, locale), pounds(r.fromPounds, locale),
+                  pounds(plan.lossPounds, locale), dayCount(plan.days));
+    if (plan.flat()) {
+        list << aim
+                + QStringLiteral(", which rounds to 0.00 lb a day: the calculation gives the intake that keeps your "
+                                 "weight, %1 a day.")
+                      .arg(intakeText(result.goalCalories));
+    } else if (!result.goalAchievable) {
+        list << aim
+                + QStringLiteral(
+                    ", %1 lb a day: that would take %2 a day, less than nothing, so it cannot be achieved.")
+                      .arg(planFigure(result.lossPerDayPounds, locale), intakeText(result.goalCalories));
+    } else {
+        list << aim
+                + QStringLiteral(", %1 lb a day: eat %2 a day.")
+                      .arg(planFigure(result.lossPerDayPounds, locale), intakeText(result.goalCalories));
+    }
+    list << QStringLiteral("This is your plan's calculation run again with your trend weight, the weight still to "
+                           "lose and the days left.");
+    if (plan.belowFloor()) {
+        list << QStringLiteral("That intake is below %1, the least that health services advise %2 to eat without a "
+                               "doctor's supervision.")
+                    .arg(planFigure(plan.floorCalories, locale), floorWho(plan));
+    }
+    if (plan.tooFast()) {
+        list << QStringLiteral("That is %1 lb a week, more than the 1 to 2 lb a week that health services advise.")
+                    .arg(planFigure(plan.poundsPerWeek(), locale));
+    }
+    if (plan.needsCaution())
+        list << withinLimits(plan, locale);
+    return list;
+}
+
+QStringList replan(const Progress& p, const QLocale& locale)
+{
+    const Replan& r = p.replan;
+    const QString goal = pounds(p.plan.goalPounds, locale);
+    switch (r.kind) {
+    case ReplanKind::None:
+        return {};
+    case ReplanKind::NoBodyWeight:
+        return {QStringLiteral("Your plan's goal, %1, leaves no body weight, so there is no plan from today: please "
+                               "choose a smaller goal.")
+                    .arg(goal)};
+    case ReplanKind::GoalReached: {
+        QString text = QStringLiteral("Your trend weight, %1, is at or below your goal of %2.")
+                           .arg(pounds(r.fromPounds, locale), goal);
+        if (p.plan.goalMaintenanceCalories) {
+            text += QStringLiteral(" To keep your goal: %1 a day, by the same equations at the goal weight.")
+                        .arg(intakeText(*p.plan.goalMaintenanceCalories));
+        }
+        return {text};
+    }
+    case ReplanKind::TooFarAway:
+        return {QStringLiteral("Your plan ends on %1, more than the %2 days a time frame can take from today, so there "
+                               "is no plan from today yet.")
+                    .arg(shortDate(p.end, locale))
+                    .arg(kLongestTimeFrame)};
+    case ReplanKind::OutOfRange:
+        return {QStringLiteral("Your trend weight, %1, is beyond what the calculation can work with, so there is no "
+                               "plan from today.")
+                    .arg(pounds(r.fromPounds, locale))};
+    case ReplanKind::EndDateReached:
+        return {QStringLiteral("Your plan's end date, %1, %2, so there are no days left to reach your goal of %3 by "
+                               "it from your trend weight of %4.")
+                    .arg(shortDate(p.end, locale),
+                        r.daysLeft == 0 ? QStringLiteral("is today") : QStringLiteral("has passed"), goal,
+                        pounds(r.fromPounds, locale)),
+            withinLimits(r.plan, locale)};
+    case ReplanKind::InTime:
+        return replanInTime(p, locale);
+    }
+    return {};
+}
+
+QString estimate(const Progress& p, const QLocale& locale)
+{
+    if (!p.paceKnown())
+        return QString();
+    const CalorieResult& planned = p.plan.result;
+    if (!planned.goalAchievable) {
+        return QStringLiteral("Your plan's intake is less than nothing, so your weigh-ins cannot tell what intake "
+                              "keeps your weight.");
+    }
+    const QString eaten = intakeText(planned.goalCalories);
+    if (!p.estimatedMaintenanceCalories) {
+        return QStringLiteral("Your trend's pace does not fit the plan's %1 a day: it would take no intake at all, or "
+                              "more than can be written, so your weigh-ins cannot tell what intake keeps your weight.")
+            .arg(eaten);
+    }
+    const double perDay = twoDecimals(p.lossPerDayPounds);
+    return QStringLiteral("If you ate your plan's %1 a day, about %2 a day keeps your weight "
+                          "(%3 %4 %5 lb a day \u00d7 3500 calories a pound). This is an estimate, and it holds only if "
+                          "you ate what the plan said.")
+        .arg(eaten, intakeText(*p.estimatedMaintenanceCalories), planFigure(planned.goalCalories, locale),
+            perDay < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"), planFigure(std::fabs(perDay), locale));
+}
+
+QString chartDescription(const Progress& p, const QLocale& locale)
+{
+    QString text = QStringLiteral("Chart of your plan and your weigh-ins: the plan's line from %1 on %2 to %3 on %4; "
+                                  "the goal at %5; ")
+                       .arg(pounds(p.plan.startPounds, locale), shortDate(p.start, locale),
+                           pounds(p.plan.weightOnDay(p.plan.days), locale), shortDate(p.end, locale),
+                           pounds(p.plan.goalPounds, locale));
+    if (p.trend.isEmpty())
+        return text + QStringLiteral("no weigh-ins yet.");
+    if (p.weighInCount == 1) {
+        return text
+            + QStringLiteral("1 weigh-in, on %1, of %2.")
+                  .arg(shortDate(p.trendDate, locale), pounds(p.trend.first().pounds, locale));
+    }
+    return text
+        + QStringLiteral("%1 weigh-ins from %2 to %3, and their trend, %4 on %3.")
+              .arg(p.weighInCount)
+              .arg(shortDate(p.trend.first().date, locale), shortDate(p.trendDate, locale),
+                  pounds(p.trendPounds, locale));
+}
+
+// The text as the person typed it, shortened for a message.
+QString quoted(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.size() <= kLongestQuotedText)
+        return QStringLiteral("\u201c%1\u201d").arg(trimmed);
+    return QStringLiteral("\u201c%1\u2026\u201d").arg(trimmed.left(kLongestQuotedText));
+}
+
+// What is wrong with a weight, or nothing.
+QString rangeMessage(double value, bool kilograms, const QLocale& locale)
+{
+    const QString unit = kilograms ? QStringLiteral("kg") : QStringLiteral("lb");
+    if (value <= 0)
+        return QStringLiteral("A weight must be more than zero: please enter your weight in %1.").arg(unit);
+    const double heaviest = kilograms ? kHeaviestWeighInKilograms : kHeaviestWeighInPounds;
+    const double lightest = kilograms ? kLightestWeighInKilograms : kLightestWeighInPounds;
+    if (value > heaviest) {
+        return QStringLiteral("%1 %2 is more than anyone weighs: please check it. The most a weigh-in may be is %3 %2.")
+            .arg(planFigure(value, locale), unit, planFigure(heaviest, locale));
+    }
+    if (value < lightest) {
+        return QStringLiteral("%1 %2 is less than a person weighs: please check it. The least a weigh-in may be is %3 "
+                              "%2.")
+            .arg(planFigure(value, locale), unit, planFigure(lightest, locale));
+    }
+    return QString();
+}
+
+} // namespace
+
+ProgressTexts progressTexts(const Progress& progress, const QLocale& locale)
+{
+    ProgressTexts t;
+    const QString name = resultTexts(progress.plan.details, progress.plan.result).name;
+    t.title = name.isEmpty() ? QStringLiteral("Your progress") : QStringLiteral("Your progress, %1").arg(name);
+    t.standing = standing(progress, locale);
+    t.replan = replan(progress, locale);
+    t.estimate = estimate(progress, locale);
+    t.weighInHeader = {QStringLiteral("Date"), QStringLiteral("Weight (lb)"), QStringLiteral("Weight (kg)"),
+        QStringLiteral("Trend (lb)")};
+    const QList<TrendDay> weighed = progress.weighedDays();
+    for (auto it = weighed.crbegin(); it != weighed.crend(); ++it) {
+        t.weighInRows.append({shortDate(it->date, locale), tableFigure(it->pounds, locale),
+            tableFigure(it->pounds * kExactKilogramsPerPound, locale), tableFigure(it->trendPounds, locale)});
+    }
+    t.chartDescription = chartDescription(progress, locale);
+    t.note
+        = QStringLiteral("P.S: This software is only for entertainment purpose. Please consult your physician before "
+                         "going on any kind of diet.");
+    return t;
+}
+
+QString progressPlainText(const ProgressTexts& t, const QDateTime& made, const QLocale& locale)
+{
+    QStringList lines;
+    lines << t.title << QStringLiteral("Made on %1").arg(locale.toString(made, QLocale::ShortFormat)) << QString();
+    lines << QStringLiteral("Where you stand") << t.standing << QString();
+    if (!t.replan.isEmpty())
+        lines << QStringLiteral("Your plan from today") << t.replan << QString();
+    if (!t.estimate.isEmpty())
+        lines << QStringLiteral("What your weigh-ins say") << t.estimate << QString();
+    if (!t.weighInRows.isEmpty()) {
+        lines << QStringLiteral("Your weigh-ins") << t.weighInHeader.join(QLatin1Char('\t'));
+        for (const QStringList& row : t.weighInRows)
+            lines << row.join(QLatin1Char('\t'));
+        lines << QString();
+    }
+    lines << t.note;
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+WeighInReading readWeighIn(const QString& text, bool kilograms, const QLocale& locale)
+{
+    WeighInReading reading;
+    const QString unit = kilograms ? QStringLiteral("kilograms") : QStringLiteral("pounds");
+    if (text.trimmed().isEmpty()) {
+        reading.message = QStringLiteral("Please enter your weight in %1.").arg(unit);
+        return reading;
+    }
+    const auto value = readNumber(text, locale);
+    if (!value) {
+        reading.message = QStringLiteral("%1 is not a number: please enter your weight in %2, such as %3.")
+                              .arg(quoted(text), unit, writeNumber(kilograms ? 78.2 : 172.4, locale));
+        return reading;
+    }
+    reading.message = rangeMessage(*value, kilograms, locale);
+    if (reading.ok())
+        reading.pounds = kilograms ? *value / kExactKilogramsPerPound : *value;
+    return reading;
+}
+
+WeightArgument readWeightArgument(const QString& argument)
+{
+    WeightArgument weight;
+    const QString example = QStringLiteral("such as 172.4lb or 78kg");
+    const QString text = argument.trimmed();
+    if (text.isEmpty()) {
+        weight.message = QStringLiteral("No weight given: write it with its unit, %1.").arg(example);
+        return weight;
+    }
+    static const QRegularExpression parts(
+        QStringLiteral("^([-+0-9.,]*)\\s*(.*)$"), QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch match = parts.match(text);
+    const QString number = match.captured(1);
+    const QString unit = match.captured(2).toLower();
+    if (number.isEmpty()) {
+        weight.message = QStringLiteral("%1 does not start with a number: write a weight with its unit, %2.")
+                             .arg(quoted(text), example);
+        return weight;
+    }
+    static const QRegularExpression decimal(QStringLiteral("^[-+]?[0-9]+([.,][0-9]+)?$"));
+    bool read = decimal.match(number).hasMatch();
+    const double value
+        = read ? QLocale::c().toDouble(QString(number).replace(QLatin1Char(','), QLatin1Char('.')), &read) : 0;
+    if (!read || !std::isfinite(value)) {
+        weight.message = QStringLiteral("%1 is not a number: write the weight with a full stop or a comma as decimal "
+                                        "sign, %2.")
+                             .arg(quoted(number), example);
+        return weight;
+    }
+    if (unit.isEmpty()) {
+        weight.message
+            = QStringLiteral("%1 has no unit: write lb or kg after the number, %2.").arg(quoted(text), example);
+        return weight;
+    }
+    if (unit != QLatin1String("lb") && unit != QLatin1String("lbs") && unit != QLatin1String("kg")) {
+        weight.message = QStringLiteral("%1 is not a unit of weight the program knows: write lb or kg, %2.")
+                             .arg(quoted(unit), example);
+        return weight;
+    }
+    weight.kilograms = unit == QLatin1String("kg");
+    weight.message = rangeMessage(value, weight.kilograms, QLocale::c());
+    if (weight.ok())
+        weight.value = value;
+    return weight;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "calculator/progress.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// What the progress says, in words and figures, the same on the screen, on paper and
+// on the clipboard.
+struct ProgressTexts
+{
+    QString title;
+    QStringList standing; // the day of the plan, the weight it expects, the trend, its pace
+    QStringList replan; // a plan from today's trend weight; empty without weigh-ins
+    QString estimate; // what the weigh-ins say; empty until there is a pace
+    QStringList weighInHeader;
+    QList<QStringList> weighInRows; // newest first
+    QString chartDescription; // the chart in words
+    QString note;
+};
+
+ProgressTexts progressTexts(const Progress& progress, const QLocale& locale = QLocale());
+
+// The whole progress as plain text, with the time it was made.
+QString progressPlainText(const ProgressTexts& texts, const QDateTime& made, const QLocale& locale = QLocale());
+
+// The weights a weigh-in may have: beyond them it is a slip of the finger, not a
+// person's weight.
+inline constexpr double kHeaviestWeighInPounds = 1500;
+inline constexpr double kHeaviestWeighInKilograms = 680;
+inline constexpr double kLightestWeighInPounds = 20;
+inline constexpr double kLightestWeighInKilograms = 9;
+
+struct WeighInReading
+{
+    double pounds = 0; // kilograms converted with the exact factor
+    QString message; // what is wrong, for the person; empty when the weight reads
+    bool ok() const { return message.isEmpty(); }
+};
+
+// A weight the person types, in pounds or kilograms, in the locale's form.
+WeighInReading readWeighIn(const QString& text, bool kilograms, const QLocale& locale = QLocale());
+
+struct WeightArgument
+{
+    double value = 0; // in the unit given
+    bool kilograms = false;
+    QString message; // what is wrong; empty when the argument reads
+    bool ok() const { return message.isEmpty(); }
+    double pounds() const { return kilograms ? value / kExactKilogramsPerPound : value; }
+};
+
+// A weight on the command line, whatever the locale: "172.4lb", "172.4 lb", "78kg",
+// "78,2 KG". The unit is required, since a bare figure could be either.
+WeightArgument readWeightArgument(const QString& argument);
