@@ -62,9 +62,11 @@ constexpr double kMostBmi = 60;
 constexpr double kShortestMetres = 1.0;
 constexpr double kTallestMetres = 2.5;
 // A resting expenditure is 12 kcal per kg a day or so for the heaviest adults and 45
-// for the smallest; beyond these bounds the figure is not a body's.
+// for the smallest, and some 6000 kcal a day at most; beyond these bounds the figure is
+// not a body's (and glycogen would move too fast for a run of a few steps a day).
 constexpr double kLeastRestingPerKg = 5;
 constexpr double kMostRestingPerKg = 60;
+constexpr double kMostRestingKcal = 8000;
 // Below 1 / (1 - beta_TEF), about 1.11, physical activity would cost nothing or less;
 // levels above about 2.4 are hard to keep up (FAO/WHO/UNU, Human energy requirements,
 // 2004). The program's own levels run from 1.2 to 1.9.
@@ -129,17 +131,18 @@ bool check(const BodyModelPerson& p, QString* whyNot)
     if (bmi < kLeastBmi || bmi > kMostBmi) {
         // Rounded away from the bounds, so that 14.96 does not read as 15.
         const double shown = bmi < kLeastBmi ? std::floor(bmi * 10) / 10 : std::ceil(bmi * 10) / 10;
-        const QString figure = shortFigure(shown);
+        const QString figure = shown < 1 ? QStringLiteral("far below that")
+            : shown >= 1000              ? QStringLiteral("far above that")
+                                         : shortFigure(shown);
         return refuse(whyNot,
-            QStringLiteral("The model holds for a body mass index between 15 and 60; yours is %1.")
-                .arg(figure.isEmpty() ? QStringLiteral("far above that") : figure));
+            QStringLiteral("The model holds for a body mass index between 15 and 60; yours is %1.").arg(figure));
     }
     if (!std::isfinite(p.restingKcal))
         return refuse(whyNot, QStringLiteral("The resting energy expenditure is not a figure the model can use."));
     if (p.restingKcal <= 0)
         return refuse(whyNot, QStringLiteral("The model needs a resting energy expenditure above zero."));
     const double perKg = p.restingKcal / p.weightKg;
-    if (perKg < kLeastRestingPerKg || perKg > kMostRestingPerKg)
+    if (perKg < kLeastRestingPerKg || perKg > kMostRestingPerKg || p.restingKcal > kMostRestingKcal)
         return refuse(whyNot,
             QStringLiteral("The model cannot use a resting energy expenditure this %1 for your weight.")
                 .arg(perKg < kLeastRestingPerKg ? QStringLiteral("low") : QStringLiteral("high")));
