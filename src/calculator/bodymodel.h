@@ -31,11 +31,21 @@
 //   International Journal of Obesity 2002; 26(6): 789-796 (initial body fat);
 //   Mifflin MD, St Jeor ST, Hill LA, Scott BJ, Daugherty SA, Koh YO. A new predictive
 //   equation for resting energy expenditure in healthy individuals. American Journal of
-//   Clinical Nutrition 1990; 51(2): 241-247;
+//   Clinical Nutrition 1990; 51(2): 241-247 (the resting expenditure the planner uses);
+//   Forbes GB. Lean body mass-body fat interrelationships in humans. Nutrition Reviews
+//   1987; 45(8): 225-231 (the constant of the partition);
+//   FAO/WHO/UNU. Human energy requirements. FAO Food and Nutrition Technical Report
+//   Series 1, 2004 (the highest activity level kept up).
 //
-// and checked against the planner's published figures as Guo J, Brager DC, Hall KD.
-// Simulating long-term human weight-loss dynamics in response to calorie restriction.
-// American Journal of Clinical Nutrition 2018; 107(4): 558-565 validate the model.
+// The state (fat, lean tissue, glycogen, extracellular water, adaptive thermogenesis) is
+// integrated with fourth-order Runge-Kutta in steps of a fraction of a day: at most half
+// the fastest time constant, glycogen's or the water's, which is two or three steps a
+// day for most people and keeps the weights within a gram of the exact ones.
+//
+// The planner's model is validated against two years of calorie restriction by Guo J,
+// Brager DC, Hall KD. Simulating long-term human weight-loss dynamics in response to
+// calorie restriction. American Journal of Clinical Nutrition 2018; 107(4): 558-565;
+// tests/calculator/tst_bodymodel.cpp checks this one against the planner's figures.
 //
 // The constants, each with its source, are in bodymodel.cpp.
 
