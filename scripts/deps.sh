@@ -4,9 +4,10 @@
 set -euo pipefail
 
 build=(cmake make g++ qt6-base-dev qt6-base-dev-tools clang-format fonts-dejavu-core
-       help2man) # the manual page, made from the program's --help
-run=(xvfb openbox xdotool imagemagick x11-utils qt6-wayland)
-test=(xvfb openbox fluxbox icewm weston qt6-wayland xdotool imagemagick x11-utils x11-xserver-utils curl file python3 dbus at-spi2-core python3-pyatspi
+       help2man # the manual page, made from the program's --help
+       libqt6sql6-sqlite) # the journal's database driver, which the tests load too
+run=(xvfb openbox xdotool imagemagick x11-utils qt6-wayland libqt6sql6-sqlite)
+test=(libqt6sql6-sqlite xvfb openbox fluxbox icewm weston qt6-wayland xdotool imagemagick x11-utils x11-xserver-utils curl file python3 dbus at-spi2-core python3-pyatspi
       desktop-file-utils appstream dpkg-dev lintian man-db poppler-utils xclip
       clang libclang-rt-14-dev # the fuzz targets: clang with libFuzzer and its sanitizers
       locales) # the paper test: two locales of different paper sizes, generated below

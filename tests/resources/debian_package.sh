@@ -18,7 +18,8 @@ echo "package: $(basename "$deb")"
 [[ "$(dpkg-deb -f "$deb" Version)" == 1.00 ]]
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+# The SQLite driver is a plugin the scan of linked libraries cannot see: named by hand.
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite libc6 libstdc++6; do
     grep -q "\b$library\b" <<<"$depends" || { echo "missing dependency $library"; exit 1; }
 done
 

@@ -3,7 +3,7 @@
 
     app          start-up and the shell that owns the windows
     ui           the windows
-    calculator, links, referral    the logic, each on its own
+    calculator, links, referral, journal    the logic and the storage, each on its own
     platform, common               system services; text rules every subsystem shares
 
 A folder includes its own headers and those of the layers below it, never a folder
@@ -16,7 +16,7 @@ import re
 import sys
 from pathlib import Path
 
-RANK = {"platform": 0, "common": 0, "calculator": 1, "links": 1, "referral": 1, "ui": 2, "app": 3}
+RANK = {"platform": 0, "common": 0, "calculator": 1, "links": 1, "referral": 1, "journal": 1, "ui": 2, "app": 3}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/([^"]+)"', re.M)
 
 
