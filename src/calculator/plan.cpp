@@ -1,5 +1,6 @@
 #include "calculator/plan.h"
 
+#include "calculator/bodymodel.h"
 #include "calculator/numbertext.h"
 
 #include <algorithm>
@@ -15,6 +16,46 @@ constexpr int kWeeksOfHalfAYear = 26;
 bool paceWithin(double poundsPerWeek, double limit)
 {
     return poundsPerWeek <= limit + kPaceTolerance;
+}
+
+// The model at the plan's goal intake, where it holds for the person and the plan.
+PlanModel planModel(const WeightPlan& plan, const QLocale& locale)
+{
+    PlanModel model;
+    QString whyNot;
+    const std::optional<BodyModel> body = bodyModelFor(plan.details, plan.result, plan.steps, locale, &whyNot);
+    if (!body) {
+        model.refusal = whyNot;
+        return model;
+    }
+    if (plan.noBodyWeightLeft()) {
+        model.refusal = QStringLiteral("The model cannot follow a goal below no body weight.");
+        return model;
+    }
+    if (!(plan.result.goalCalories > 0)) {
+        model.refusal = QStringLiteral("The model needs a daily intake above nothing.");
+        return model;
+    }
+    if (plan.days < 1 || plan.days > kLongestModelDays) {
+        model.refusal = QStringLiteral("The model cannot follow this time frame.");
+        return model;
+    }
+    const QList<double> kilograms = body->weightsKg(plan.result.goalCalories, plan.days);
+    if (kilograms.isEmpty()) {
+        model.refusal = QStringLiteral("At this intake the body would leave what the model holds for.");
+        return model;
+    }
+    for (const double kg : kilograms)
+        model.pounds << kg / kModelKilogramsPerPound;
+    if (plan.lossPounds > 0) {
+        const double goalKg = plan.goalPounds * kModelKilogramsPerPound;
+        model.reachCalories = body->intakeToReach(goalKg, plan.days);
+        if (model.reachCalories) {
+            if (const auto reached = body->stateAfter(*model.reachCalories, plan.days))
+                model.keepCalories = body->intakeToKeep(*reached);
+        }
+    }
+    return model;
 }
 
 } // namespace
@@ -74,6 +115,7 @@ WeightPlan makeWeightPlan(const PersonalDetails& details, const CalorieResult& r
         plan.milestones.append({day, today.addDays(day), plan.weightOnDay(day), result.lossPerDayPounds * day});
     }
 
+    plan.model = planModel(plan, locale);
     // A goal of no body weight has no time frame, at any pace.
     if (plan.noBodyWeightLeft())
         return plan;

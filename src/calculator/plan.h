@@ -40,6 +40,19 @@ struct PlanTimeFrame
     double poundsPerWeek() const { return result.lossPerDayPounds * 7; }
 };
 
+// What the body is likely to do at the plan's goal intake, by the adult model of body
+// weight (bodymodel.h), beside the plan's straight line of 3500 calories a pound.
+struct PlanModel
+{
+    QString refusal; // why the model does not hold for this plan; empty where it does
+    QList<double> pounds; // the weight on day 0 ... the last day at the goal intake
+    // The constant intake that reaches the goal weight on the last day, and the one that
+    // keeps the goal weight afterwards; nothing where the model finds none.
+    std::optional<double> reachCalories;
+    std::optional<double> keepCalories;
+    bool holds() const { return refusal.isEmpty() && !pounds.isEmpty(); }
+};
+
 struct WeightPlan
 {
     PersonalDetails details;
@@ -62,6 +75,7 @@ struct WeightPlan
     // The intake that keeps the goal weight once it is reached; nothing where the goal
     // is no body weight, or where the equations give no intake a person can eat there.
     std::optional<double> goalMaintenanceCalories;
+    PlanModel model;
 
     // The weight expected on a day of the plan: the daily loss, as the calculation
     // rounded it, taken off day after day.

@@ -226,7 +226,95 @@ QStringList cautions(const WeightPlan& plan, const QLocale& locale)
     return list;
 }
 
+QString lineDescription(const WeightPlan& plan, const QLocale& locale);
+
+QString roughPounds(double value, const QLocale& locale)
+{
+    return planFigure(roundHalfEven(value, 1).value_or(value), locale) + QStringLiteral(" lb");
+}
+
+QString floorSentence(const WeightPlan& plan, double calories)
+{
+    return QStringLiteral("%1 a day is below %2, the least that health services advise %3 to eat without a doctor's "
+                          "supervision.")
+        .arg(intakeText(calories), whole(plan.floorCalories),
+            plan.men ? QStringLiteral("men") : QStringLiteral("women"));
+}
+
+// What the body is likely to do at the plan's intake, beside the straight line of 3500
+// calories a pound; the model's own cautions by the plan's limits; its source and its
+// limits.
+QStringList modelLines(const WeightPlan& plan, const QLocale& locale)
+{
+    const QString source = QStringLiteral("The model is that of Hall and colleagues (The Lancet, 2011), which the NIH "
+                                          "Body Weight Planner uses.");
+    const QString limits = QStringLiteral("It is made for adults and tells what an average body does, not a promise; "
+                                          "it is not for pregnancy or illness.");
+    const PlanModel& m = plan.model;
+    if (!m.holds())
+        return {QStringLiteral("The model of how the body responds does not hold here, so it draws nothing: %1")
+                    .arg(m.refusal),
+            source};
+
+    QStringList lines;
+    const int last = static_cast<int>(m.pounds.size()) - 1;
+    const double modelEnd = m.pounds.last();
+    const double lineEnd = plan.weightOnDay(last);
+    const QString expects = QStringLiteral("At %1 a day the model expects about %2 on day %3")
+                                .arg(intakeText(plan.result.goalCalories), roughPounds(modelEnd, locale))
+                                .arg(last);
+    if (plan.lossPounds <= 0 || std::fabs(modelEnd - lineEnd) < 0.05) {
+        lines << expects + QStringLiteral(", as the straight line does.");
+    } else {
+        lines << expects
+                + QStringLiteral(", not the %1 of the straight line: the body first gives up water and stored "
+                                 "glycogen, which weigh much for the calories they hold, then loses more slowly, as "
+                                 "it gets lighter and burns less.")
+                      .arg(roughPounds(lineEnd, locale));
+    }
+    if (plan.lossPounds > 0) {
+        const QString goal = pounds(plan.goalPounds, locale);
+        if (m.reachCalories) {
+            QString reach = QStringLiteral("By the model, %1 a day reach %2 on day %3 (%4).")
+                                .arg(intakeText(*m.reachCalories), goal)
+                                .arg(last)
+                                .arg(shortDate(plan.today.addDays(last), locale));
+            if (*m.reachCalories < plan.floorCalories)
+                reach += QLatin1Char(' ') + floorSentence(plan, *m.reachCalories);
+            if (plan.tooFast()) {
+                reach
+                    += QStringLiteral(" It loses %1 lb a week, more than the 1 to 2 lb a week that health services "
+                                      "advise.")
+                           .arg(planFigure(
+                               roundHalfEven(plan.lossPounds / std::max(last, 1) * 7, 2).value_or(plan.poundsPerWeek()),
+                               locale));
+            }
+            lines << reach;
+        } else {
+            lines << QStringLiteral("By the model, no daily intake reaches %1 on day %2.").arg(goal).arg(last);
+        }
+        if (m.keepCalories) {
+            lines << QStringLiteral("And %1 a day keep %2 afterwards, by the model.")
+                         .arg(intakeText(*m.keepCalories), goal);
+        }
+    }
+    lines << source << limits;
+    return lines;
+}
+
 QString chartDescription(const WeightPlan& plan, const QLocale& locale)
+{
+    QString model;
+    if (plan.model.holds()) {
+        model = QStringLiteral(" The dotted line is what the body is likely to do at the same intake, by the model: "
+                               "about %1 on day %2.")
+                    .arg(roughPounds(plan.model.pounds.last(), locale))
+                    .arg(plan.model.pounds.size() - 1);
+    }
+    return lineDescription(plan, locale) + model;
+}
+
+QString lineDescription(const WeightPlan& plan, const QLocale& locale)
 {
     if (!plan.showsLoss()) {
         return QStringLiteral("Chart of your weight: %1 today, and the goal, %2, as a dashed line. No line is drawn, "
@@ -384,6 +472,8 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)
                                      "person can eat.")
                           .arg(pounds(plan.goalPounds, locale));
     }
+    t.modelTitle = QStringLiteral("What the body is likely to do");
+    t.model = modelLines(plan, locale);
     t.note
         = QStringLiteral("P.S: This software is only for entertainment purpose. Please consult your physician before "
                          "going on any kind of diet.");
@@ -418,6 +508,8 @@ QString planPlainText(const PlanTexts& t, const QDateTime& made, const QLocale& 
     }
     if (!t.afterGoal.isEmpty())
         lines << QString() << QStringLiteral("After the goal") << t.afterGoal;
+    if (!t.model.isEmpty())
+        lines << QString() << t.modelTitle << t.model;
     lines << QString() << t.note;
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -29,6 +29,8 @@ struct PlanTexts
     QList<QStringList> paceRows; // empty when there is nothing to lose
     QStringList paceLines; // the same rows, each a sentence
     QString afterGoal;
+    QString modelTitle;
+    QStringList model; // what the body is likely to do, by the model; or why the model does not hold
     QString note;
 };
 

@@ -54,8 +54,8 @@ class ChartObject final : public QObject, public QTextObjectInterface
     Q_INTERFACES(QTextObjectInterface)
 
 public:
-    ChartObject(const WeightPlan& plan, const QLocale& locale)
-        : m_plan(plan)
+    ChartObject(const ChartData& chart, const QLocale& locale)
+        : m_chart(chart)
         , m_locale(locale)
     { }
 
@@ -67,11 +67,11 @@ public:
 
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat&) override
     {
-        paintWeightChart(*painter, rect, m_plan, paperChartColors(), Look::verdana(8), m_locale);
+        paintWeightChart(*painter, rect, m_chart, paperChartColors(), Look::verdana(8), m_locale);
     }
 
 private:
-    const WeightPlan& m_plan;
+    ChartData m_chart;
     QLocale m_locale;
 };
 
@@ -176,6 +176,11 @@ QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
     }
     if (!t.afterGoal.isEmpty())
         html += section(QStringLiteral("After the goal")) + paragraph(t.afterGoal);
+    if (!t.model.isEmpty()) {
+        html += section(t.modelTitle);
+        for (const QString& line : t.model)
+            html += paragraph(line);
+    }
     if (!onPaper)
         html += section(QStringLiteral("Your details")) + details;
     html += QStringLiteral("<p><i>%1</i></p>").arg(escaped(t.note));
@@ -197,7 +202,7 @@ bool renderPlan(QPagedPaintDevice* device, const WeightPlan& plan, const PlanTex
 
     QTextDocument document;
     document.documentLayout()->setPaintDevice(device);
-    ChartObject chart(plan, locale);
+    ChartObject chart(planChart(plan), locale);
     document.documentLayout()->registerHandler(kChartObject, &chart);
     document.setDefaultFont(Look::verdana(9.5));
     document.setPageSize(page);

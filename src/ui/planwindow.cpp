@@ -158,7 +158,7 @@ PlanWindow::PlanWindow(QWidget* parent)
 
 void PlanWindow::showPlan(const WeightPlan& plan, const PlanTexts& texts)
 {
-    m_chart->setPlan(plan);
+    m_chart->setChart(planChart(plan));
     m_chart->setAccessibleDescription(texts.chartDescription + QLatin1Char(' ') + texts.outlook);
 
     m_milestones->clear();

@@ -12,6 +12,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -66,15 +67,42 @@ QList<double> ticks(const Axis& axis)
 
 ChartColors screenChartColors()
 {
-    return {Look::kNavy, Look::kWhite, Look::kCream, QColor(45, 45, 110), Look::kCream, QColor(140, 200, 255)};
+    return {Look::kNavy, Look::kWhite, Look::kCream, QColor(45, 45, 110), Look::kCream, QColor(140, 200, 255),
+        QColor(255, 150, 190), QColor(150, 230, 150), QColor(255, 215, 90)};
 }
 
 ChartColors paperChartColors()
 {
-    return {Qt::white, Qt::black, QColor(60, 60, 60), QColor(215, 215, 215), Look::kDarkBlue, QColor(90, 90, 90)};
+    return {Qt::white, Qt::black, QColor(60, 60, 60), QColor(215, 215, 215), Look::kDarkBlue, QColor(90, 90, 90),
+        QColor(170, 30, 90), QColor(20, 110, 40), QColor(170, 110, 0)};
 }
 
-void paintWeightChart(QPainter& painter, const QRectF& area, const WeightPlan& plan, const ChartColors& colors,
+ChartData planChart(const WeightPlan& plan)
+{
+    ChartData chart;
+    chart.firstDate = plan.today;
+    chart.lastDay = std::max(plan.days, 1);
+    chart.lineName = QStringLiteral("3500 calories a pound");
+    chart.line << QPointF(0, plan.startPounds);
+    // The line is drawn only for a loss the intake can give, and not below no weight.
+    if (plan.showsLoss()) {
+        const double lastDay = std::min<double>(plan.lastDay(), plan.days);
+        for (int day = 1; day < lastDay; ++day)
+            chart.line << QPointF(day, plan.weightOnDay(day));
+        if (lastDay > 0)
+            chart.line << QPointF(lastDay, plan.weightOnDay(lastDay));
+    }
+    // A goal of no weight is not drawn at all.
+    if (plan.goalPounds > 0 || !plan.noBodyWeightLeft())
+        chart.goalPounds = plan.goalPounds;
+    if (plan.model.holds()) {
+        for (int day = 0; day < plan.model.pounds.size(); ++day)
+            chart.model << QPointF(day, plan.model.pounds.at(day));
+    }
+    return chart;
+}
+
+void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& chart, const ChartColors& colors,
     const QFont& font, const QLocale& locale)
 {
     painter.save();
@@ -85,20 +113,30 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const WeightPlan& p
     // Lines as thick on paper as on a screen of 96 dots an inch.
     const double unit = painter.device() ? painter.device()->logicalDpiY() / 96.0 : 1.0;
 
-    const int days = std::max(plan.days, 1);
-    // The line is drawn only for a loss the intake can give, and not below no weight;
-    // a goal of no weight is not drawn at all.
-    const bool line = plan.showsLoss();
-    const double lastDay = line ? std::min<double>(plan.lastDay(), days) : 0;
-    const double end = plan.weightOnDay(lastDay);
-    const bool goal = plan.goalPounds > 0 || !plan.noBodyWeightLeft();
-    const double goalPounds = goal ? plan.goalPounds : end;
-    const Axis pounds
-        = axisAround(std::min({plan.startPounds, end, goalPounds}), std::max({plan.startPounds, end, goalPounds}), 5);
+    const double days = chart.lastDay > 0 && std::isfinite(chart.lastDay) ? chart.lastDay : 1;
+    double lowest = std::numeric_limits<double>::infinity();
+    double highest = -lowest;
+    auto cover = [&](double lb) {
+        if (std::isfinite(lb)) {
+            lowest = std::min(lowest, lb);
+            highest = std::max(highest, lb);
+        }
+    };
+    for (const QList<QPointF>* series : {&chart.line, &chart.model, &chart.trend, &chart.weighIns}) {
+        for (const QPointF& point : *series)
+            cover(point.y());
+    }
+    if (chart.goalPounds)
+        cover(*chart.goalPounds);
+    if (!(highest >= lowest)) {
+        lowest = 0;
+        highest = 1;
+    }
+    const Axis pounds = axisAround(lowest, highest, 5);
     const QList<double> poundTicks = ticks(pounds);
     // The kilograms of the same span, at round figures of their own.
-    const double kilogramsLow = pounds.low * kKilogramsPerPound;
-    const double kilogramsHigh = pounds.high * kKilogramsPerPound;
+    const double kilogramsLow = pounds.low * chart.kilogramsPerPound;
+    const double kilogramsHigh = pounds.high * chart.kilogramsPerPound;
     const double kilogramStep = roundStep(kilogramsHigh - kilogramsLow, 5);
     QList<double> kilogramTicks;
     for (const double kg :
@@ -107,6 +145,28 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const WeightPlan& p
             kilogramTicks << kg;
     }
 
+    // A key to the lines where there is more than one kind.
+    struct KeyEntry
+    {
+        QString name;
+        QPen pen;
+        bool dot;
+    };
+    QList<KeyEntry> key;
+    const QPen linePen(colors.line, 2.5 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    const QPen modelPen(colors.model, 2.5 * unit, Qt::DotLine, Qt::RoundCap, Qt::RoundJoin);
+    const QPen trendPen(colors.trend, 1.5 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (chart.line.size() > 1)
+        key.append({chart.lineName, linePen, false});
+    if (!chart.model.isEmpty())
+        key.append({QStringLiteral("What the body is likely to do"), modelPen, false});
+    if (!chart.trend.isEmpty())
+        key.append({QStringLiteral("Trend"), trendPen, false});
+    if (!chart.weighIns.isEmpty())
+        key.append({QStringLiteral("Weigh-ins"), QPen(colors.trend, unit), true});
+    if (key.size() < 2)
+        key.clear();
+
     auto widest = [&](const QList<double>& values) {
         double width = 0;
         for (const double v : values)
@@ -114,16 +174,18 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const WeightPlan& p
         return width;
     };
     const double gap = 6 * unit;
-    const QRectF plot = area.adjusted(
-        std::max(widest(poundTicks), metrics.horizontalAdvance(QStringLiteral("lb"))) + 2 * gap, metrics.height() * 1.6,
-        -(std::max(widest(kilogramTicks), metrics.horizontalAdvance(QStringLiteral("kg"))) + 2 * gap),
-        -(metrics.height() * 1.6 + gap));
+    const double top = metrics.height() * (key.isEmpty() ? 1.6 : 2.8);
+    const QRectF plot
+        = area.adjusted(std::max(widest(poundTicks), metrics.horizontalAdvance(QStringLiteral("lb"))) + 2 * gap, top,
+            -(std::max(widest(kilogramTicks), metrics.horizontalAdvance(QStringLiteral("kg"))) + 2 * gap),
+            -(metrics.height() * 1.6 + gap));
     if (plot.width() < 10 || plot.height() < 10) {
         painter.restore();
         return;
     }
-    auto x = [&](double day) { return plot.left() + day / days * plot.width(); };
+    auto x = [&](double day) { return plot.left() + std::clamp(day / days, 0.0, 1.0) * plot.width(); };
     auto y = [&](double lb) { return plot.bottom() - (lb - pounds.low) / (pounds.high - pounds.low) * plot.height(); };
+    auto at = [&](const QPointF& point) { return QPointF(x(point.x()), y(point.y())); };
 
     // The grid and the scales: pounds on the left, kilograms on the right.
     painter.setPen(QPen(colors.grid, unit));
@@ -136,7 +198,7 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const WeightPlan& p
             Qt::AlignRight | Qt::AlignVCenter, planFigure(lb, locale));
     }
     for (const double kg : kilogramTicks) {
-        painter.drawText(QRectF(plot.right() + gap, y(kg / kKilogramsPerPound) - metrics.height() / 2,
+        painter.drawText(QRectF(plot.right() + gap, y(kg / chart.kilogramsPerPound) - metrics.height() / 2,
                              area.right() - plot.right() - gap, metrics.height()),
             Qt::AlignLeft | Qt::AlignVCenter, planFigure(kg, locale));
     }
@@ -145,65 +207,119 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const WeightPlan& p
     painter.drawText(QRectF(plot.right() + gap, area.top(), area.right() - plot.right() - gap, metrics.height()),
         Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("kg"));
 
+    // The key, in a row of its own above the plot.
+    if (!key.isEmpty()) {
+        const double sample = 22 * unit;
+        double width = 0;
+        for (const KeyEntry& entry : key)
+            width += sample + gap + metrics.horizontalAdvance(entry.name) + 3 * gap;
+        double left = std::max(plot.left(), plot.center().x() - width / 2);
+        const double middle = area.top() + metrics.height() * 1.7;
+        for (const KeyEntry& entry : key) {
+            painter.setPen(entry.pen);
+            if (entry.dot) {
+                painter.setBrush(colors.trend);
+                painter.drawEllipse(QPointF(left + sample / 2, middle), 2.5 * unit, 2.5 * unit);
+                painter.setBrush(Qt::NoBrush);
+            } else {
+                painter.drawLine(QPointF(left, middle), QPointF(left + sample, middle));
+            }
+            left += sample + gap;
+            painter.setPen(colors.text);
+            const double textWidth = metrics.horizontalAdvance(entry.name);
+            painter.drawText(QRectF(left, middle - metrics.height() / 2, textWidth + 1, metrics.height()),
+                Qt::AlignLeft | Qt::AlignVCenter, entry.name);
+            left += textWidth + 3 * gap;
+        }
+    }
+
     // Dates below, as many as fit side by side.
+    const int wholeDays = static_cast<int>(std::ceil(days));
     const double dateWidth
-        = metrics.horizontalAdvance(locale.toString(plan.today.addDays(days), QLocale::ShortFormat)) + 4 * gap;
-    const int dateCount = std::clamp(static_cast<int>(plot.width() / (dateWidth * 1.3)), 2, std::min(days + 1, 8));
+        = metrics.horizontalAdvance(locale.toString(chart.firstDate.addDays(wholeDays), QLocale::ShortFormat))
+        + 4 * gap;
+    const int dateCount = std::clamp(static_cast<int>(plot.width() / (dateWidth * 1.3)), 2, std::min(wholeDays + 1, 8));
     for (int i = 0; i < dateCount; ++i) {
         const int day = static_cast<int>(std::lround(double(i) * days / (dateCount - 1)));
-        const double at = x(day);
+        const double across = x(day);
         painter.setPen(QPen(colors.grid, unit));
-        painter.drawLine(QPointF(at, plot.top()), QPointF(at, plot.bottom()));
+        painter.drawLine(QPointF(across, plot.top()), QPointF(across, plot.bottom()));
         painter.setPen(colors.text);
         const Qt::Alignment align = i == 0 ? Qt::AlignLeft : i == dateCount - 1 ? Qt::AlignRight : Qt::AlignHCenter;
-        const double left = i == 0 ? at : i == dateCount - 1 ? at - dateWidth : at - dateWidth / 2;
+        const double left = i == 0 ? across : i == dateCount - 1 ? across - dateWidth : across - dateWidth / 2;
         painter.drawText(QRectF(left, plot.bottom() + gap, dateWidth, metrics.height()), align | Qt::AlignTop,
-            locale.toString(plan.today.addDays(day), QLocale::ShortFormat));
+            locale.toString(chart.firstDate.addDays(day), QLocale::ShortFormat));
     }
 
     painter.setPen(QPen(colors.axis, unit));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
 
-    // The goal, dashed, and the weight of each day.
-    if (goal) {
-        QPen goalPen(colors.goal, 1.5 * unit, Qt::DashLine);
-        painter.setPen(goalPen);
-        painter.drawLine(QPointF(plot.left(), y(plan.goalPounds)), QPointF(plot.right(), y(plan.goalPounds)));
-        // The goal's name at the left, where the line of a loss is still far above it.
-        const QString goalText = QStringLiteral("Goal %1 lb").arg(planFigure(plan.goalPounds, locale));
-        const bool goalLabelBelow = y(plan.goalPounds) + metrics.height() + 2 < plot.bottom();
-        painter.drawText(QRectF(plot.left() + gap,
-                             goalLabelBelow ? y(plan.goalPounds) + 2 : y(plan.goalPounds) - metrics.height() - 2,
-                             plot.width() / 2, metrics.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, goalText);
+    // Today, across the plot.
+    if (chart.today && *chart.today >= 0 && *chart.today <= days) {
+        painter.setPen(QPen(colors.today, 1.5 * unit, Qt::DashDotLine));
+        painter.drawLine(QPointF(x(*chart.today), plot.top()), QPointF(x(*chart.today), plot.bottom()));
+        painter.drawText(QRectF(x(*chart.today) - 60 * unit, plot.top() + 2, 120 * unit, metrics.height()),
+            Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Today"));
     }
 
-    painter.setBrush(colors.line);
-    painter.setPen(QPen(colors.line, 2.5 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    if (line) {
-        QPainterPath path;
-        path.moveTo(x(0), y(plan.weightOnDay(0)));
-        for (int day = 1; day < lastDay; ++day)
-            path.lineTo(x(day), y(plan.weightOnDay(day)));
-        path.lineTo(x(lastDay), y(end));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(path);
-        painter.setBrush(colors.line);
-        painter.drawEllipse(QPointF(x(lastDay), y(end)), 3 * unit, 3 * unit);
+    // The goal, dashed, with its name at the left, where the line of a loss is still
+    // far above it.
+    if (chart.goalPounds) {
+        const double goal = *chart.goalPounds;
+        painter.setPen(QPen(colors.goal, 1.5 * unit, Qt::DashLine));
+        painter.drawLine(QPointF(plot.left(), y(goal)), QPointF(plot.right(), y(goal)));
+        const bool below = y(goal) + metrics.height() + 2 < plot.bottom();
+        painter.drawText(QRectF(plot.left() + gap, below ? y(goal) + 2 : y(goal) - metrics.height() - 2,
+                             plot.width() / 2, metrics.height()),
+            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Goal %1 lb").arg(planFigure(goal, locale)));
     }
-    painter.drawEllipse(QPointF(x(0), y(plan.startPounds)), 3 * unit, 3 * unit);
-    // The first and the last day's weight beside their points.
-    painter.setPen(colors.text);
-    painter.drawText(QRectF(x(0) + gap, y(plan.startPounds) - metrics.height() - 2, plot.width() / 2, metrics.height()),
-        Qt::AlignLeft | Qt::AlignVCenter, planFigure(plan.startPounds, locale) + QStringLiteral(" lb"));
-    if (!line) {
+
+    auto path = [&](const QList<QPointF>& points) {
+        QPainterPath p;
+        if (points.isEmpty())
+            return p;
+        p.moveTo(at(points.first()));
+        for (int i = 1; i < points.size(); ++i)
+            p.lineTo(at(points.at(i)));
+        return p;
+    };
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(modelPen);
+    painter.drawPath(path(chart.model));
+    painter.setPen(trendPen);
+    painter.drawPath(path(chart.trend));
+    painter.setPen(QPen(colors.background, unit));
+    painter.setBrush(colors.trend);
+    for (const QPointF& point : chart.weighIns)
+        painter.drawEllipse(at(point), 2.5 * unit, 2.5 * unit);
+
+    if (chart.line.isEmpty()) {
         painter.restore();
         return;
     }
-    const double endWeight = roundHalfEven(end, 2).value_or(end);
-    const bool endLabelAbove = y(end) - metrics.height() * 1.8 > plot.top();
-    painter.drawText(QRectF(plot.center().x(), endLabelAbove ? y(end) - metrics.height() * 1.8 : y(end) + 2,
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(linePen);
+    painter.drawPath(path(chart.line));
+    painter.setBrush(colors.line);
+    painter.drawEllipse(at(chart.line.first()), 3 * unit, 3 * unit);
+    // The first and the last day's weight beside their points.
+    const QPointF first = chart.line.first();
+    painter.setPen(colors.text);
+    painter.drawText(
+        QRectF(x(first.x()) + gap, y(first.y()) - metrics.height() - 2, plot.width() / 2, metrics.height()),
+        Qt::AlignLeft | Qt::AlignVCenter, planFigure(first.y(), locale) + QStringLiteral(" lb"));
+    if (chart.line.size() < 2) {
+        painter.restore();
+        return;
+    }
+    const QPointF last = chart.line.last();
+    painter.setPen(linePen);
+    painter.drawEllipse(at(last), 3 * unit, 3 * unit);
+    painter.setPen(colors.text);
+    const double endWeight = roundHalfEven(last.y(), 2).value_or(last.y());
+    const bool endLabelAbove = y(last.y()) - metrics.height() * 1.8 > plot.top();
+    painter.drawText(QRectF(plot.center().x(), endLabelAbove ? y(last.y()) - metrics.height() * 1.8 : y(last.y()) + 2,
                          plot.width() / 2 - gap, metrics.height()),
         Qt::AlignRight | Qt::AlignVCenter, planFigure(endWeight, locale) + QStringLiteral(" lb"));
     painter.restore();
@@ -235,16 +351,16 @@ WeightChart::WeightChart(QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void WeightChart::setPlan(const WeightPlan& plan)
+void WeightChart::setChart(const ChartData& chart)
 {
-    m_plan = plan;
+    m_chart = chart;
     update();
 }
 
 void WeightChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintWeightChart(painter, rect(), m_plan, screenChartColors(), Look::verdana(8.25));
+    paintWeightChart(painter, rect(), m_chart, screenChartColors(), Look::verdana(8.25));
     if (hasFocus()) {
         painter.setPen(QPen(Look::kCream, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -1,12 +1,18 @@
 #pragma once
 
+#include "calculator/conversion.h"
 #include "calculator/plan.h"
 
 #include <QColor>
+#include <QDate>
 #include <QFont>
+#include <QList>
 #include <QLocale>
+#include <QPointF>
 #include <QRectF>
+#include <QString>
 #include <QWidget>
+#include <optional>
 
 class QPainter;
 
@@ -18,19 +24,45 @@ struct ChartColors
     QColor grid;
     QColor line;
     QColor goal;
+    QColor model;
+    QColor trend;
+    QColor today;
 };
 // On the program's navy, and on white paper.
 ChartColors screenChartColors();
 ChartColors paperChartColors();
 
-// Draws the weight expected on each day of the plan into the rectangle, as lines and
-// text (so vectors on paper): pounds on the left, kilograms on the right, the dates in
-// the locale's short form below, and the goal as a dashed line.
-void paintWeightChart(QPainter& painter, const QRectF& area, const WeightPlan& plan, const ChartColors& colors,
+// What a chart of the weight shows, each point a day (counted from firstDate) and a
+// weight in pounds.
+struct ChartData
+{
+    QDate firstDate;
+    double lastDay = 1;
+    QList<QPointF> line; // the program's line, 3500 calories a pound: solid
+    QString lineName;
+    QList<QPointF> model; // what the body is likely to do: dotted
+    QList<QPointF> trend; // the trend of the weigh-ins: thin
+    QList<QPointF> weighIns; // dots
+    std::optional<double> goalPounds; // dashed across
+    std::optional<double> today; // a mark across, on that day
+    // The right-hand scale: the calculator's factor for a plan, the exact one for
+    // measured weights.
+    double kilogramsPerPound = kKilogramsPerPound;
+};
+
+// The chart of a plan: its line as far as the weight can go, the goal, and the model's
+// line where it holds.
+ChartData planChart(const WeightPlan& plan);
+
+// Draws the chart into the rectangle, as lines and text (so vectors on paper): pounds
+// on the left, kilograms on the right, the dates in the locale's short form below, and
+// a key to the lines where there is more than one.
+void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& chart, const ChartColors& colors,
     const QFont& font, const QLocale& locale = QLocale());
 
 // The chart on the screen. It takes the keyboard focus, so that a screen reader reads
-// its name and its description, which says in words what it shows.
+// its name and its description, which says in words what it shows; it is read as a
+// picture.
 class WeightChart final : public QWidget
 {
     Q_OBJECT
@@ -38,7 +70,7 @@ class WeightChart final : public QWidget
 public:
     explicit WeightChart(QWidget* parent = nullptr);
 
-    void setPlan(const WeightPlan& plan);
+    void setChart(const ChartData& chart);
     QSize sizeHint() const override { return {560, 260}; }
     QSize minimumSizeHint() const override { return {280, 150}; }
 
@@ -46,5 +78,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    WeightPlan m_plan;
+    ChartData m_chart;
 };

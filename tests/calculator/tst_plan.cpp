@@ -33,6 +33,8 @@ private slots:
     void adviceHoldsTogether_data();
     void adviceHoldsTogether();
     void fragmentsOfAnotherScriptKeepTheSentenceInOrder();
+    void whatTheBodyIsLikelyToDo_data();
+    void whatTheBodyIsLikelyToDo();
     void milestonesWeeklyThenMonthly();
     void fileNameSafeForAnyFileSystem_data();
     void fileNameSafeForAnyFileSystem();
@@ -260,6 +262,60 @@ void TestPlan::fragmentsOfAnotherScriptKeepTheSentenceInOrder()
     QVERIFY2(t.withinLimits.contains(QStringLiteral("until \u2068%1\u2069: ").arg(date)), qPrintable(t.withinLimits));
     // Left-to-right figures stay as they are.
     QVERIFY(!planTexts(plan, kUs).withinLimits.contains(QChar(0x2068)));
+}
+
+// Beside the straight line, the model's: its figures where it holds, and where it does
+// not, why, with no line.
+void TestPlan::whatTheBodyIsLikelyToDo_data()
+{
+    QTest::addColumn<PersonalDetails>("in");
+    QTest::addColumn<QStringList>("said");
+    const QString huge = QStringLiteral("1") + QString(400, u'0');
+    // The model's figures for the typical run: 168.10 lb on day 30 at 1788 calories,
+    // 1968.9 to reach 170 lb on day 30, 2856.5 to keep it.
+    QTest::newRow("typical run") << details("Male", 30, 5, 10, "180", "10", 30, 2)
+                                 << QStringList {"At 1788 calories (7481 kJ) a day the model expects about 168.1 lb on "
+                                                 "day 30, not the 170.1 lb of the straight line",
+                                        "By the model, 1969 calories (8238 kJ) a day reach 170 lb on day 30 (1/8/27).",
+                                        "2856 calories (11951 kJ) a day keep 170 lb afterwards", "Hall",
+                                        "not a promise"};
+    // 220 lb, 40 lb in 300 days: 194.9 lb on day 300 at the program's 2398 calories.
+    QTest::newRow("a long time frame")
+        << details("Male", 45, 6, 0, "220", "40", 300, 1)
+        << QStringList {"At 2398 calories (10033 kJ) a day the model expects about 194.9 lb on day 300",
+               "2137 calories (8940 kJ) a day reach 180 lb", "2531 calories (10591 kJ) a day keep 180 lb"};
+    QTest::newRow("below the floor by the model too")
+        << details("Female", 40, 5, 4, "150", "20", 60, 0) << QStringList {"is below 1200, the least"};
+    QTest::newRow("under 18") << details("Male", 17, 5, 10, "180", "10", 30, 2)
+                              << QStringList {"does not hold here", "adults"};
+    QTest::newRow("body mass index past 60")
+        << details("Male", 30, 5, 0, "450", "10", 30, 2) << QStringList {"does not hold here", "body mass index"};
+    QTest::newRow("no intake reaches the goal") << details("Female", 60, 5, 0, "120", "30", 30, 0)
+                                                << QStringList {"does not hold here", "intake above nothing"};
+    QTest::newRow("400-digit weight") << details("Male", 30, 5, 10, huge, "10", 30, 2)
+                                      << QStringList {"does not hold here"};
+}
+
+void TestPlan::whatTheBodyIsLikelyToDo()
+{
+    QFETCH(PersonalDetails, in);
+    QFETCH(QStringList, said);
+    // A calculation that failed keeps the typical run's figures: the model must not
+    // take them for this person's.
+    const WeightPlan typical = planFor(details("Male", 30, 5, 10, "180", "10", 30, 2));
+    const WeightPlan plan = planFor(in, typical.result);
+    const PlanTexts t = planTexts(plan, kUs);
+    const QString text = t.model.join(QLatin1Char(' '));
+    for (const QString& words : said)
+        QVERIFY2(text.contains(words), qPrintable(text));
+    const bool holds = !text.contains(QStringLiteral("does not hold"));
+    QCOMPARE(plan.model.holds(), holds);
+    QCOMPARE(t.chartDescription.contains(QStringLiteral("dotted line")), holds);
+    QVERIFY(planPlainText(t, QDateTime(kToday, QTime(9, 0)), kUs).contains(t.model.first()));
+    for (const double pounds : plan.model.pounds)
+        QVERIFY(std::isfinite(pounds) && pounds > 0);
+    if (holds)
+        QCOMPARE(plan.model.pounds.size(), plan.days + 1);
 }
 
 void TestPlan::milestonesWeeklyThenMonthly()
