@@ -47,6 +47,8 @@ public:
     // The start-up steps that reach outside the process, replaceable in tests.
     void setInstanceCheck(std::function<bool()> onlyInstance) { m_onlyInstance = std::move(onlyInstance); }
     void setUpdateReminder(std::function<void()> reminder) { m_updateReminder = std::move(reminder); }
+    // Opens the progress window once the main window is up (the --progress option).
+    void setProgressAtStart(bool open) { m_progressAtStart = open; }
     // The program's one random-number generator; tests give it a fixed sequence.
     RandomSource& random() { return m_random; }
 
@@ -110,6 +112,7 @@ private:
     QList<FormId> m_loadOrder;
     int m_batchDepth = 0;
     bool m_ending = false;
+    bool m_progressAtStart = false;
     bool m_ended = false;
 
     RandomSource m_random;
