@@ -1,5 +1,6 @@
 #include "app/shell.h"
 
+#include "app/progresskeeper.h"
 #include "app/updatereminder.h"
 #include "calculator/calculation.h"
 #include "calculator/resulttexts.h"
@@ -12,6 +13,7 @@
 #include "ui/mainwindow.h"
 #include "ui/planoutput.h"
 #include "ui/planwindow.h"
+#include "ui/progresswindow.h"
 #include "ui/screenfit.h"
 
 #include <QApplication>
@@ -36,6 +38,13 @@ Shell::~Shell()
 {
     for (Slot& s : m_slots)
         delete s.widget.data();
+}
+
+ProgressKeeper& Shell::progress()
+{
+    if (!m_progress)
+        m_progress = std::make_unique<ProgressKeeper>();
+    return *m_progress;
 }
 
 void Shell::startApplication()
@@ -69,6 +78,10 @@ void Shell::startApplication()
     // 5. One of the two offers goes in front for the whole run.
     if (auto* main = window<MainWindow>(FormId::Main))
         main->putOfferInFront(drawOfferInFront(m_random));
+
+    // Asked for on the command line: the person's progress, over the main window.
+    if (m_progressAtStart)
+        showProgress();
 }
 
 void Shell::endApplication()
@@ -101,6 +114,9 @@ void Shell::endApplication()
 // | Exit or close box, exit screen    | endApplication()                                 |
 // | See Your Plan; Print, Save, Copy  | showPlan(); keepPlan()                           |
 // | Close, Escape, close box, plan    | unload the plan window                           |
+// | Follow This Plan (plan, results)  | followPlan(): the progress window shows it       |
+// | Your Progress (any of the three)  | showProgress()                                   |
+// | Close, Escape, close box, progress| unload the progress window                       |
 // | Any of these while a modal dialog | refused: the dialog comes to the front           |
 // | or a message box is open          |                                                  |
 
@@ -119,6 +135,7 @@ QWidget* Shell::load(FormId id)
         connect(main, &MainWindow::calculateRequested, this, &Shell::calculate);
         connect(main, &MainWindow::aboutRequested, this, [this, main] { showAbout(main); });
         connect(main, &MainWindow::closeRequested, this, [this] { close(FormId::Main); });
+        connect(main, &MainWindow::progressRequested, this, &Shell::showProgress);
         s.widget = main;
         break;
     }
@@ -133,6 +150,8 @@ QWidget* Shell::load(FormId id)
         connect(display, &DisplayWindow::savePlanRequested, this,
             [this, display] { keepPlan(PlanOutput::saveAsPdf, display); });
         connect(display, &DisplayWindow::copyPlanRequested, this, [this, display] { keepPlan(copyPlan, display); });
+        connect(display, &DisplayWindow::followPlanRequested, this, [this, display] { followPlan(display); });
+        connect(display, &DisplayWindow::progressRequested, this, &Shell::showProgress);
         s.widget = display;
         break;
     }
@@ -143,7 +162,45 @@ QWidget* Shell::load(FormId id)
         connect(plan, &PlanWindow::printRequested, this, [this, plan] { keepPlan(PlanOutput::print, plan); });
         connect(plan, &PlanWindow::savePdfRequested, this, [this, plan] { keepPlan(PlanOutput::saveAsPdf, plan); });
         connect(plan, &PlanWindow::copyRequested, this, [this, plan] { keepPlan(copyPlan, plan); });
+        connect(plan, &PlanWindow::followRequested, this, [this, plan] { followPlan(plan); });
+        connect(plan, &PlanWindow::progressRequested, this, &Shell::showProgress);
         s.widget = plan;
+        break;
+    }
+    case FormId::Progress: {
+        auto* window = new ProgressWindow;
+        const auto today = [] { return QDate::currentDate(); };
+        connect(window, &ProgressWindow::weighInRequested, this, [this, window](const WeighIn& w, const QDate& day) {
+            progressRequest([&] {
+                if (progress().putWeighIn(window, w, day))
+                    window->clearWeighIn();
+            });
+        });
+        connect(window, &ProgressWindow::removeRequested, this,
+            [this, window](const QList<QDate>& days) { progressRequest([&] { progress().remove(window, days); }); });
+        connect(window, &ProgressWindow::undoRequested, this,
+            [this, window] { progressRequest([&] { progress().undo(window); }); });
+        connect(window, &ProgressWindow::redoRequested, this,
+            [this, window] { progressRequest([&] { progress().redo(window); }); });
+        connect(window, &ProgressWindow::importRequested, this,
+            [this, window, today] { progressRequest([&] { progress().importFile(window, today()); }); });
+        connect(window, &ProgressWindow::exportRequested, this,
+            [this, window, today] { progressRequest([&] { progress().exportFile(window, today()); }); });
+        connect(window, &ProgressWindow::printRequested, this,
+            [this, window, today] { progressRequest([&] { progress().print(window, today()); }); });
+        connect(window, &ProgressWindow::savePdfRequested, this,
+            [this, window, today] { progressRequest([&] { progress().savePdf(window, today()); }); });
+        connect(window, &ProgressWindow::copyRequested, this,
+            [this, window, today] { progressRequest([&] { progress().copy(window, today()); }); });
+        connect(window, &ProgressWindow::unitChosen, this,
+            [this, window](bool kilograms) { progress().setKilograms(window, kilograms); });
+        connect(window, &ProgressWindow::closeRequested, this, [this] { close(FormId::Progress); });
+        // What another process stored meanwhile (a weigh-in from the command line).
+        connect(window, &ProgressWindow::activated, this, [this] {
+            if (!QApplication::activeModalWidget())
+                refreshProgress();
+        });
+        s.widget = window;
         break;
     }
     case FormId::About:
@@ -241,6 +298,45 @@ void Shell::keepPlan(void (*keep)(QWidget*, const WeightPlan&, const PlanTexts&)
         back->activateWindow();
 }
 
+// Follow This Plan: the plan of the last calculation is followed from today, and the
+// progress window shows it.
+void Shell::followPlan(QWidget* from)
+{
+    if (modalDialogInTheWay())
+        return;
+    const WeightPlan plan = currentPlan().first;
+    QPointer<QWidget> back = from;
+    if (progress().follow(from, plan, QDate::currentDate()))
+        showProgress();
+    else if (back && back->isVisible())
+        back->activateWindow();
+}
+
+// The progress window, one at a time; asked for again, the one open comes to the front.
+void Shell::showProgress()
+{
+    if (modalDialogInTheWay())
+        return;
+    if (!load(FormId::Progress))
+        return;
+    refreshProgress();
+    showForm(FormId::Progress, QGuiApplication::screenAt(QCursor::pos()));
+}
+
+void Shell::refreshProgress()
+{
+    if (auto* window = static_cast<ProgressWindow*>(loadedForm(FormId::Progress)))
+        window->showProgress(progress().view(window, QDate::currentDate()));
+}
+
+template <typename Request> void Shell::progressRequest(Request request)
+{
+    if (modalDialogInTheWay())
+        return;
+    request();
+    refreshProgress();
+}
+
 // About: modal with no owner, unloaded once closed; no unload step follows. Keyboard
 // use goes on in the window that opened it, also where no window manager hands the
 // activation back.
@@ -305,6 +401,7 @@ void Shell::unloadStep(FormId id)
         break;
     case FormId::About:
     case FormId::Plan:
+    case FormId::Progress:
         break;
     }
 }

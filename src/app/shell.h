@@ -16,10 +16,12 @@
 
 class QScreen;
 class QWidget;
+class ProgressKeeper;
 class SingleInstanceGuard;
 
-// The four windows of the program, and the plan window that the results window opens.
-enum class FormId { Main, Display, About, ExitScreen, Plan };
+// The four windows of the program, the plan window that the results window opens and
+// the window of the person's progress.
+enum class FormId { Main, Display, About, ExitScreen, Plan, Progress };
 
 // Owns the program's four windows and the flow between them: it runs start-up,
 // answers what each window asks for by loading, showing, hiding or unloading windows,
@@ -73,6 +75,14 @@ private:
     // The plan of the last calculation: its window, on paper, as PDF, on the clipboard.
     void showPlan();
     void keepPlan(void (*keep)(QWidget*, const WeightPlan&, const PlanTexts&), QWidget* from);
+    // The plan followed from today, and the progress window.
+    void followPlan(QWidget* from);
+    void showProgress();
+    void refreshProgress();
+    ProgressKeeper& progress();
+    // A request of the progress window, refused while a dialog is in the way, after
+    // which the window shows what changed.
+    template <typename Request> void progressRequest(Request request);
     void refreshPlan();
     const std::pair<WeightPlan, PlanTexts>& currentPlan();
 
@@ -108,7 +118,7 @@ private:
     QScreen* screenOf(FormId id) const;
     void flushVisibility();
 
-    Slot m_slots[5];
+    Slot m_slots[6];
     QList<FormId> m_loadOrder;
     int m_batchDepth = 0;
     bool m_ending = false;
@@ -123,6 +133,8 @@ private:
     CalculationSteps m_steps;
     std::optional<std::pair<WeightPlan, PlanTexts>> m_plan;
 
+    // The journal behind the progress, opened only when first needed.
+    std::unique_ptr<ProgressKeeper> m_progress;
     std::unique_ptr<SingleInstanceGuard> m_instanceGuard;
     std::function<void(int)> m_terminator;
     std::function<bool()> m_onlyInstance;

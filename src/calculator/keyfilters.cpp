@@ -29,3 +29,10 @@ KeyVerdict filterWeightKey(char32_t code)
         return KeyVerdict {true, code, {}};
     return refuse("Please Enter Only Number !");
 }
+
+KeyVerdict filterWeighInKey(char32_t code, QChar decimalPoint)
+{
+    if (code == decimalPoint.unicode())
+        return KeyVerdict {true, code, {}};
+    return filterWeightKey(code);
+}

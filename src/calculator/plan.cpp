@@ -149,3 +149,20 @@ WeightPlan makeWeightPlan(const PersonalDetails& details, const CalorieResult& r
     }
     return plan;
 }
+
+QString followProblem(const WeightPlan& plan)
+{
+    const CalculationSteps& s = plan.steps;
+    if (!(s.activityFactor && s.totalHeightInches && s.basalCalories && s.activityCalories && s.maintenanceCalories
+            && s.lossPerDayPounds && s.dailyDeficit && s.goalCalories))
+        return QStringLiteral("The figures of this plan are too large to compute, so it cannot be followed.");
+    if (!(plan.lossPounds > 0))
+        return QStringLiteral("This plan has no weight to lose, so there is nothing to follow.");
+    if (plan.noBodyWeightLeft())
+        return QStringLiteral("This plan's goal leaves no body weight at all, so it cannot be followed: please "
+                              "choose a smaller goal.");
+    if (!plan.showsLoss())
+        return QStringLiteral("No daily intake reaches this plan's goal in its time, so it cannot be followed: please "
+                              "choose a longer time frame and calculate again.");
+    return QString();
+}

@@ -103,6 +103,10 @@ inline constexpr std::array<double, 4> kPlanPaces {0.5, 1, 1.5, 2};
 WeightPlan makeWeightPlan(const PersonalDetails& details, const CalorieResult& result, const CalculationSteps& steps,
     const QDate& today, const QLocale& locale = QLocale());
 
+// Why a person cannot follow this plan (no weight to lose, no intake that reaches the
+// goal, a goal of no body weight, figures too large to compute); empty where they can.
+QString followProblem(const WeightPlan& plan);
+
 // The days of a time frame worth a row: every week, or every month from today where
 // the time frame is longer than half a year; and the last day.
 QList<int> milestoneDays(int days, const QDate& today);

@@ -516,6 +516,11 @@ QString planPlainText(const PlanTexts& t, const QDateTime& made, const QLocale& 
 
 QString suggestedPlanFileName(const QString& name, const QDate& date)
 {
+    return suggestedFileName(name, QStringLiteral("weight loss plan"), date);
+}
+
+QString suggestedFileName(const QString& name, const QString& what, const QDate& date)
+{
     // Letters and digits of any script, one space between words, and not too long for
     // the 255 bytes a file name may take.
     QString kept;
@@ -529,8 +534,8 @@ QString suggestedPlanFileName(const QString& name, const QDate& date)
             break;
     }
     kept = kept.trimmed();
-    const QString rest = QStringLiteral("weight loss plan %1.pdf").arg(date.toString(Qt::ISODate));
+    const QString rest = QStringLiteral("%1 %2.pdf").arg(what, date.toString(Qt::ISODate));
     if (kept.isEmpty())
-        return QStringLiteral("W") + rest.mid(1);
+        return rest.left(1).toUpper() + rest.mid(1);
     return kept + QLatin1Char(' ') + rest;
 }

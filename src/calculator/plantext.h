@@ -42,6 +42,8 @@ QString planPlainText(const PlanTexts& texts, const QDateTime& made, const QLoca
 // A file name for the plan that any file system takes, whatever the name box holds:
 // the letters and digits of the name, the words "weight loss plan" and the date.
 QString suggestedPlanFileName(const QString& name, const QDate& date);
+// The same for another document: "JOHN progress 2026-12-09.pdf".
+QString suggestedFileName(const QString& name, const QString& what, const QDate& date);
 
 // A figure as the plan writes it: as the boxes do, in the locale's form with at most
 // fifteen significant digits, or to six significant digits with an exponent past

@@ -49,7 +49,7 @@ QString tableFigure(double value, const QLocale& locale)
 
 QString shortDate(const QDate& date, const QLocale& locale)
 {
-    return locale.toString(date, QLocale::ShortFormat);
+    return isolated(locale.toString(date, QLocale::ShortFormat));
 }
 
 QString dayCount(qint64 days)
@@ -350,7 +350,62 @@ QString rangeMessage(double value, bool kilograms, const QLocale& locale)
     return QString();
 }
 
+const QString kNote = QStringLiteral("P.S: This software is only for entertainment purpose. Please consult your "
+                                     "physician before going on any kind of diet.");
+
+QStringList weighInHeader()
+{
+    return {QStringLiteral("Date"), QStringLiteral("Weight (lb)"), QStringLiteral("Weight (kg)"),
+        QStringLiteral("Trend (lb)")};
+}
+
+// The weighed days of a trend as rows, newest first.
+QList<QStringList> weighInRows(const QList<TrendDay>& trend, const QLocale& locale)
+{
+    QList<QStringList> rows;
+    for (auto it = trend.crbegin(); it != trend.crend(); ++it) {
+        if (!it->weighed)
+            continue;
+        rows.append({shortDate(it->date, locale), tableFigure(it->pounds, locale),
+            tableFigure(it->pounds * kExactKilogramsPerPound, locale), tableFigure(it->trendPounds, locale)});
+    }
+    return rows;
+}
+
 } // namespace
+
+ProgressTexts progressTextsWithoutPlan(const QList<TrendDay>& trend, const QDate& today, const QLocale& locale)
+{
+    ProgressTexts t;
+    t.title = QStringLiteral("Your progress");
+    t.standing << QStringLiteral("You follow no plan yet: calculate, open your plan and choose Follow This Plan to see "
+                                 "your weigh-ins against it. Your weigh-ins are kept all the same.");
+    t.weighInHeader = weighInHeader();
+    t.weighInRows = weighInRows(trend, locale);
+    t.note = kNote;
+    if (trend.isEmpty()) {
+        t.standing << QStringLiteral("Weigh yourself to begin: enter your first weigh-in, in pounds or kilograms, best "
+                                     "each morning before breakfast.");
+        t.chartDescription = QStringLiteral("Chart of your weigh-ins: none yet.");
+        return t;
+    }
+    const TrendDay& last = trend.last();
+    const QString smoothed
+        = QStringLiteral("(your weigh-ins smoothed, so that one heavy or light morning hardly moves it)");
+    t.standing << (last.date == today
+            ? QStringLiteral("Your trend weight %1 is %2.").arg(smoothed, weight(last.trendPounds, locale))
+            : QStringLiteral("As of %1, the day of your last weigh-in, your trend weight %2 was %3.")
+                  .arg(shortDate(last.date, locale), smoothed, weight(last.trendPounds, locale)));
+    const qsizetype count = t.weighInRows.size();
+    t.chartDescription = count == 1
+        ? QStringLiteral("Chart of your weigh-ins: 1 weigh-in, on %1, of %2.")
+              .arg(shortDate(last.date, locale), pounds(last.pounds, locale))
+        : QStringLiteral("Chart of your weigh-ins: %1 weigh-ins from %2 to %3, and their trend, %4 on %3.")
+              .arg(count)
+              .arg(shortDate(trend.first().date, locale), shortDate(last.date, locale),
+                  pounds(last.trendPounds, locale));
+    return t;
+}
 
 ProgressTexts progressTexts(const Progress& progress, const QLocale& locale)
 {
@@ -360,17 +415,10 @@ ProgressTexts progressTexts(const Progress& progress, const QLocale& locale)
     t.standing = standing(progress, locale);
     t.replan = replan(progress, locale);
     t.estimate = estimate(progress, locale);
-    t.weighInHeader = {QStringLiteral("Date"), QStringLiteral("Weight (lb)"), QStringLiteral("Weight (kg)"),
-        QStringLiteral("Trend (lb)")};
-    const QList<TrendDay> weighed = progress.weighedDays();
-    for (auto it = weighed.crbegin(); it != weighed.crend(); ++it) {
-        t.weighInRows.append({shortDate(it->date, locale), tableFigure(it->pounds, locale),
-            tableFigure(it->pounds * kExactKilogramsPerPound, locale), tableFigure(it->trendPounds, locale)});
-    }
+    t.weighInHeader = weighInHeader();
+    t.weighInRows = weighInRows(progress.trend, locale);
     t.chartDescription = chartDescription(progress, locale);
-    t.note
-        = QStringLiteral("P.S: This software is only for entertainment purpose. Please consult your physician before "
-                         "going on any kind of diet.");
+    t.note = kNote;
     return t;
 }
 

@@ -24,6 +24,11 @@ struct ProgressTexts
 
 ProgressTexts progressTexts(const Progress& progress, const QLocale& locale = QLocale());
 
+// The same for weigh-ins while no plan is followed: the trend, the table, and how to
+// follow a plan.
+ProgressTexts progressTextsWithoutPlan(
+    const QList<TrendDay>& trend, const QDate& today, const QLocale& locale = QLocale());
+
 // The whole progress as plain text, with the time it was made.
 QString progressPlainText(const ProgressTexts& texts, const QDateTime& made, const QLocale& locale = QLocale());
 

@@ -22,6 +22,8 @@ DisplayWindow::DisplayWindow()
             {"mnuPrintPlan", "&Print Your Plan...", [this] { emit printPlanRequested(); }, QKeySequence::Print},
             {"mnuSavePlan", "Save Your Plan as P&DF...", [this] { emit savePlanRequested(); }, QKeySequence::Save},
             {"mnuCopyPlan", "&Copy Your Plan", [this] { emit copyPlanRequested(); }, QKeySequence::Copy},
+            {"mnuFollowPlan", "&Follow Your Plan", [this] { emit followPlanRequested(); }},
+            {"mnuProgress", "Your P&rogress...", [this] { emit progressRequested(); }},
             {"mnuPlanSep2"},
             {"mnuExit", "E&xit", [this] { emit closeRequested(); }},
         },

@@ -24,6 +24,9 @@ signals:
     void printPlanRequested();
     void savePlanRequested();
     void copyPlanRequested();
+    // Follow the plan, and the progress window.
+    void followPlanRequested();
+    void progressRequested();
 
 private:
     void buildControls();

@@ -27,6 +27,9 @@ MainWindow::MainWindow()
     addMenus("nuFile",
         {
             {"mnuNext", "Calculate", [this] { calculate(); }},
+            {"mnuProgressSep"},
+            {"mnuProgress", "Your P&rogress...", [this] { emit progressRequested(); }},
+            {"mnuExitSep"},
             {"mnuExit", "E&xit", [this] { emit closeRequested(); }},
         },
         {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"});

@@ -29,6 +29,8 @@ public slots:
 
 signals:
     void calculateRequested(const PersonalDetails& details);
+    // File > Your Progress.
+    void progressRequested();
 
 private:
     void buildControls();

@@ -18,14 +18,36 @@
 namespace {
 
 constexpr int kChartObject = QTextFormat::UserObject + 1;
-const QString kChartMark = QStringLiteral("[chart]");
 
 QString escaped(const QString& text)
 {
     return text.toHtmlEscaped();
 }
 
-QString table(const QStringList& header, const QList<QStringList>& rows, const QString& border)
+} // namespace
+
+QString documentHeadingColor(bool onPaper)
+{
+    return onPaper ? QStringLiteral("#150f53") : QStringLiteral("#ffe0c0");
+}
+
+QString documentBorderColor(bool onPaper)
+{
+    return onPaper ? QStringLiteral("#808080") : QStringLiteral("#8080a0");
+}
+
+QString documentHeading(const QString& title, bool onPaper)
+{
+    return QStringLiteral("<h3 style=\"color: %1;\">%2</h3>").arg(documentHeadingColor(onPaper), escaped(title));
+}
+
+QString documentParagraph(const QString& text)
+{
+    return QStringLiteral("<p>%1</p>").arg(escaped(text));
+}
+
+QString documentTable(
+    const QStringList& header, const QList<QStringList>& rows, const QString& border, int firstFigureColumn)
 {
     // The header repeats at the top of every page the table runs onto.
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" style=\"border-color: %1; "
@@ -38,14 +60,17 @@ QString table(const QStringList& header, const QList<QStringList>& rows, const Q
         html += QStringLiteral("<tr>");
         for (int i = 0; i < row.size(); ++i) {
             html += QStringLiteral("<td align=\"%1\">%2</td>")
-                        .arg(i >= 2 && !row.at(i).isEmpty() && row.at(i).front().isDigit() ? QStringLiteral("right")
-                                                                                           : QStringLiteral("left"),
+                        .arg(i >= firstFigureColumn && !row.at(i).isEmpty() && row.at(i).front().isDigit()
+                                ? QStringLiteral("right")
+                                : QStringLiteral("left"),
                             escaped(row.at(i)));
         }
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");
 }
+
+namespace {
 
 // Draws the chart where the document holds its object: on paper, in lines and text.
 class ChartObject final : public QObject, public QTextObjectInterface
@@ -126,13 +151,11 @@ void keepBlocksTogether(QTextDocument& document, double pageHeight)
 
 QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
 {
-    const QString heading = onPaper ? QStringLiteral("#150f53") : QStringLiteral("#ffe0c0");
+    const QString heading = documentHeadingColor(onPaper);
     const QString caution = onPaper ? QStringLiteral("#8b0000") : QStringLiteral("#ffc878");
-    const QString border = onPaper ? QStringLiteral("#808080") : QStringLiteral("#8080a0");
-    auto section = [&](const QString& title) {
-        return QStringLiteral("<h3 style=\"color: %1;\">%2</h3>").arg(heading, escaped(title));
-    };
-    auto paragraph = [](const QString& text) { return QStringLiteral("<p>%1</p>").arg(escaped(text)); };
+    const QString border = documentBorderColor(onPaper);
+    auto section = [&](const QString& title) { return documentHeading(title, onPaper); };
+    auto paragraph = [](const QString& text) { return documentParagraph(text); };
 
     QString details = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">");
     for (const auto& [caption, value] : t.inputs)
@@ -146,7 +169,7 @@ QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
         html += QStringLiteral("<h2 style=\"color: %1;\">%2</h2><p>Made on %3 with Veltro Weight Loss Calculator "
                                "v1.0.</p>")
                     .arg(heading, escaped(t.title), escaped(made));
-        html += details + results + QStringLiteral("<p>%1</p>").arg(kChartMark);
+        html += details + results + QStringLiteral("<p>%1</p>").arg(kDocumentChartMark);
     } else {
         html += results;
     }
@@ -160,13 +183,13 @@ QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
     }
     // On the screen the milestones have a table of their own, beside the text.
     if (onPaper && !t.milestoneRows.isEmpty())
-        html += section(t.milestoneTitle) + table(t.milestoneHeader, t.milestoneRows, border);
+        html += section(t.milestoneTitle) + documentTable(t.milestoneHeader, t.milestoneRows, border, 2);
     html += section(QStringLiteral("How these figures are computed")) + QStringLiteral("<ol>");
     for (const QString& line : t.explanation)
         html += QStringLiteral("<li>%1</li>").arg(escaped(line));
     html += QStringLiteral("</ol>");
     if (!t.paceRows.isEmpty() && onPaper) {
-        html += section(QStringLiteral("Other paces")) + table(t.paceHeader, t.paceRows, border);
+        html += section(QStringLiteral("Other paces")) + documentTable(t.paceHeader, t.paceRows, border, 2);
     } else if (!t.paceRows.isEmpty()) {
         // A sentence a row, which a screen reader reads whole.
         html += section(QStringLiteral("Other paces")) + QStringLiteral("<ul>");
@@ -190,11 +213,17 @@ QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
 bool renderPlan(QPagedPaintDevice* device, const WeightPlan& plan, const PlanTexts& texts, const QDateTime& made,
     const QLocale& locale)
 {
+    const QString madeText = locale.toString(made, QLocale::ShortFormat);
+    return renderDocument(device, planHtml(texts, true, madeText), planChart(plan), texts.title, madeText, locale);
+}
+
+bool renderDocument(QPagedPaintDevice* device, const QString& html, const ChartData& chartData, const QString& title,
+    const QString& madeText, const QLocale& locale)
+{
     QPainter painter;
     if (!painter.begin(device))
         return false;
 
-    const QString madeText = locale.toString(made, QLocale::ShortFormat);
     const QFont footerFont = Look::verdana(7.5);
     const QFontMetricsF footerMetrics(footerFont, device);
     const double footerHeight = footerMetrics.height() * 2;
@@ -202,13 +231,13 @@ bool renderPlan(QPagedPaintDevice* device, const WeightPlan& plan, const PlanTex
 
     QTextDocument document;
     document.documentLayout()->setPaintDevice(device);
-    ChartObject chart(planChart(plan), locale);
+    ChartObject chart(chartData, locale);
     document.documentLayout()->registerHandler(kChartObject, &chart);
     document.setDefaultFont(Look::verdana(9.5));
     document.setPageSize(page);
-    document.setHtml(planHtml(texts, true, madeText));
+    document.setHtml(html);
     // The chart in the place of its mark.
-    QTextCursor mark = document.find(kChartMark);
+    QTextCursor mark = document.find(kDocumentChartMark);
     if (!mark.isNull()) {
         QTextCharFormat format;
         format.setObjectType(kChartObject);
@@ -232,10 +261,10 @@ bool renderPlan(QPagedPaintDevice* device, const WeightPlan& plan, const PlanTex
         // The title gives way to the page number: a long name is cut short.
         const QString rest
             = QStringLiteral(" \u00b7 made on %1 \u00b7 page %2 of %3").arg(madeText).arg(i + 1).arg(pages);
-        const QString title = footerMetrics.elidedText(
-            texts.title, Qt::ElideRight, std::max(0.0, page.width() - footerMetrics.horizontalAdvance(rest) - 1));
+        const QString shortTitle = footerMetrics.elidedText(
+            title, Qt::ElideRight, std::max(0.0, page.width() - footerMetrics.horizontalAdvance(rest) - 1));
         painter.drawText(QRectF(0, page.height() + footerMetrics.height() * 0.5, page.width(), footerMetrics.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, title + rest);
+            Qt::AlignLeft | Qt::AlignVCenter, shortTitle + rest);
     }
     return painter.end();
 }

@@ -3,6 +3,7 @@
 #include "ui/look.h"
 #include "ui/plandocument.h"
 #include "ui/weightchart.h"
+#include "ui/windowparts.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -23,18 +24,6 @@
 using namespace Look;
 
 namespace {
-
-// The parts the toolkit adds to a scrolling view, named for a screen reader.
-void nameScrollParts(QAbstractScrollArea* area, const QString& what)
-{
-    area->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll %1 up and down").arg(what));
-    area->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll %1 sideways").arg(what));
-    area->viewport()->setAccessibleName(what);
-    for (const char* name : {"qt_scrollarea_vcontainer", "qt_scrollarea_hcontainer"}) {
-        if (auto* container = area->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
-            container->setAccessibleName(QStringLiteral("Scroll bar of %1").arg(what));
-    }
-}
 
 // A splitter's handle is a separator, as a screen reader knows it.
 QAccessibleInterface* handleAccessible(const QString& className, QObject* object)
@@ -89,8 +78,8 @@ PlanWindow::PlanWindow(QWidget* parent)
     setColors(m_text, kNavy, kWhite);
     m_text->setTextInteractionFlags(Qt::TextBrowserInteraction);
     m_text->installEventFilter(this);
-    nameScrollParts(m_text, QStringLiteral("your plan in words"));
-    nameScrollParts(m_milestones, QStringLiteral("the milestones"));
+    WindowParts::nameScrollParts(m_text, QStringLiteral("your plan in words"));
+    WindowParts::nameScrollParts(m_milestones, QStringLiteral("the milestones"));
 
     auto* parts = new QSplitter(Qt::Vertical, this);
     parts->setObjectName(QStringLiteral("splPlan"));
@@ -117,16 +106,20 @@ PlanWindow::PlanWindow(QWidget* parent)
         {"cmdPrintPlan", "&Print...", QKeySequence::Print, &PlanWindow::printRequested},
         {"cmdSavePlan", "Save as P&DF...", QKeySequence::Save, &PlanWindow::savePdfRequested},
         {"cmdCopyPlan", "&Copy", QKeySequence::Copy, &PlanWindow::copyRequested},
+        {"cmdFollowPlan", "&Follow This Plan", {}, &PlanWindow::followRequested},
+        {"cmdProgress", "Your P&rogress...", {}, &PlanWindow::progressRequested},
     };
     for (const Button& b : table) {
         auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
         button->setObjectName(QLatin1String(b.name));
         button->setFont(verdana(8.25, true));
         button->setAutoDefault(false);
-        button->setToolTip(b.key.toString(QKeySequence::NativeText));
         setColors(button, kCream, Qt::black, false);
         connect(button, &QPushButton::clicked, this, b.signal);
         buttons->addWidget(button);
+        if (b.key.isEmpty())
+            continue;
+        button->setToolTip(b.key.toString(QKeySequence::NativeText));
         auto* shortcut = new QAction(button);
         shortcut->setShortcut(b.key);
         connect(shortcut, &QAction::triggered, this, b.signal);

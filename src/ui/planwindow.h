@@ -27,6 +27,8 @@ signals:
     void printRequested();
     void savePdfRequested();
     void copyRequested();
+    void followRequested();
+    void progressRequested();
 
 public slots:
     void reject() override { emit closeRequested(); }

@@ -77,28 +77,77 @@ ChartColors paperChartColors()
         QColor(170, 30, 90), QColor(20, 110, 40), QColor(170, 110, 0)};
 }
 
-ChartData planChart(const WeightPlan& plan)
+namespace {
+
+// The plan's line, its goal and the model's line, from the given day of the chart.
+void addPlan(ChartData& chart, const WeightPlan& plan, double from)
 {
-    ChartData chart;
-    chart.firstDate = plan.today;
-    chart.lastDay = std::max(plan.days, 1);
-    chart.lineName = QStringLiteral("3500 calories a pound");
-    chart.line << QPointF(0, plan.startPounds);
+    chart.line << QPointF(from, plan.startPounds);
     // The line is drawn only for a loss the intake can give, and not below no weight.
     if (plan.showsLoss()) {
         const double lastDay = std::min<double>(plan.lastDay(), plan.days);
         for (int day = 1; day < lastDay; ++day)
-            chart.line << QPointF(day, plan.weightOnDay(day));
+            chart.line << QPointF(from + day, plan.weightOnDay(day));
         if (lastDay > 0)
-            chart.line << QPointF(lastDay, plan.weightOnDay(lastDay));
+            chart.line << QPointF(from + lastDay, plan.weightOnDay(lastDay));
     }
     // A goal of no weight is not drawn at all.
     if (plan.goalPounds > 0 || !plan.noBodyWeightLeft())
         chart.goalPounds = plan.goalPounds;
     if (plan.model.holds()) {
         for (int day = 0; day < plan.model.pounds.size(); ++day)
-            chart.model << QPointF(day, plan.model.pounds.at(day));
+            chart.model << QPointF(from + day, plan.model.pounds.at(day));
     }
+}
+
+void addWeighIns(ChartData& chart, const QList<TrendDay>& trend)
+{
+    for (const TrendDay& day : trend) {
+        const double x = chart.firstDate.daysTo(day.date);
+        chart.trend << QPointF(x, day.trendPounds);
+        if (day.weighed)
+            chart.weighIns << QPointF(x, day.pounds);
+    }
+}
+
+} // namespace
+
+ChartData planChart(const WeightPlan& plan)
+{
+    ChartData chart;
+    chart.firstDate = plan.today;
+    chart.lastDay = std::max(plan.days, 1);
+    chart.lineName = QStringLiteral("3500 calories a pound");
+    addPlan(chart, plan, 0);
+    return chart;
+}
+
+ChartData progressChart(const Progress& progress)
+{
+    ChartData chart;
+    const QDate first
+        = progress.trend.isEmpty() ? progress.start : std::min(progress.start, progress.trend.first().date);
+    QDate last = std::max(progress.end, progress.today);
+    if (!progress.trend.isEmpty())
+        last = std::max(last, progress.trend.last().date);
+    chart.firstDate = first;
+    chart.lastDay = std::max<qint64>(first.daysTo(last), 1);
+    chart.lineName = QStringLiteral("Your plan");
+    chart.kilogramsPerPound = kExactKilogramsPerPound;
+    addPlan(chart, progress.plan, first.daysTo(progress.start));
+    addWeighIns(chart, progress.trend);
+    chart.today = first.daysTo(progress.today);
+    return chart;
+}
+
+ChartData weighInChart(const QList<TrendDay>& trend, const QDate& today)
+{
+    ChartData chart;
+    chart.firstDate = trend.isEmpty() ? today : trend.first().date;
+    chart.lastDay = std::max<qint64>(chart.firstDate.daysTo(today), 1);
+    chart.kilogramsPerPound = kExactKilogramsPerPound;
+    addWeighIns(chart, trend);
+    chart.today = chart.firstDate.daysTo(today);
     return chart;
 }
 

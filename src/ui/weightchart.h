@@ -2,6 +2,7 @@
 
 #include "calculator/conversion.h"
 #include "calculator/plan.h"
+#include "calculator/progress.h"
 
 #include <QColor>
 #include <QDate>
@@ -53,6 +54,11 @@ struct ChartData
 // The chart of a plan: its line as far as the weight can go, the goal, and the model's
 // line where it holds.
 ChartData planChart(const WeightPlan& plan);
+
+// The chart of a followed plan from its start, with the weigh-ins, their trend and
+// today; and of the weigh-ins alone while no plan is followed. Kilograms are exact.
+ChartData progressChart(const Progress& progress);
+ChartData weighInChart(const QList<TrendDay>& trend, const QDate& today);
 
 // Draws the chart into the rectangle, as lines and text (so vectors on paper): pounds
 // on the left, kilograms on the right, the dates in the locale's short form below, and

@@ -5,9 +5,11 @@
 #include "ui/linklabel.h"
 #include "ui/look.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 
 using namespace Look;
 
@@ -72,6 +74,17 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption, std::initia
     for (const MenuEntry& entry : entries)
         addEntry(menu, entry);
     return menu;
+}
+
+void nameScrollParts(QAbstractScrollArea* area, const QString& what)
+{
+    area->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll %1 up and down").arg(what));
+    area->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll %1 sideways").arg(what));
+    area->viewport()->setAccessibleName(what);
+    for (const char* name : {"qt_scrollarea_vcontainer", "qt_scrollarea_hcontainer"}) {
+        if (auto* container = area->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+            container->setAccessibleName(QStringLiteral("Scroll bar of %1").arg(what));
+    }
 }
 
 QAction* addCommand(QMenuBar* bar, const MenuEntry& entry)

@@ -9,6 +9,7 @@
 #include <initializer_list>
 
 class LinkLabel;
+class QAbstractScrollArea;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -45,6 +46,10 @@ struct MenuEntry
 MenuEntry pageEntry(const char* name, const char* caption, WebLink page);
 
 QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption, std::initializer_list<MenuEntry> entries);
+// Names the parts the toolkit adds to a scrolling view (its scroll bars, their
+// containers and the viewport) for a screen reader, after what the view shows.
+void nameScrollParts(QAbstractScrollArea* area, const QString& what);
+
 // A command on the menu bar itself.
 QAction* addCommand(QMenuBar* bar, const MenuEntry& entry);
 

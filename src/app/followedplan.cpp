@@ -1,0 +1,66 @@
+#include "app/followedplan.h"
+
+#include "calculator/calculation.h"
+
+namespace {
+
+const char* const kDetailKeys[] = {"name", "gender", "age", "heightFeet", "heightInches", "weightPounds", "weightKg",
+    "lossPounds", "lossKg", "timeFrameDays", "activityText"};
+
+QString* detailField(PersonalDetails& d, int i)
+{
+    QString* fields[] = {&d.name, &d.gender, &d.age, &d.heightFeet, &d.heightInches, &d.weightPounds, &d.weightKg,
+        &d.lossPounds, &d.lossKg, &d.timeFrameDays, &d.activityText};
+    return fields[i];
+}
+
+} // namespace
+
+StoredPlan storedPlanOf(const WeightPlan& plan, const QLocale& locale)
+{
+    StoredPlan stored;
+    stored.start = plan.today;
+    stored.days = plan.days;
+    stored.startPounds = plan.startPounds;
+    stored.goalPounds = plan.goalPounds;
+    PersonalDetails details = plan.details;
+    for (int i = 0; i < int(std::size(kDetailKeys)); ++i)
+        stored.details.insert(QLatin1String(kDetailKeys[i]), *detailField(details, i));
+    stored.details.insert(QStringLiteral("activityIndex"), details.activityIndex);
+    stored.details.insert(QStringLiteral("locale"), locale.name());
+    const CalorieResult& r = plan.result;
+    stored.results = {
+        {QStringLiteral("activityFactor"), r.activityFactor},
+        {QStringLiteral("totalHeightInches"), r.totalHeightInches},
+        {QStringLiteral("basalCalories"), r.basalCalories},
+        {QStringLiteral("activityCalories"), r.activityCalories},
+        {QStringLiteral("maintenanceCalories"), r.maintenanceCalories},
+        {QStringLiteral("lossPerDayPounds"), r.lossPerDayPounds},
+        {QStringLiteral("dailyDeficit"), r.dailyDeficit},
+        {QStringLiteral("goalCalories"), r.goalCalories},
+        {QStringLiteral("goalAchievable"), r.goalAchievable},
+    };
+    return stored;
+}
+
+std::optional<WeightPlan> weightPlanOf(const StoredPlan& stored)
+{
+    if (!stored.start.isValid())
+        return std::nullopt;
+    PersonalDetails details;
+    for (int i = 0; i < int(std::size(kDetailKeys)); ++i)
+        *detailField(details, i) = stored.details.value(QLatin1String(kDetailKeys[i])).toString();
+    details.activityIndex = stored.details.value(QStringLiteral("activityIndex"), -1).toInt();
+    const QLocale locale(stored.details.value(QStringLiteral("locale"), QLocale().name()).toString());
+    CalculationSteps steps;
+    const CalorieResult result = calculateCalories(details, {}, locale, &steps);
+    WeightPlan plan = makeWeightPlan(details, result, steps, stored.start, locale);
+    if (!followProblem(plan).isEmpty())
+        return std::nullopt;
+    return plan;
+}
+
+bool samePlan(const StoredPlan& a, const StoredPlan& b)
+{
+    return a.start == b.start && a.details == b.details;
+}

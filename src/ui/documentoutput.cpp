@@ -1,0 +1,110 @@
+#include "ui/documentoutput.h"
+
+#include "platform/messagebox.h"
+#include "platform/paper.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QPdfWriter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace DocumentOutput {
+namespace {
+
+const QMarginsF kPageMargins {15, 15, 15, 15}; // millimetres
+
+// Runs a file dialog on the heap: should the window under it go while it is open,
+// the dialog goes with it, and is not deleted twice. The path chosen, or nothing.
+QString runFileDialog(QFileDialog* created)
+{
+    QPointer<QFileDialog> dialog = created;
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog && !dialog->selectedFiles().isEmpty();
+    const QString path = accepted ? dialog->selectedFiles().constFirst() : QString();
+    delete dialog;
+    return path;
+}
+
+} // namespace
+
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+void print(QWidget* parent, const QString& dialogTitle, const Document& document)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(localePaperSize());
+    printer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
+    printer.setDocName(document.title);
+    QPointer<QWidget> owner = parent;
+    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    dialog->setWindowTitle(dialogTitle);
+    const int answer = dialog->exec();
+    delete dialog;
+    if (answer != QDialog::Accepted || !owner)
+        return;
+    if (!document.render(&printer, QDateTime::currentDateTime()))
+        MessageBox::critical(parent, QStringLiteral("%1 could not be printed.").arg(document.what));
+}
+
+QString writePdf(const QString& path, const Document& document)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(localePaperSize());
+        writer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("Veltro Weight Loss Calculator 1.00"));
+        if (!document.render(&writer, QDateTime::currentDateTime())) {
+            file.cancelWriting();
+            return QStringLiteral("the PDF could not be made");
+        }
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+void saveAsPdf(QWidget* parent, const QString& dialogTitle, const QString& suggestedName, const Document& document)
+{
+    QPointer<QWidget> owner = parent;
+    const QString path = fileToSave(
+        parent, dialogTitle, suggestedName, QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty() || !owner)
+        return;
+    const QString failure = writePdf(path, document);
+    if (!failure.isEmpty()) {
+        MessageBox::critical(parent,
+            QStringLiteral("%1 could not be saved as %2: %3")
+                .arg(document.what, QDir::toNativeSeparators(path), failure));
+    }
+}
+
+QString fileToSave(QWidget* parent, const QString& dialogTitle, const QString& suggestedName, const QString& filter,
+    const QString& suffix)
+{
+    auto* dialog = new QFileDialog(parent, dialogTitle, documentsFolder(), filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(suffix);
+    dialog->selectFile(suggestedName);
+    return runFileDialog(dialog);
+}
+
+QString fileToOpen(QWidget* parent, const QString& dialogTitle, const QString& filter)
+{
+    auto* dialog = new QFileDialog(parent, dialogTitle, documentsFolder(), filter);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    return runFileDialog(dialog);
+}
+
+} // namespace DocumentOutput

@@ -1,0 +1,453 @@
+#include "ui/progresswindow.h"
+
+#include "calculator/keyfilters.h"
+#include "calculator/numbertext.h"
+#include "platform/messagebox.h"
+#include "ui/keyfilterbinding.h"
+#include "ui/look.h"
+#include "ui/progressdocument.h"
+#include "ui/windowparts.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace Look;
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setFont(verdana(8.25, true));
+    b->setAutoDefault(false);
+    setColors(b, kCream, Qt::black, false);
+    return b;
+}
+
+QLabel* caption(QWidget* parent, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(verdana(8.25, true));
+    setColors(label, kNavy, kCream, false);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+ProgressWindow::ProgressWindow()
+    : m_problem(new QLabel)
+    , m_weight(new QLineEdit)
+    , m_unit(new QComboBox)
+    , m_date(new QDateEdit)
+    , m_add(nullptr)
+    , m_table(new QTreeWidget)
+    , m_chart(new WeightChart)
+    , m_text(new QTextBrowser)
+{
+    setObjectName(QStringLiteral("frmProgress"));
+    setWindowTitle(QStringLiteral("Your Progress - Veltro Weight Loss Calculator"));
+    setWindowIcon(appIcon());
+    setAccessibleName(QStringLiteral("Your progress"));
+    setFont(verdana(8.25));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    setColors(client, kNavy, kWhite);
+    setCentralWidget(client);
+
+    // The weigh-in: a weight, its unit, its day, and Add (Enter).
+    m_weight->setParent(client);
+    m_weight->setObjectName(QStringLiteral("txtWeighIn"));
+    m_weight->setAccessibleName(QStringLiteral("Weigh-in weight"));
+    m_weight->setFont(verdana(9));
+    m_weight->setMaxLength(12);
+    setColors(m_weight, kCream, kDarkBlue, false);
+    const QChar decimalPoint = locale().decimalPoint().front();
+    new KeyFilterBinding(
+        m_weight, [decimalPoint](char32_t code) { return filterWeighInKey(code, decimalPoint); },
+        QMessageBox::Information);
+    connect(m_weight, &QLineEdit::returnPressed, this, &ProgressWindow::addWeighIn);
+
+    m_unit->setParent(client);
+    m_unit->setObjectName(QStringLiteral("cboWeighInUnit"));
+    m_unit->setAccessibleName(QStringLiteral("Weigh-in unit"));
+    m_unit->addItems({QStringLiteral("lb"), QStringLiteral("kg")});
+    setColors(m_unit, kCream, kDarkBlue, false);
+    connect(m_unit, &QComboBox::activated, this, [this](int index) { emit unitChosen(index == 1); });
+
+    m_date->setParent(client);
+    m_date->setObjectName(QStringLiteral("dtpWeighIn"));
+    m_date->setAccessibleName(QStringLiteral("Weigh-in day"));
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(locale().dateFormat(QLocale::ShortFormat));
+    m_date->setMinimumDate(QDate(1900, 1, 1));
+    m_date->setMaximumDate(QDate::currentDate());
+    m_date->setDate(QDate::currentDate());
+    setColors(m_date, kCream, kDarkBlue, false);
+    m_date->installEventFilter(this);
+
+    m_add = button(client, "cmdAddWeighIn", QStringLiteral("&Add"));
+    m_add->setToolTip(QStringLiteral("Enter"));
+    connect(m_add, &QPushButton::clicked, this, &ProgressWindow::addWeighIn);
+
+    auto* entry = new QHBoxLayout;
+    entry->addWidget(caption(client, QStringLiteral("&Weight:"), m_weight));
+    entry->addWidget(m_weight, 1);
+    entry->addWidget(m_unit);
+    entry->addWidget(caption(client, QStringLiteral("o&n"), m_date));
+    entry->addWidget(m_date);
+    entry->addWidget(m_add);
+    entry->addStretch(1);
+
+    // Why the weigh-ins cannot be kept, where that is so.
+    m_problem->setParent(client);
+    m_problem->setObjectName(QStringLiteral("lblJournalProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setFont(verdana(8.25, true));
+    m_problem->setMargin(px(90));
+    m_problem->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setColors(m_problem, QColor(110, 0, 0), kCream);
+    m_problem->hide();
+
+    // The weigh-ins, newest first.
+    m_table->setParent(client);
+    m_table->setObjectName(QStringLiteral("tblWeighIns"));
+    m_table->setAccessibleName(QStringLiteral("Your weigh-ins"));
+    m_table->setRootIsDecorated(false);
+    m_table->setUniformRowHeights(true);
+    m_table->setItemsExpandable(false);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setAllColumnsShowFocus(true);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->header()->setSectionsMovable(false);
+    m_table->header()->setStretchLastSection(false);
+    m_table->setFrameShape(QFrame::NoFrame);
+    setColors(m_table, kNavy, kWhite);
+    m_table->installEventFilter(this);
+    connect(m_table, &QTreeWidget::itemDoubleClicked, this, &ProgressWindow::editSelected);
+    WindowParts::nameScrollParts(m_table, QStringLiteral("your weigh-ins"));
+
+    m_chart->setParent(client);
+    m_chart->setObjectName(QStringLiteral("chtProgress"));
+    m_chart->setAccessibleName(QStringLiteral("Progress chart"));
+
+    m_text->setParent(client);
+    m_text->setObjectName(QStringLiteral("txtProgress"));
+    m_text->setAccessibleName(QStringLiteral("Where you stand"));
+    m_text->setOpenLinks(false);
+    m_text->setFont(verdana(9));
+    m_text->setFrameShape(QFrame::NoFrame);
+    m_text->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    setColors(m_text, kNavy, kWhite);
+    m_text->installEventFilter(this);
+    WindowParts::nameScrollParts(m_text, QStringLiteral("where you stand"));
+
+    auto* across = new QSplitter(Qt::Horizontal, client);
+    across->setObjectName(QStringLiteral("splWeighIns"));
+    across->setAccessibleName(QStringLiteral("Your weigh-ins and the chart"));
+    across->setChildrenCollapsible(false);
+    across->addWidget(m_table);
+    across->addWidget(m_chart);
+    across->setStretchFactor(0, 2);
+    across->setStretchFactor(1, 5);
+    auto* down = new QSplitter(Qt::Vertical, client);
+    down->setObjectName(QStringLiteral("splProgress"));
+    down->setAccessibleName(QStringLiteral("Your progress"));
+    down->setChildrenCollapsible(false);
+    down->addWidget(across);
+    down->addWidget(m_text);
+    down->setStretchFactor(0, 3);
+    down->setStretchFactor(1, 2);
+    for (QSplitter* splitter : {across, down}) {
+        for (int i = 1; i < splitter->count(); ++i)
+            splitter->handle(i)->setAccessibleName(QStringLiteral("Move to give the parts more room"));
+    }
+
+    auto* layout = new QVBoxLayout(client);
+    layout->addLayout(entry);
+    layout->addWidget(m_problem);
+    layout->addWidget(down, 1);
+
+    buildMenus();
+    QWidget::setTabOrder(m_weight, m_unit);
+    QWidget::setTabOrder(m_unit, m_date);
+    QWidget::setTabOrder(m_date, m_add);
+    QWidget::setTabOrder(m_add, m_table);
+    QWidget::setTabOrder(m_table, m_chart);
+    QWidget::setTabOrder(m_chart, m_text);
+
+    // As large as suits ten years of weigh-ins, never more than the screen.
+    const QSize room = screen()->availableGeometry().size() - QSize(px(300), px(900));
+    resize(QSize(px(14000), px(10500)).boundedTo(room).expandedTo(QSize(px(6000), px(4500))));
+    m_weight->setFocus(Qt::OtherFocusReason);
+}
+
+void ProgressWindow::buildMenus()
+{
+    menuBar()->setFont(verdana(8.25));
+    struct Entry
+    {
+        const char* name;
+        const char* caption;
+        QKeySequence key;
+        std::function<void()> command;
+    };
+    auto menu = [this](const char* name, const char* title, std::initializer_list<Entry> entries) {
+        QMenu* m = menuBar()->addMenu(QString::fromUtf8(title));
+        m->setObjectName(QLatin1String(name));
+        QList<QAction*> actions;
+        for (const Entry& e : entries) {
+            auto* action = new QAction(m);
+            action->setObjectName(QLatin1String(e.name));
+            if (!e.caption) {
+                action->setSeparator(true);
+            } else {
+                action->setText(QString::fromUtf8(e.caption));
+                action->setShortcut(e.key);
+                connect(action, &QAction::triggered, this, e.command);
+            }
+            m->addAction(action);
+            actions << action;
+        }
+        return actions;
+    };
+    menu("mnuProgressFile", "&File",
+        {
+            {"mnuImport", "&Import Weigh-ins...", QKeySequence::Open, [this] { emit importRequested(); }},
+            {"mnuExport", "&Export Weigh-ins...", QKeySequence(Qt::CTRL | Qt::Key_E),
+                [this] { emit exportRequested(); }},
+            {"mnuProgressSep1", nullptr, {}, {}},
+            {"mnuPrintProgress", "&Print...", QKeySequence::Print, [this] { emit printRequested(); }},
+            {"mnuSaveProgress", "Save as P&DF...", QKeySequence::Save, [this] { emit savePdfRequested(); }},
+            {"mnuProgressSep2", nullptr, {}, {}},
+            {"mnuCloseProgress", "&Close", QKeySequence(Qt::CTRL | Qt::Key_W), [this] { emit closeRequested(); }},
+        });
+    const QList<QAction*> edit = menu("mnuProgressEdit", "&Edit",
+        {
+            {"mnuUndo", "&Undo", QKeySequence::Undo, [this] { emit undoRequested(); }},
+            {"mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { emit redoRequested(); }},
+            {"mnuEditSep1", nullptr, {}, {}},
+            {"mnuCopyProgress", "&Copy", QKeySequence::Copy,
+                [this] {
+                    const QString selected = m_table->hasFocus() ? selectedRowsText() : QString();
+                    if (selected.isEmpty())
+                        emit copyRequested();
+                    else
+                        QGuiApplication::clipboard()->setText(selected);
+                }},
+            {"mnuEditWeighIn", "&Edit Weigh-in", QKeySequence(Qt::Key_F2), [this] { editSelected(); }},
+            {"mnuDeleteWeighIns", "&Delete Weigh-ins", QKeySequence::Delete, [this] { removeSelected(); }},
+        });
+    m_undo = edit.at(0);
+    m_redo = edit.at(1);
+    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_edit = edit.at(4);
+    m_delete = edit.at(5);
+    // Delete and F2 belong to the table: in the weigh-in box Delete deletes a character.
+    for (QAction* action : {m_edit, m_delete}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        m_table->addAction(action);
+    }
+    auto* escape = new QAction(this);
+    escape->setShortcut(Qt::Key_Escape);
+    connect(escape, &QAction::triggered, this, &ProgressWindow::escape);
+    addAction(escape);
+}
+
+void ProgressWindow::showProgress(const ProgressView& view)
+{
+    m_view = view;
+    const bool kept = view.problem.isEmpty();
+    m_problem->setText(view.problem);
+    m_problem->setVisible(!kept);
+    for (QWidget* w : std::initializer_list<QWidget*> {m_weight, m_unit, m_date, m_add})
+        w->setEnabled(kept);
+    if (!m_editing.isValid())
+        m_unit->setCurrentIndex(view.kilograms ? 1 : 0);
+    m_date->setMaximumDate(QDate::currentDate());
+
+    // The rows as they were, selection and scroll kept where the days are still there.
+    const QList<QDate> selected = selectedDays();
+    const int scrolled = m_table->verticalScrollBar()->value();
+    m_table->clear();
+    m_table->setColumnCount(static_cast<int>(view.texts.weighInHeader.size()));
+    m_table->setHeaderLabels(view.texts.weighInHeader);
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(view.texts.weighInRows.size());
+    for (int i = 0; i < view.texts.weighInRows.size(); ++i) {
+        auto* item = new QTreeWidgetItem(view.texts.weighInRows.at(i));
+        for (int column = 1; column < m_table->columnCount(); ++column)
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        item->setData(0, Qt::UserRole, view.rowDates.value(i));
+        rows << item;
+    }
+    m_table->addTopLevelItems(rows);
+    for (QTreeWidgetItem* item : rows)
+        item->setSelected(selected.contains(item->data(0, Qt::UserRole).toDate()));
+    for (int column = 0; column < m_table->columnCount(); ++column) {
+        if (column >= 1)
+            m_table->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        m_table->resizeColumnToContents(column);
+        m_table->setColumnWidth(column, m_table->columnWidth(column) + px(240));
+    }
+    m_table->verticalScrollBar()->setValue(scrolled);
+
+    m_chart->setChart(view.chart);
+    m_chart->setAccessibleDescription(view.texts.chartDescription);
+    m_text->setHtml(progressHtml(view.texts, false));
+    setWindowTitle(view.texts.title + QStringLiteral(" - Veltro Weight Loss Calculator"));
+
+    m_undo->setEnabled(!view.undoText.isEmpty());
+    m_undo->setText(view.undoText.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(view.undoText));
+    m_redo->setEnabled(!view.redoText.isEmpty());
+    m_redo->setText(view.redoText.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(view.redoText));
+}
+
+void ProgressWindow::clearWeighIn()
+{
+    stopEditing();
+    m_weight->clear();
+    m_date->setDate(QDate::currentDate());
+}
+
+void ProgressWindow::addWeighIn()
+{
+    if (!m_add->isEnabled())
+        return;
+    const bool kilograms = m_unit->currentIndex() == 1;
+    const WeighInReading reading = readWeighIn(m_weight->text(), kilograms, locale());
+    if (!reading.ok()) {
+        MessageBox::information(this, reading.message);
+        m_weight->setFocus(Qt::OtherFocusReason);
+        m_weight->selectAll();
+        return;
+    }
+    // The figure as typed, in the unit chosen: nothing is lost to a conversion.
+    const double typed = readNumber(m_weight->text().trimmed(), locale()).value_or(reading.pounds);
+    emit weighInRequested(
+        WeighIn {m_date->date(), typed, kilograms ? WeightUnit::Kilograms : WeightUnit::Pounds}, m_editing);
+}
+
+void ProgressWindow::editSelected()
+{
+    QTreeWidgetItem* item = m_table->currentItem();
+    if (!item || !m_add->isEnabled())
+        return;
+    const QDate day = item->data(0, Qt::UserRole).toDate();
+    for (const WeighIn& w : m_view.weighIns) {
+        if (w.date != day)
+            continue;
+        m_editing = day;
+        m_weight->setText(writeNumber(w.weight, locale()));
+        m_unit->setCurrentIndex(w.unit == WeightUnit::Kilograms ? 1 : 0);
+        m_date->setDate(day);
+        m_add->setText(QStringLiteral("&Save"));
+        m_add->setAccessibleDescription(QStringLiteral("Saves the weigh-in of %1").arg(locale().toString(day)));
+        m_weight->setFocus(Qt::OtherFocusReason);
+        m_weight->selectAll();
+        return;
+    }
+}
+
+void ProgressWindow::stopEditing()
+{
+    m_editing = QDate();
+    m_add->setText(QStringLiteral("&Add"));
+    m_add->setAccessibleDescription(QString());
+}
+
+void ProgressWindow::removeSelected()
+{
+    const QList<QDate> days = selectedDays();
+    if (!days.isEmpty())
+        emit removeRequested(days);
+}
+
+QList<QDate> ProgressWindow::selectedDays() const
+{
+    QList<QDate> days;
+    for (const QTreeWidgetItem* item : m_table->selectedItems())
+        days << item->data(0, Qt::UserRole).toDate();
+    return days;
+}
+
+QString ProgressWindow::selectedRowsText() const
+{
+    QStringList lines;
+    for (int row = 0; row < m_table->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = m_table->topLevelItem(row);
+        if (!item->isSelected())
+            continue;
+        QStringList cells;
+        for (int column = 0; column < m_table->columnCount(); ++column)
+            cells << item->text(column);
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ProgressWindow::escape()
+{
+    // Escape leaves the editing of a weigh-in first, then the window.
+    if (m_editing.isValid()) {
+        clearWeighIn();
+        return;
+    }
+    emit closeRequested();
+}
+
+void ProgressWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    emit closeRequested();
+}
+
+bool ProgressWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        emit activated();
+    return QMainWindow::event(event);
+}
+
+bool ProgressWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on the day adds the weigh-in, as it does in the weight box.
+    if (watched == m_date && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            addWeighIn();
+            return true;
+        }
+    }
+    // Copy in the text takes what is selected there; with nothing selected, the
+    // window's Copy takes the key and copies the whole report.
+    if (watched == m_text && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) && m_text->textCursor().hasSelection()) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                QGuiApplication::clipboard()->setText(m_text->textCursor().selection().toPlainText());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
