@@ -3,16 +3,26 @@
 #include <QString>
 #include <QStringList>
 
-// What the command line asks for. The program itself takes no arguments; it knows
-// the usual --help and --version and leaves the toolkit's own options (-platform,
-// -style, -display..., with one dash or two) to the toolkit.
+// What the command line asks for. Besides the usual --help and --version, the
+// program opens its progress window at start (--progress), or adds a weigh-in to the
+// journal or exports the weigh-ins without any window (--add-weight, --export-csv).
+// It leaves the toolkit's own options (-platform, -style, -display..., with one dash
+// or two) to the toolkit.
 struct CommandLine
 {
-    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    enum class Action { Run, ShowHelp, ShowVersion, AddWeight, ExportCsv, Fail };
     Action action = Action::Run;
     QString text; // what to print: the help, the version or the error
     // A toolkit option names the display or the platform to show the windows on.
     bool namesDisplayOrPlatform = false;
+    // Run: open the progress window once the main window is up.
+    bool openProgress = false;
+    // AddWeight: the weight and the day as given, read when the weigh-in is stored;
+    // no day given is today.
+    QString weight;
+    QString date;
+    // ExportCsv: the file to write, "-" for standard output.
+    QString csvPath;
 
     // The name the program was started by, for its messages.
     static QString programName(const QStringList& arguments);
@@ -23,7 +33,7 @@ struct CommandLine
 CommandLine readCommandLine(const QStringList& arguments);
 
 // Reads what the toolkit left of the arguments once it has taken its own options:
-// anything left over is an error.
+// anything left over but the program's own --progress is an error.
 CommandLine readLeftoverArguments(const QStringList& arguments);
 
 // The one line printed when there is no graphical session to show the windows in.

@@ -1,6 +1,8 @@
 #include "app/commandline.h"
+#include "app/journalcommand.h"
 #include "app/shell.h"
 #include "buildconfig.h"
+#include "journal/journal.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -13,11 +15,62 @@ namespace {
 
 QString g_programName;
 
-// False when the text could not be written whole (a full disk, a closed stream).
+// False when the bytes could not be written whole (a full disk, a closed stream).
+bool write(FILE* stream, const QByteArray& bytes)
+{
+    const bool written = std::fwrite(bytes.constData(), 1, bytes.size(), stream) == std::size_t(bytes.size());
+    return std::fflush(stream) == 0 && written && !std::ferror(stream);
+}
+
 bool print(FILE* stream, const QString& text)
 {
-    const bool written = std::fputs(text.toLocal8Bit().constData(), stream) >= 0;
-    return std::fflush(stream) == 0 && written && !std::ferror(stream);
+    return write(stream, text.toLocal8Bit());
+}
+
+// As GNU programs do: an answer that could not be written is an error.
+int writeToStandardOutput(const QByteArray& bytes)
+{
+    errno = 0;
+    if (write(stdout, bytes))
+        return 0;
+    const int error = errno;
+    print(stderr,
+        QStringLiteral("%1: write error%2\n")
+            .arg(g_programName,
+                error ? QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)) : QString()));
+    return 1;
+}
+
+// The name the program's files are kept under ($XDG_DATA_HOME/<name>/...), the same
+// with or without windows.
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral(VELTRO_EXECUTABLE_NAME));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+}
+
+// The journal's commands say what failed in their own words, on one line; the
+// toolkit's warnings would only add lines to it.
+void journalMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        print(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
+}
+
+// Adds a weigh-in or exports them without a display, while the program may be
+// running: no window, and no part in the lock that keeps a second instance out.
+int runWithoutWindows(const CommandLine& command, int& argc, char** argv)
+{
+    qInstallMessageHandler(journalMessages);
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    Journal journal;
+    const JournalCommandResult result = runJournalCommand(command, journal, QDate::currentDate());
+    for (const QString& line : result.errors)
+        print(stderr, QStringLiteral("%1: %2\n").arg(g_programName, line));
+    if (!result.output.isEmpty() && writeToStandardOutput(result.output) != 0)
+        return 1;
+    return result.status;
 }
 
 // Nothing names a display or a platform, neither the command line nor the
@@ -60,33 +113,24 @@ int main(int argc, char* argv[])
         print(stderr, command.text);
         return 1;
     }
-    if (command.action != CommandLine::Action::Run) {
-        // As GNU programs do: a help that could not be written is an error.
-        errno = 0;
-        if (print(stdout, command.text))
-            return 0;
-        const int error = errno;
-        print(stderr,
-            QStringLiteral("%1: write error%2\n")
-                .arg(g_programName,
-                    error ? QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)) : QString()));
-        return 1;
-    }
+    if (command.action == CommandLine::Action::AddWeight || command.action == CommandLine::Action::ExportCsv)
+        return runWithoutWindows(command, argc, argv);
+    if (command.action != CommandLine::Action::Run)
+        return writeToStandardOutput(command.text.toLocal8Bit());
 
     qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     // The toolkit has taken its own options; what is left is not ours either.
-    command = readLeftoverArguments(QCoreApplication::arguments());
-    if (command.action == CommandLine::Action::Fail) {
-        print(stderr, command.text);
+    const CommandLine leftover = readLeftoverArguments(QCoreApplication::arguments());
+    if (leftover.action == CommandLine::Action::Fail) {
+        print(stderr, leftover.text);
         return 1;
     }
 
     // How the desktop knows the program: its desktop entry groups the windows under
     // its icon. No display name is set, as Qt would add it to every window caption.
-    QApplication::setApplicationName(QStringLiteral(VELTRO_EXECUTABLE_NAME));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    nameApplication();
     QGuiApplication::setDesktopFileName(QStringLiteral(VELTRO_APP_ID));
     // Windows come and go; only the exit screen ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -100,6 +144,7 @@ int main(int argc, char* argv[])
             exitCode = code;
             QCoreApplication::exit(code);
         });
+        shell.setProgressAtStart(command.openProgress);
         shell.startApplication();
         if (!shell.hasEnded())
             app.exec();

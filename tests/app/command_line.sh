@@ -2,6 +2,7 @@
 # The program on the command line: --help and --version answer without a display,
 # anything unknown is refused with a pointer to --help, the toolkit's own options
 # still work, and without any graphical session the program says so in one line.
+# Weigh-ins are added and exported without a display, beside a running program.
 # None of these may dump core.
 #
 # Usage: command_line.sh PROGRAM
@@ -10,10 +11,15 @@ program=$1
 name=$(basename "$program")
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-export XDG_RUNTIME_DIR="$tmp/runtime" XDG_CONFIG_HOME="$tmp/config"
+export XDG_RUNTIME_DIR="$tmp/runtime" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET QT_QPA_PLATFORM
 failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
 
 # Runs the program with the given arguments; checks its exit status, and that its
 # standard output (or, with "err", its error output) matches a pattern.
@@ -50,6 +56,50 @@ check 1 err "cannot show its windows" --display :4095
 check 1 err "cannot show its windows" -platform wayland # the client library tries wayland-0
 check 1 err "unknown option '--platform=offscreen'" --platform=offscreen # not a form the toolkit takes
 
+# Weigh-ins on the command line. A value it refuses is one line on standard error.
+refused() {
+    check 1 err "$@"
+    [[ $(wc -l <"$tmp/err") == 1 && ! -s "$tmp/out" ]] || fail "$name ${*:2}: more than one line, or output"
+}
+journal="$XDG_DATA_HOME/$name/journal.sqlite"
+today=$(date +%F)
+earlier=$(date -d '8 days ago' +%F)
+check 0 out "^Stored 172\.4 lb \(78\.2 kg\) for $today\.$" --add-weight 172.4lb
+check 0 out "^Stored 78\.2 kg \(172\.4 lb\) for $earlier\.$" --add-weight "78,2 KG" --date "$earlier"
+check 0 out "^Stored 78\.25 kg \(172\.51 lb\) for $earlier, replacing 78\.2 kg \(172\.4 lb\)\.$" \
+    --add-weight 78.25 kg --date="$earlier"
+refused "$(date -d tomorrow +%F) is in the future" --add-weight 172lb --date "$(date -d tomorrow +%F)"
+refused "'2026-02-30' is not a date" --add-weight 172lb --date 2026-02-30
+refused "has no unit" --add-weight 172.4
+refused "more than zero" --add-weight 0kg
+refused "does not start with a number" --add-weight heavy
+touch "$tmp/file"
+XDG_DATA_HOME="$tmp/file/data" refused "cannot be kept: $tmp/file/data: Not a directory" --add-weight 172lb
+check 1 err "option '--date' goes with '--add-weight'" --date "$today"
+check 1 err "Try '$name --help'" --add-weight
+check 1 err "cannot be given together" --add-weight 172lb --export-csv -
+check 0 out "^Usage: $name" --progress --help
+# What was refused stored nothing; the export is the CSV and nothing else.
+printf 'date,weight_kg,weight_lb\n%s,78.25,172.51\n%s,78.20,172.40\n' "$earlier" "$today" >"$tmp/expected.csv"
+check 0 out "^date,weight_kg,weight_lb$" --export-csv -
+cmp -s "$tmp/out" "$tmp/expected.csv" || fail "--export-csv - wrote: $(cat "$tmp/out")"
+check 0 out "^Wrote 2 weigh-ins to $tmp/weigh-ins\.csv\.$" --export-csv "$tmp/weigh-ins.csv"
+cmp -s "$tmp/weigh-ins.csv" "$tmp/expected.csv" || fail "--export-csv FILE wrote: $(cat "$tmp/weigh-ins.csv")"
+refused "cannot write the weigh-ins to $tmp/nowhere/weigh-ins\.csv" --export-csv "$tmp/nowhere/weigh-ins.csv"
+# A writer holding the journal is waited for, not taken for a failure.
+python3 -c 'import sqlite3, sys, time
+db = sqlite3.connect(sys.argv[1], isolation_level=None)
+db.execute("BEGIN IMMEDIATE"); open(sys.argv[2], "w").close(); time.sleep(1); db.execute("COMMIT")' \
+    "$journal" "$tmp/held" &
+while [[ ! -e $tmp/held ]]; do sleep 0.05; done
+check 0 out "replacing 172\.4 lb" --add-weight 172.5lb
+wait
+# A file that is no journal is moved aside, both paths named, and the weigh-in kept.
+echo "no journal" >"$journal"
+check 0 err "^$name: $journal was damaged .* moved to $XDG_DATA_HOME/$name/journal-damaged-[0-9-]+\.sqlite " \
+    --add-weight 80kg
+check 0 out "^$today,80\.00,176\.37$" --export-csv -
+
 # A help or a version that cannot be written is an error, as in GNU programs.
 for stdout in /dev/full closed; do
     if [[ $stdout == closed ]]; then "$program" --help >&- 2>"$tmp/err"; else "$program" --version >"$stdout" 2>"$tmp/err"; fi
@@ -63,17 +113,19 @@ for stdout in /dev/full closed; do
 done
 
 # The toolkit's own option picks a platform, with one dash or two, and the program
-# starts on it.
-for option in -platform --platform; do
-    "$program" "$option" offscreen >"$tmp/out" 2>&1 &
+# starts on it, with --progress too. While it runs, and holds the lock that keeps a
+# second instance out, a weigh-in is still added.
+for options in "-platform offscreen" "--platform offscreen --progress"; do
+    # shellcheck disable=SC2086 # the options are words
+    "$program" $options >"$tmp/gui" 2>&1 &
     pid=$!
     sleep 1.5
     if kill -0 "$pid" 2>/dev/null; then
-        echo "ok: $name $option offscreen runs"
+        echo "ok: $name $options runs"
+        check 0 out "^Stored 81 kg" --add-weight 81kg
         kill "$pid"
     else
-        echo "FAIL: $name $option offscreen ended: $(cat "$tmp/out")" >&2
-        failures=$((failures + 1))
+        fail "$name $options ended: $(cat "$tmp/gui")"
     fi
     wait "$pid" 2>/dev/null
 done

@@ -43,7 +43,7 @@ page="$tmp/root/usr/share/man/man1/veltro-weight-loss-calculator.1.gz"
 warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
 [[ -z "$warnings" ]] || { echo "the manual page renders with warnings:"; echo "$warnings"; exit 1; }
 LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" >"$tmp/page" 2>&1
-for section in NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT FILES "SEE ALSO"; do
+for section in NAME SYNOPSIS DESCRIPTION OPTIONS ENVIRONMENT FILES EXAMPLES "SEE ALSO"; do
     grep -qx "$section" "$tmp/page" || { echo "the manual page has no $section"; exit 1; }
 done
 # Every option the program's help names, its own and the toolkit's it mentions.

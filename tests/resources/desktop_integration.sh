@@ -15,9 +15,15 @@ cmake --install "$build_dir" --prefix "$tmp/prefix" >/dev/null
 expected_files "$id" | sort >"$tmp/expected"
 diff -u "$tmp/expected" "$tmp/installed"
 
-desktop-file-validate "$tmp/prefix/share/applications/$id.desktop"
-grep -qx "Exec=veltro-weight-loss-calculator" "$tmp/prefix/share/applications/$id.desktop"
-grep -qx "Icon=$id" "$tmp/prefix/share/applications/$id.desktop"
+entry="$tmp/prefix/share/applications/$id.desktop"
+desktop-file-validate "$entry"
+grep -qx "Exec=veltro-weight-loss-calculator" "$entry"
+grep -qx "Icon=$id" "$entry"
+# The launcher's menu goes straight to the progress window.
+grep -qx "Actions=progress;" "$entry"
+sed -n '/^\[Desktop Action progress\]$/,/^\[/p' "$entry" >"$tmp/action"
+grep -qx "Name=Your Progress" "$tmp/action" && grep -qx "Exec=veltro-weight-loss-calculator --progress" "$tmp/action" ||
+    { echo "the desktop entry has no action that opens the progress window"; exit 1; }
 appstreamcli validate --no-net "$tmp/prefix/share/metainfo/$id.metainfo.xml"
 grep -q '<release version="1.00"' "$tmp/prefix/share/metainfo/$id.metainfo.xml"
 grep -q '<screenshot type="default">' "$tmp/prefix/share/metainfo/$id.metainfo.xml"

@@ -1,0 +1,138 @@
+#include "app/journalcommand.h"
+
+#include "calculator/progresstext.h"
+#include "journal/journal.h"
+#include "journal/weighincsv.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+// Two decimals at most and none that are zero, the same in every locale: 172.4, 78.
+QString figure(double value)
+{
+    QString text = QString::number(value, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
+}
+
+// "172.4 lb (78.2 kg)": as entered, then in the other unit.
+QString weightText(const WeighIn& weighIn)
+{
+    const bool kilograms = weighIn.unit == WeightUnit::Kilograms;
+    return QStringLiteral("%1 %2 (%3 %4)")
+        .arg(figure(weighIn.weight), unitSymbol(weighIn.unit),
+            figure(kilograms ? weighIn.pounds() : weighIn.kilograms()),
+            unitSymbol(kilograms ? WeightUnit::Pounds : WeightUnit::Kilograms));
+}
+
+// Error output is read line by line: a reason from SQLite or the system stays on one.
+QString oneLine(QString text)
+{
+    return text.replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed();
+}
+
+JournalCommandResult refused(const QString& reason)
+{
+    JournalCommandResult result;
+    result.status = 1;
+    result.errors << oneLine(reason);
+    return result;
+}
+
+void noteMovedAside(const Journal& journal, JournalCommandResult& result)
+{
+    if (const auto moved = journal.movedAside()) {
+        result.errors << QStringLiteral("%1 was damaged or no journal of this program: it was moved to %2 and a new "
+                                        "journal was started.")
+                             .arg(moved->first, moved->second);
+    }
+}
+
+JournalCommandResult addWeight(const CommandLine& command, Journal& journal, const QDate& today)
+{
+    const WeightArgument weight = readWeightArgument(command.weight);
+    if (!weight.ok())
+        return refused(weight.message);
+    QDate date = today;
+    if (!command.date.isEmpty()) {
+        // ISO only: 03/04/2026 is a different day in different countries.
+        static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+        date = iso.match(command.date).hasMatch() ? QDate::fromString(command.date, Qt::ISODate) : QDate();
+        if (!date.isValid()) {
+            return refused(QStringLiteral("'%1' is not a date: write the day as YYYY-MM-DD, such as 2026-12-01.")
+                               .arg(command.date));
+        }
+        if (date > today) {
+            return refused(
+                QStringLiteral("%1 is in the future: a weigh-in is kept for today or a day before.").arg(command.date));
+        }
+    }
+
+    const WeighIn weighIn {date, weight.value, weight.kilograms ? WeightUnit::Kilograms : WeightUnit::Pounds};
+    JournalChange change;
+    change.put << weighIn;
+    const std::optional<JournalChange> undo = journal.apply(change);
+    JournalCommandResult result;
+    noteMovedAside(journal, result);
+    if (!undo) {
+        result.status = 1;
+        result.errors << oneLine(journal.error());
+        return result;
+    }
+    // What undoing it would put back is the weigh-in it replaced; nothing to put back
+    // and nothing to remove is a day that had this very weigh-in.
+    QString line = QStringLiteral("Stored %1 for %2").arg(weightText(weighIn), date.toString(Qt::ISODate));
+    if (!undo->put.isEmpty())
+        line += QStringLiteral(", replacing %1.").arg(weightText(undo->put.first()));
+    else if (undo->remove.isEmpty())
+        line += QStringLiteral(", which the journal had already.");
+    else
+        line += QLatin1Char('.');
+    result.output = (line + QLatin1Char('\n')).toUtf8();
+    return result;
+}
+
+JournalCommandResult exportCsv(const CommandLine& command, Journal& journal)
+{
+    QList<WeighIn> weighIns;
+    JournalCommandResult result;
+    // An export makes no journal where there is none yet: it has no weigh-ins.
+    if (QFileInfo::exists(journal.path())) {
+        weighIns = journal.weighIns();
+        noteMovedAside(journal, result);
+        if (!journal.error().isEmpty()) {
+            result.status = 1;
+            result.errors << oneLine(journal.error());
+            return result;
+        }
+    }
+    if (command.csvPath == QLatin1String("-")) {
+        result.output = weighInsCsv(weighIns);
+        return result;
+    }
+    const QString error = writeWeighInsCsv(command.csvPath, weighIns);
+    if (!error.isEmpty()) {
+        result.status = 1;
+        result.errors << oneLine(QStringLiteral("cannot write the weigh-ins to %1").arg(error));
+        return result;
+    }
+    result.output = QStringLiteral("Wrote %1 weigh-in%2 to %3.\n")
+                        .arg(weighIns.size())
+                        .arg(weighIns.size() == 1 ? QString() : QStringLiteral("s"), command.csvPath)
+                        .toUtf8();
+    return result;
+}
+
+} // namespace
+
+JournalCommandResult runJournalCommand(const CommandLine& command, Journal& journal, const QDate& today)
+{
+    if (command.action == CommandLine::Action::ExportCsv)
+        return exportCsv(command, journal);
+    return addWeight(command, journal, today);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/commandline.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QStringList>
+
+class Journal;
+
+// What --add-weight or --export-csv did, for main() to print.
+struct JournalCommandResult
+{
+    int status = 0;
+    QByteArray output; // for standard output
+    QStringList errors; // one line each, for standard error, without the program's name
+};
+
+// Stores the weigh-in the command line gives (on `today` when it names no day), or
+// exports every weigh-in as CSV. A file the journal had to move aside is named in
+// the errors even when the command went well.
+JournalCommandResult runJournalCommand(const CommandLine& command, Journal& journal, const QDate& today);
