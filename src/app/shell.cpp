@@ -335,6 +335,10 @@ template <typename Request> void Shell::progressRequest(Request request)
         return;
     request();
     refreshProgress();
+    // Keyboard use goes on in the window after a dialog or a message, also where no
+    // window manager hands the activation back.
+    if (QWidget* window = loadedForm(FormId::Progress); window && window->isVisible())
+        window->activateWindow();
 }
 
 // About: modal with no owner, unloaded once closed; no unload step follows. Keyboard

@@ -71,6 +71,7 @@ ProgressWindow::ProgressWindow()
     setFont(verdana(8.25));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
+    client->setAccessibleName(QStringLiteral("Your progress"));
     setColors(client, kNavy, kWhite);
     setCentralWidget(client);
 
@@ -111,6 +112,8 @@ ProgressWindow::ProgressWindow()
 
     auto* entry = new QHBoxLayout;
     entry->addWidget(caption(client, QStringLiteral("&Weight:"), m_weight));
+    m_weight->setMinimumWidth(px(1500));
+    m_weight->setMaximumWidth(px(2400));
     entry->addWidget(m_weight, 1);
     entry->addWidget(m_unit);
     entry->addWidget(caption(client, QStringLiteral("o&n"), m_date));
@@ -161,7 +164,7 @@ ProgressWindow::ProgressWindow()
     m_text->installEventFilter(this);
     WindowParts::nameScrollParts(m_text, QStringLiteral("where you stand"));
 
-    auto* across = new QSplitter(Qt::Horizontal, client);
+    auto* across = m_across = new QSplitter(Qt::Horizontal, client);
     across->setObjectName(QStringLiteral("splWeighIns"));
     across->setAccessibleName(QStringLiteral("Your weigh-ins and the chart"));
     across->setChildrenCollapsible(false);
@@ -204,6 +207,7 @@ ProgressWindow::ProgressWindow()
 void ProgressWindow::buildMenus()
 {
     menuBar()->setFont(verdana(8.25));
+    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
     struct Entry
     {
         const char* name;
@@ -310,6 +314,14 @@ void ProgressWindow::showProgress(const ProgressView& view)
         m_table->setColumnWidth(column, m_table->columnWidth(column) + px(240));
     }
     m_table->verticalScrollBar()->setValue(scrolled);
+    // The table as wide as its columns the first time, the chart taking the rest.
+    if (!m_sized && !rows.isEmpty()) {
+        m_sized = true;
+        const int wanted = m_table->header()->length() + m_table->verticalScrollBar()->sizeHint().width() + 4;
+        const int total = m_across->width();
+        const int table = std::min(wanted, total / 2);
+        m_across->setSizes({table, total - table});
+    }
 
     m_chart->setChart(view.chart);
     m_chart->setAccessibleDescription(view.texts.chartDescription);

@@ -14,6 +14,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSplitter;
 class QTextBrowser;
 class QTreeWidget;
 
@@ -84,6 +85,8 @@ private:
     QTreeWidget* m_table;
     WeightChart* m_chart;
     QTextBrowser* m_text;
+    QSplitter* m_across = nullptr;
+    bool m_sized = false;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     QAction* m_edit = nullptr;

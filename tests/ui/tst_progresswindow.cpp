@@ -1,0 +1,271 @@
+// Following a plan and keeping its progress, through the windows: the weigh-ins typed,
+// edited, deleted, taken back and imported; the unit remembered; and a journal that
+// cannot be kept or read, which the calculator does not notice.
+
+#include "fixture.h"
+#include "journal/journal.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+
+class TestProgressWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Look::applyApplicationLook(); }
+    void init();
+    void followAPlanAndKeepItsProgress();
+    void journalThatCannotBeKeptOrRead_data();
+    void journalThatCannotBeKeptOrRead();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_data;
+};
+
+namespace {
+
+QTreeWidget* table(QWidget* w)
+{
+    return w->findChild<QTreeWidget*>(QStringLiteral("tblWeighIns"));
+}
+
+QStringList column(QWidget* w, int c)
+{
+    QStringList cells;
+    for (int row = 0; row < table(w)->topLevelItemCount(); ++row)
+        cells << table(w)->topLevelItem(row)->text(c);
+    return cells;
+}
+
+// Types a weigh-in as a person does, on the day given, and presses Enter.
+void weighIn(QWidget* w, const QString& weight, const QDate& day)
+{
+    auto* box = w->findChild<QLineEdit*>(QStringLiteral("txtWeighIn"));
+    w->findChild<QDateEdit*>(QStringLiteral("dtpWeighIn"))->setDate(day);
+    box->clear();
+    box->setFocus();
+    typeText(box, weight);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+void trigger(QWidget* w, const char* action)
+{
+    w->findChild<QAction*>(QLatin1String(action))->trigger();
+}
+
+// Runs the answer once a modal dialog of that kind is open.
+void whenOpen(const std::function<bool(QWidget*)>& answer)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && answer(modal))
+            poll->deleteLater();
+    });
+    poll->start();
+    QTimer::singleShot(10000, poll, &QObject::deleteLater);
+}
+
+// Answers the file dialog with a path, then the import's preview with Import.
+void answerImport(const QString& path, QString* summary)
+{
+    whenOpen([path](QWidget* modal) {
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        if (!files)
+            return false;
+        files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+        QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+        return true;
+    });
+    whenOpen([summary](QWidget* modal) {
+        if (modal->objectName() != QLatin1String("frmImportPreview"))
+            return false;
+        *summary = modal->findChild<QLabel*>(QStringLiteral("lblImportSummary"))->text();
+        modal->findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+        return true;
+    });
+}
+
+} // namespace
+
+void TestProgressWindow::init()
+{
+    // A journal of its own for each test.
+    m_data = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_DATA_HOME", m_data->path().toUtf8());
+}
+
+void TestProgressWindow::followAPlanAndKeepItsProgress()
+{
+    const QDate today = QDate::currentDate();
+    {
+        RunningProgram p;
+        fillAndCalculate(p);
+        p.child<QPushButton>(FormId::Display, "cmdPlan")->click();
+        QVERIFY(!p.shell->isLoaded(FormId::Progress));
+        p.child<QPushButton>(FormId::Plan, "cmdFollowPlan")->click();
+        QWidget* w = p.form(FormId::Progress);
+        QVERIFY(w && w->isVisible());
+        QVERIFY(RunningProgram::activate(w));
+        QVERIFY(w->windowTitle().startsWith(QStringLiteral("Your progress, JOHN")));
+        const auto text = [w] { return w->findChild<QTextBrowser*>(QStringLiteral("txtProgress"))->toPlainText(); };
+        QVERIFY2(text().contains(QStringLiteral("day 0 of 30 of your plan")), qPrintable(text()));
+
+        // What cannot be a weight is refused with a message, and nothing is stored.
+        weighIn(w, QStringLiteral("0"), today);
+        const auto refused = MessageBox::takeShown();
+        QCOMPARE(refused.size(), 1);
+        QVERIFY2(refused.first().text.contains(QStringLiteral("more than zero")), qPrintable(refused.first().text));
+        QCOMPARE(table(w)->topLevelItemCount(), 0);
+
+        // Weigh-ins, newest first; a second on one day replaces the first.
+        weighIn(w, QStringLiteral("181"), today.addDays(-3));
+        weighIn(w, QStringLiteral("179.5"), today);
+        weighIn(w, QStringLiteral("180.25"), today.addDays(-1));
+        weighIn(w, QStringLiteral("179.75"), today);
+        QCOMPARE(column(w, 1), (QStringList {"179.75", "180.25", "181.00"}));
+        QVERIFY(MessageBox::takeShown().isEmpty());
+        QVERIFY(w->findChild<QLineEdit*>(QStringLiteral("txtWeighIn"))->text().isEmpty());
+
+        // F2 edits the selected weigh-in, even onto another day.
+        table(w)->setFocus();
+        table(w)->setCurrentItem(table(w)->topLevelItem(2));
+        QTest::keyClick(table(w), Qt::Key_F2);
+        auto* box = w->findChild<QLineEdit*>(QStringLiteral("txtWeighIn"));
+        QCOMPARE(box->text(), QStringLiteral("181"));
+        QCOMPARE(w->findChild<QPushButton*>(QStringLiteral("cmdAddWeighIn"))->text(), QStringLiteral("&Save"));
+        weighIn(w, QStringLiteral("182"), today.addDays(-4));
+        QCOMPARE(column(w, 1), (QStringList {"179.75", "180.25", "182.00"}));
+
+        // Delete, then Undo and Redo take back and make again each change.
+        table(w)->clearSelection();
+        table(w)->topLevelItem(0)->setSelected(true);
+        table(w)->topLevelItem(1)->setSelected(true);
+        table(w)->setFocus();
+        QTest::keyClick(table(w), Qt::Key_Delete);
+        QCOMPARE(column(w, 1), (QStringList {"182.00"}));
+        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(column(w, 1), (QStringList {"179.75", "180.25", "182.00"}));
+        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier); // the edit
+        QCOMPARE(column(w, 1), (QStringList {"179.75", "180.25", "181.00"}));
+        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(column(w, 1), (QStringList {"179.75", "180.25", "182.00"}));
+
+        // An import, previewed, stored whole and taken back whole.
+        const QString csv = m_data->filePath(QStringLiteral("scale.csv"));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("date;weight\n%1;82,5\n%2;82\nnot a date;80\n%3;81,2\n")
+                       .arg(today.addDays(-10).toString(Qt::ISODate), today.addDays(-9).toString(Qt::ISODate),
+                           today.addDays(-1).toString(Qt::ISODate))
+                       .toUtf8());
+        file.close();
+        QString summary;
+        answerImport(csv, &summary);
+        trigger(w, "mnuImport");
+        QVERIFY2(summary.contains(QStringLiteral("adds 2 weigh-ins and replaces 1")), qPrintable(summary));
+        QVERIFY2(summary.contains(QStringLiteral("1 line is left out")), qPrintable(summary));
+        QCOMPARE(table(w)->topLevelItemCount(), 5);
+        QCOMPARE(column(w, 2).at(1), QStringLiteral("81.20"));
+        trigger(w, "mnuUndo");
+        QCOMPARE(column(w, 1), (QStringList {"179.75", "180.25", "182.00"}));
+
+        // The unit chosen is remembered.
+        auto* unit = w->findChild<QComboBox*>(QStringLiteral("cboWeighInUnit"));
+        unit->setCurrentIndex(1);
+        emit unit->activated(1);
+        QVERIFY(RunningProgram::activate(w));
+        QTest::keyClick(w, Qt::Key_Escape);
+        QVERIFY(!p.shell->isLoaded(FormId::Progress));
+        QVERIFY(p.form(FormId::Plan)->isVisible()); // closing it ends nothing else
+    }
+
+    // Another run: the weigh-ins and the unit are still there; following another
+    // plan asks first.
+    RunningProgram p;
+    p.form(FormId::Main)->findChild<QAction*>(QStringLiteral("mnuProgress"))->trigger();
+    QWidget* w = p.form(FormId::Progress);
+    QVERIFY(w && w->isVisible());
+    QCOMPARE(column(w, 1), (QStringList {"179.75", "180.25", "182.00"}));
+    QCOMPARE(w->findChild<QComboBox*>(QStringLiteral("cboWeighInUnit"))->currentText(), QStringLiteral("kg"));
+    p.shell->unloadForm(FormId::Progress);
+    Inputs longer = kTypicalRun;
+    longer.days = QStringLiteral("60");
+    fillAndCalculate(p, longer);
+    MessageBox::setNextAnswer(QMessageBox::Yes);
+    p.form(FormId::Display)->findChild<QAction*>(QStringLiteral("mnuFollowPlan"))->trigger();
+    const auto asked = MessageBox::takeShown();
+    QCOMPARE(asked.size(), 1);
+    QVERIFY2(asked.first().text.startsWith(QStringLiteral("You follow the plan of")), qPrintable(asked.first().text));
+    w = p.form(FormId::Progress);
+    QVERIFY(w->findChild<QTextBrowser*>(QStringLiteral("txtProgress"))->toPlainText().contains("day 0 of 60"));
+    Journal journal;
+    QCOMPARE(journal.plans().size(), 2);
+}
+
+void TestProgressWindow::journalThatCannotBeKeptOrRead_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("a data folder that cannot be made") << true;
+    QTest::newRow("a file that is no journal") << false;
+}
+
+void TestProgressWindow::journalThatCannotBeKeptOrRead()
+{
+    QFETCH(bool, readOnly);
+    const QString data = m_data->filePath(QStringLiteral("data"));
+    QFile blocker(data);
+    if (readOnly) {
+        // A file where the data folder should be.
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        qputenv("XDG_DATA_HOME", data.toUtf8());
+    } else {
+        qputenv("XDG_DATA_HOME", data.toUtf8());
+        QVERIFY(QDir().mkpath(QFileInfo(Journal::defaultPath()).path()));
+        QFile foreign(Journal::defaultPath());
+        QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("not a journal at all") > 0);
+    }
+
+    RunningProgram p;
+    p.form(FormId::Main)->findChild<QAction*>(QStringLiteral("mnuProgress"))->trigger();
+    QWidget* w = p.form(FormId::Progress);
+    const auto shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    auto* problem = w->findChild<QLabel*>(QStringLiteral("lblJournalProblem"));
+    if (readOnly) {
+        QVERIFY2(shown.first().text.contains(QStringLiteral("cannot be kept")), qPrintable(shown.first().text));
+        QVERIFY(problem->isVisibleTo(w) && problem->text() == shown.first().text);
+        QVERIFY(!w->findChild<QLineEdit*>(QStringLiteral("txtWeighIn"))->isEnabled());
+    } else {
+        // Moved aside whole, both places named, and a new journal at work.
+        QVERIFY2(shown.first().text.contains(Journal::defaultPath()), qPrintable(shown.first().text));
+        const QStringList aside
+            = QDir(QFileInfo(Journal::defaultPath()).path()).entryList({QStringLiteral("journal-*")}, QDir::Files);
+        QCOMPARE(aside.size(), 1);
+        QVERIFY(shown.first().text.contains(aside.first()));
+        QVERIFY(!problem->isVisibleTo(w));
+        weighIn(w, QStringLiteral("180"), QDate::currentDate());
+        QCOMPARE(table(w)->topLevelItemCount(), 1);
+    }
+    // Told once, and the calculator goes on as before.
+    p.shell->unloadForm(FormId::Progress);
+    p.form(FormId::Main)->findChild<QAction*>(QStringLiteral("mnuProgress"))->trigger();
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    p.shell->unloadForm(FormId::Progress);
+    fillAndCalculate(p);
+    QVERIFY(p.form(FormId::Display)->isVisible());
+}
+
+QTEST_MAIN(TestProgressWindow)
+#include "tst_progresswindow.moc"
