@@ -32,7 +32,9 @@ KeyVerdict filterWeightKey(char32_t code)
 
 KeyVerdict filterWeighInKey(char32_t code, QChar decimalPoint)
 {
-    if (code == decimalPoint.unicode())
+    // Ctrl with a letter is the box's own command (select all, undo, paste), not a
+    // character typed.
+    if (code == decimalPoint.unicode() || code < kSpace)
         return KeyVerdict {true, code, {}};
     return filterWeightKey(code);
 }

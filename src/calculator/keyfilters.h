@@ -13,5 +13,5 @@ KeyVerdict filterNameKey(char32_t code);
 KeyVerdict filterWeightKey(char32_t code);
 
 // Weigh-in box: as a weight box, and the locale's decimal sign too, since a scale
-// shows tenths.
+// shows tenths; Ctrl with a letter passes to the box as its own command.
 KeyVerdict filterWeighInKey(char32_t code, QChar decimalPoint);

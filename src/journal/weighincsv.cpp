@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QSaveFile>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -205,6 +206,12 @@ ParsedWeighIns parseWeighInsCsv(const QByteArray& data, const QDate& today)
                 QStringLiteral("The date \"%1\" does not read as year-month-day, such as 2026-12-09.").arg(dateText));
             continue;
         }
+        const auto read = [&](const QString& text, bool* ok) {
+            QString figure = text;
+            if (separator == QLatin1Char(';'))
+                figure.replace(QLatin1Char(','), QLatin1Char('.'));
+            return numbers.toDouble(figure, ok);
+        };
         WeightColumn column;
         QString weightText;
         for (const WeightColumn& candidate : std::as_const(weightColumns)) {
@@ -217,11 +224,25 @@ ParsedWeighIns parseWeighInsCsv(const QByteArray& data, const QDate& today)
             reject(QStringLiteral("No weight."));
             continue;
         }
+        // Our own files give both units, two decimals each: the one that reads as a
+        // scale shows it, to a tenth, is the one the weigh-in was entered in, and comes
+        // back as it was (179.00 lb, not 81.19 kg, which is 178.99 lb).
+        for (const WeightColumn& other : std::as_const(weightColumns)) {
+            const QString otherText = record->fields.value(other.index).trimmed();
+            bool ok = false, otherOk = false;
+            const double first = read(weightText, &ok);
+            const double second = read(otherText, &otherOk);
+            if (other.unit == column.unit || !ok || !otherOk)
+                continue;
+            const auto tenths = [](double value) { return std::fabs(value * 10 - std::round(value * 10)) < 1e-6; };
+            if (tenths(second) && !tenths(first)) {
+                column = other;
+                weightText = otherText;
+            }
+            break;
+        }
         bool ok = false;
-        QString figure = weightText;
-        if (separator == QLatin1Char(';'))
-            figure.replace(QLatin1Char(','), QLatin1Char('.'));
-        const double weight = numbers.toDouble(figure, &ok);
+        const double weight = read(weightText, &ok);
         if (!ok) {
             reject(QStringLiteral("The weight \"%1\" is not a number.").arg(weightText));
             continue;

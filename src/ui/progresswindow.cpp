@@ -33,6 +33,37 @@ using namespace Look;
 
 namespace {
 
+// A day box whose day steps by days, into the month before or after, so that Down goes
+// to yesterday on the first of a month as on any other day.
+class DayEdit final : public QDateEdit
+{
+public:
+    using QDateEdit::QDateEdit;
+
+    void stepBy(int steps) override
+    {
+        if (currentSection() != DaySection) {
+            QDateEdit::stepBy(steps);
+            return;
+        }
+        const QDate day = date().addDays(steps);
+        setDate(std::clamp(day, minimumDate(), maximumDate()));
+    }
+
+protected:
+    StepEnabled stepEnabled() const override
+    {
+        if (currentSection() != DaySection)
+            return QDateEdit::stepEnabled();
+        StepEnabled enabled;
+        if (date() > minimumDate())
+            enabled |= StepDownEnabled;
+        if (date() < maximumDate())
+            enabled |= StepUpEnabled;
+        return enabled;
+    }
+};
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 {
     auto* b = new QPushButton(caption, parent);
@@ -58,7 +89,7 @@ ProgressWindow::ProgressWindow()
     : m_problem(new QLabel)
     , m_weight(new QLineEdit)
     , m_unit(new QComboBox)
-    , m_date(new QDateEdit)
+    , m_date(new DayEdit)
     , m_add(nullptr)
     , m_table(new QTreeWidget)
     , m_chart(new WeightChart)
@@ -87,6 +118,7 @@ ProgressWindow::ProgressWindow()
         m_weight, [decimalPoint](char32_t code) { return filterWeighInKey(code, decimalPoint); },
         QMessageBox::Information);
     connect(m_weight, &QLineEdit::returnPressed, this, &ProgressWindow::addWeighIn);
+    m_weight->installEventFilter(this);
 
     m_unit->setParent(client);
     m_unit->setObjectName(QStringLiteral("cboWeighInUnit"));
@@ -314,14 +346,7 @@ void ProgressWindow::showProgress(const ProgressView& view)
         m_table->setColumnWidth(column, m_table->columnWidth(column) + px(240));
     }
     m_table->verticalScrollBar()->setValue(scrolled);
-    // The table as wide as its columns the first time, the chart taking the rest.
-    if (!m_sized && !rows.isEmpty()) {
-        m_sized = true;
-        const int wanted = m_table->header()->length() + m_table->verticalScrollBar()->sizeHint().width() + 4;
-        const int total = m_across->width();
-        const int table = std::min(wanted, total / 2);
-        m_across->setSizes({table, total - table});
-    }
+    fitTable();
 
     m_chart->setChart(view.chart);
     m_chart->setAccessibleDescription(view.texts.chartDescription);
@@ -334,11 +359,27 @@ void ProgressWindow::showProgress(const ProgressView& view)
     m_redo->setText(view.redoText.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(view.redoText));
 }
 
+// The table as wide as its columns the first time it has any on the screen, never more
+// than half the width; the chart takes the rest.
+void ProgressWindow::fitTable()
+{
+    if (m_sized || !isVisible() || m_table->topLevelItemCount() == 0)
+        return;
+    m_sized = true;
+    const int wanted = m_table->header()->length() + m_table->verticalScrollBar()->sizeHint().width() + 4;
+    const int total = m_across->width();
+    const int table = std::min(wanted, total / 2);
+    m_across->setSizes({table, total - table});
+}
+
 void ProgressWindow::clearWeighIn()
 {
     stopEditing();
-    m_weight->clear();
+    // Emptied with no history, so that Undo in the box takes back the weigh-in.
+    m_weight->setText(QString());
     m_date->setDate(QDate::currentDate());
+    // Ready for the next weigh-in.
+    m_weight->setFocus(Qt::OtherFocusReason);
 }
 
 void ProgressWindow::addWeighIn()
@@ -437,11 +478,28 @@ bool ProgressWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
         emit activated();
+    if (event->type() == QEvent::Show)
+        QMetaObject::invokeMethod(this, &ProgressWindow::fitTable, Qt::QueuedConnection);
     return QMainWindow::event(event);
 }
 
 bool ProgressWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // Undo, Redo and Copy in the weigh-in box are the box's while it has typing to take
+    // back or text selected, and the window's otherwise: right after a weigh-in, Undo
+    // takes back the weigh-in.
+    if (watched == m_weight && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool windows = (key->matches(QKeySequence::Undo) && !m_weight->isUndoAvailable())
+            || ((key->matches(QKeySequence::Redo)
+                    || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z))
+                && !m_weight->isRedoAvailable())
+            || (key->matches(QKeySequence::Copy) && !m_weight->hasSelectedText());
+        if (windows) {
+            event->ignore();
+            return true;
+        }
+    }
     // Enter on the day adds the weigh-in, as it does in the weight box.
     if (watched == m_date && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();

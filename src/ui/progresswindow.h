@@ -76,6 +76,7 @@ private:
     QList<QDate> selectedDays() const;
     QString selectedRowsText() const;
     void escape();
+    void fitTable();
 
     QLabel* m_problem;
     QLineEdit* m_weight;

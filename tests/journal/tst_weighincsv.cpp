@@ -132,9 +132,10 @@ void TestWeighInCsv::parse_data()
         << "3: not a number"
         << ""
         << "";
-    QTest::newRow("kilograms taken before pounds")
-        << QByteArray("date,weight_lb,weight_kg\n2026-11-01,176.37,80.00\n2026-11-02,175.5,\n")
-        << "2026-11-01 80 kg, 2026-11-02 175.5 lb"
+    QTest::newRow("kilograms taken before pounds, unless the pounds read to a tenth")
+        << QByteArray("date,weight_lb,weight_kg\n2026-11-01,176.37,80.00\n2026-11-02,175.5,\n"
+                      "2026-11-03,179.00,81.19\n2026-11-04,179.20,81.30\n")
+        << "2026-11-01 80 kg, 2026-11-02 175.5 lb, 2026-11-03 179 lb, 2026-11-04 81.3 kg"
         << ""
         << ""
         << "";
