@@ -3,7 +3,8 @@
 # xdotool's keys reach it) and the program talks to weston alone, with no X display
 # to fall back on. The typical run by keyboard; weston's own maximise (Super+Shift+M)
 # on the main window, the results window and the exit screen, after each of which the
-# program runs on with its input intact; then the exit screen ends it with status 0.
+# program runs on with its input intact; the plan followed and a weigh-in typed into
+# the progress window; then the exit screen ends it with status 0.
 # Skipped (status 77) where weston cannot start.
 #
 # Usage: wayland.sh BUILD_DIR
@@ -35,7 +36,7 @@ shows() { a11y >"$E2E_TMP/read.txt" && grep -qF "$1" "$E2E_TMP/read.txt"; }
 # A session with nothing but a Wayland compositor, as the desktop starts programs.
 (
     unset DISPLAY QT_QPA_PLATFORM
-    export WAYLAND_DISPLAY=wayland-veltro XDG_SESSION_TYPE=wayland
+    export WAYLAND_DISPLAY=wayland-veltro XDG_SESSION_TYPE=wayland XDG_DATA_HOME="$E2E_TMP/data"
     exec "$E2E_PROGRAM" >>"$E2E_TMP/program.log" 2>&1
 ) &
 E2E_APP_PID=$!
@@ -77,6 +78,17 @@ shows "Weight chart" || e2e_fail "the plan has no chart"
 e2e_screenshot root wayland-plan-window
 e2e_key Escape
 e2e_wait_for 10 eval '! shows "How these figures are computed"' || e2e_fail "Escape left the plan open"
+
+# The plan followed from the results' File menu: the progress window takes a weigh-in
+# by keyboard; Escape closes it.
+e2e_key alt+f && e2e_key f          # File > Follow Your Plan
+e2e_wait_for 10 shows "Where you stand" || e2e_fail "Follow Your Plan showed no progress window"
+e2e_type 179.4
+e2e_key Return
+e2e_wait_for 10 shows "179.40" || e2e_fail "the weigh-in typed is not in the table: $(a11y | grep 'table cell')"
+e2e_screenshot root wayland-progress-window
+e2e_key Escape
+e2e_wait_for 10 eval '! shows "Where you stand"' || e2e_fail "Escape left the progress window open"
 
 e2e_key alt+f && e2e_key x          # File > Exit
 e2e_wait_for 10 shows "Refer A Friend" || e2e_fail "the exit screen did not appear"
