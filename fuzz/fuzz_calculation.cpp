@@ -14,24 +14,6 @@
 
 namespace {
 
-// A numeric box or list text: a list entry, a run of digits, or any text.
-QString consumeFigureText(FuzzedDataProvider& data, int first, int last)
-{
-    switch (data.ConsumeIntegralInRange<int>(0, 2)) {
-    case 0:
-        return QString::number(data.ConsumeIntegralInRange<int>(first, last));
-    case 1: {
-        QString digits;
-        const int count = data.ConsumeIntegralInRange<int>(0, 420);
-        for (int i = 0; i < count && data.remaining_bytes() > 0; ++i)
-            digits.append(QChar(u'0' + data.ConsumeIntegralInRange<int>(0, 9)));
-        return digits;
-    }
-    default:
-        return consumeText(data, 64);
-    }
-}
-
 double consumeFinite(FuzzedDataProvider& data)
 {
     // Mostly calorie-sized figures, sometimes anything finite.

@@ -87,3 +87,22 @@ inline QString quoted(const QString& text)
     }
     return out + QLatin1Char('"');
 }
+
+// A numeric box or list text: a list entry between the bounds, a run of up to 420
+// digits, or any text.
+inline QString consumeFigureText(FuzzedDataProvider& data, int first, int last)
+{
+    switch (data.ConsumeIntegralInRange<int>(0, 2)) {
+    case 0:
+        return QString::number(data.ConsumeIntegralInRange<int>(first, last));
+    case 1: {
+        QString digits;
+        const int count = data.ConsumeIntegralInRange<int>(0, 420);
+        for (int i = 0; i < count && data.remaining_bytes() > 0; ++i)
+            digits.append(QChar(u'0' + data.ConsumeIntegralInRange<int>(0, 9)));
+        return digits;
+    }
+    default:
+        return consumeText(data, 64);
+    }
+}

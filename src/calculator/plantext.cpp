@@ -337,21 +337,7 @@ QString lineDescription(const WeightPlan& plan, const QLocale& locale)
 
 QString withinLimits(const WeightPlan& plan, const QLocale& locale)
 {
-    const PlanTimeFrame& frame = plan.withinLimits;
-    if (frame.days > 0) {
-        return QStringLiteral("The shortest time frame that keeps within both limits is %1, until %2: %3 a day, %4 lb "
-                              "a week.")
-            .arg(dayCount(frame.days), shortDate(plan.today.addDays(frame.days), locale),
-                intakeText(frame.result.goalCalories), planFigure(frame.poundsPerWeek(), locale));
-    }
-    if (plan.result.maintenanceCalories < plan.floorCalories) {
-        return QStringLiteral("Even the intake that keeps your current weight, %1 a day, is below %2, so no time "
-                              "frame keeps within the limits. Please ask your doctor before any diet.")
-            .arg(intakeText(plan.result.maintenanceCalories), whole(plan.floorCalories));
-    }
-    return QStringLiteral("No time frame up to %1 days keeps within both limits. Please ask your doctor before any "
-                          "diet.")
-        .arg(kLongestTimeFrame);
+    return withinLimitsText(plan, false, locale);
 }
 
 } // namespace
@@ -372,6 +358,27 @@ QString isolated(const QString& text)
         }
     }
     return text;
+}
+
+QString withinLimitsText(const WeightPlan& plan, bool fromToday, const QLocale& locale)
+{
+    const PlanTimeFrame& frame = plan.withinLimits;
+    if (frame.days > 0) {
+        return QStringLiteral("%1he shortest time frame that keeps within both limits is %2, until %3: %4 a day, %5 lb "
+                              "a week.")
+            .arg(fromToday ? QStringLiteral("From today, t") : QStringLiteral("T"), dayCount(frame.days),
+                shortDate(plan.today.addDays(frame.days), locale), intakeText(frame.result.goalCalories),
+                planFigure(frame.poundsPerWeek(), locale));
+    }
+    if (plan.result.maintenanceCalories < plan.floorCalories) {
+        return QStringLiteral("Even the intake that keeps your %1 weight, %2 a day, is below %3, so no time frame "
+                              "keeps within the limits. Please ask your doctor before any diet.")
+            .arg(fromToday ? QStringLiteral("trend") : QStringLiteral("current"),
+                intakeText(plan.result.maintenanceCalories), whole(plan.floorCalories));
+    }
+    return QStringLiteral("No time frame up to %1 days keeps within both limits. Please ask your doctor before any "
+                          "diet.")
+        .arg(kLongestTimeFrame);
 }
 
 QString planFigure(double value, const QLocale& locale)

@@ -50,6 +50,10 @@ QString suggestedFileName(const QString& name, const QString& what, const QDate&
 // fifteen digits, so that an absurd figure still fits on a line.
 QString planFigure(double value, const QLocale& locale = QLocale());
 
+// The shortest time frame of the list that keeps within both limits, or why there is
+// none; from today for a plan made again from a trend weight.
+QString withinLimitsText(const WeightPlan& plan, bool fromToday, const QLocale& locale = QLocale());
+
 // A fragment in a locale's own script (an Arabic date, Arabic-Indic digits) set apart
 // from the sentence around it, so that each reads in its own direction and the
 // sentence keeps its order; a fragment of left-to-right text as it is.

@@ -173,26 +173,6 @@ QStringList standing(const Progress& p, const QLocale& locale)
     return list;
 }
 
-// The shortest time frame within both limits from today, or why there is none.
-QString withinLimits(const WeightPlan& plan, const QLocale& locale)
-{
-    const PlanTimeFrame& frame = plan.withinLimits;
-    if (frame.days > 0) {
-        return QStringLiteral("From today, the shortest time frame that keeps within both limits is %1, until %2: %3 "
-                              "a day, %4 lb a week.")
-            .arg(dayCount(frame.days), shortDate(plan.today.addDays(frame.days), locale),
-                intakeText(frame.result.goalCalories), planFigure(frame.poundsPerWeek(), locale));
-    }
-    if (plan.result.maintenanceCalories < plan.floorCalories) {
-        return QStringLiteral("Even the intake that keeps your trend weight, %1 a day, is below %2, so no time frame "
-                              "keeps within the limits. Please ask your doctor before any diet.")
-            .arg(intakeText(plan.result.maintenanceCalories), planFigure(plan.floorCalories, locale));
-    }
-    return QStringLiteral("No time frame up to %1 days keeps within both limits. Please ask your doctor before any "
-                          "diet.")
-        .arg(kLongestTimeFrame);
-}
-
 QStringList replanInTime(const Progress& p, const QLocale& locale)
 {
     const Replan& r = p.replan;
@@ -231,7 +211,7 @@ QStringList replanInTime(const Progress& p, const QLocale& locale)
                     .arg(planFigure(plan.poundsPerWeek(), locale));
     }
     if (plan.needsCaution())
-        list << withinLimits(plan, locale);
+        list << withinLimitsText(plan, true, locale);
     return list;
 }
 
@@ -270,7 +250,7 @@ QStringList replan(const Progress& p, const QLocale& locale)
                     .arg(shortDate(p.end, locale),
                         r.daysLeft == 0 ? QStringLiteral("is today") : QStringLiteral("has passed"), goal,
                         pounds(r.fromPounds, locale)),
-            withinLimits(r.plan, locale)};
+            withinLimitsText(r.plan, true, locale)};
     case ReplanKind::InTime:
         return replanInTime(p, locale);
     }

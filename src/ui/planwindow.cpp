@@ -5,7 +5,6 @@
 #include "ui/weightchart.h"
 #include "ui/windowparts.h"
 
-#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,18 +22,6 @@
 
 using namespace Look;
 
-namespace {
-
-// A splitter's handle is a separator, as a screen reader knows it.
-QAccessibleInterface* handleAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QSplitterHandle") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
-    return nullptr;
-}
-
-} // namespace
-
 PlanWindow::PlanWindow(QWidget* parent)
     : QDialog(parent,
         Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
@@ -43,11 +30,7 @@ PlanWindow::PlanWindow(QWidget* parent)
     , m_milestones(new QTreeWidget(this))
     , m_text(new QTextBrowser(this))
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(handleAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    WindowParts::installAccessibleRoles();
     setObjectName(QStringLiteral("frmPlan"));
     setWindowTitle(QStringLiteral("Your Plan - Veltro Weight Loss Calculator"));
     setWindowIcon(appIcon());
@@ -183,19 +166,8 @@ QString PlanWindow::selectedText(QObject* part) const
 {
     if (part == m_text)
         return m_text->textCursor().selection().toPlainText();
-    if (part == m_milestones) {
-        QStringList lines;
-        for (int row = 0; row < m_milestones->topLevelItemCount(); ++row) {
-            const QTreeWidgetItem* item = m_milestones->topLevelItem(row);
-            if (!item->isSelected())
-                continue;
-            QStringList cells;
-            for (int column = 0; column < m_milestones->columnCount(); ++column)
-                cells << item->text(column);
-            lines << cells.join(QLatin1Char('\t'));
-        }
-        return lines.join(QLatin1Char('\n'));
-    }
+    if (part == m_milestones)
+        return WindowParts::selectedRowsText(m_milestones);
     return QString();
 }
 

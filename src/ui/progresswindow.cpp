@@ -95,6 +95,7 @@ ProgressWindow::ProgressWindow()
     , m_chart(new WeightChart)
     , m_text(new QTextBrowser)
 {
+    WindowParts::installAccessibleRoles();
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QStringLiteral("Your Progress - Veltro Weight Loss Calculator"));
     setWindowIcon(appIcon());
@@ -284,7 +285,7 @@ void ProgressWindow::buildMenus()
             {"mnuEditSep1", nullptr, {}, {}},
             {"mnuCopyProgress", "&Copy", QKeySequence::Copy,
                 [this] {
-                    const QString selected = m_table->hasFocus() ? selectedRowsText() : QString();
+                    const QString selected = m_table->hasFocus() ? WindowParts::selectedRowsText(m_table) : QString();
                     if (selected.isEmpty())
                         emit copyRequested();
                     else
@@ -441,21 +442,6 @@ QList<QDate> ProgressWindow::selectedDays() const
     for (const QTreeWidgetItem* item : m_table->selectedItems())
         days << item->data(0, Qt::UserRole).toDate();
     return days;
-}
-
-QString ProgressWindow::selectedRowsText() const
-{
-    QStringList lines;
-    for (int row = 0; row < m_table->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* item = m_table->topLevelItem(row);
-        if (!item->isSelected())
-            continue;
-        QStringList cells;
-        for (int column = 0; column < m_table->columnCount(); ++column)
-            cells << item->text(column);
-        lines << cells.join(QLatin1Char('\t'));
-    }
-    return lines.join(QLatin1Char('\n'));
 }
 
 void ProgressWindow::escape()

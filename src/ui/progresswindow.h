@@ -74,7 +74,6 @@ private:
     void stopEditing();
     void removeSelected();
     QList<QDate> selectedDays() const;
-    QString selectedRowsText() const;
     void escape();
     void fitTable();
 

@@ -4,8 +4,8 @@
 #include "calculator/decimalrounding.h"
 #include "calculator/plantext.h"
 #include "ui/look.h"
+#include "ui/windowparts.h"
 
-#include <QAccessibleWidget>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -374,26 +374,10 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
     painter.restore();
 }
 
-namespace {
-
-// A screen reader finds the chart as a picture, and reads its name and description.
-QAccessibleInterface* chartAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("WeightChart") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
-    return nullptr;
-}
-
-} // namespace
-
 WeightChart::WeightChart(QWidget* parent)
     : QWidget(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(chartAccessible);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    WindowParts::installAccessibleRoles(); // read as a picture
     setObjectName(QStringLiteral("weightChart"));
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QStringLiteral("Weight chart"));

@@ -6,10 +6,12 @@
 #include "ui/look.h"
 
 #include <QAbstractScrollArea>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTreeWidget>
 
 using namespace Look;
 
@@ -85,6 +87,45 @@ void nameScrollParts(QAbstractScrollArea* area, const QString& what)
         if (auto* container = area->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
             container->setAccessibleName(QStringLiteral("Scroll bar of %1").arg(what));
     }
+}
+
+QString selectedRowsText(const QTreeWidget* table)
+{
+    QStringList lines;
+    for (int row = 0; row < table->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = table->topLevelItem(row);
+        if (!item->isSelected())
+            continue;
+        QStringList cells;
+        for (int column = 0; column < table->columnCount(); ++column)
+            cells << item->text(column);
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+namespace {
+
+QAccessibleInterface* accessibleRole(const QString& className, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    if (className == QLatin1String("WeightChart"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    if (className == QLatin1String("QSplitterHandle"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleRoles()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleRole);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 QAction* addCommand(QMenuBar* bar, const MenuEntry& entry)

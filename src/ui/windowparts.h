@@ -10,6 +10,7 @@
 
 class LinkLabel;
 class QAbstractScrollArea;
+class QTreeWidget;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -49,6 +50,14 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption, std::initia
 // Names the parts the toolkit adds to a scrolling view (its scroll bars, their
 // containers and the viewport) for a screen reader, after what the view shows.
 void nameScrollParts(QAbstractScrollArea* area, const QString& what);
+
+// The rows selected in a table, a line each, its cells separated by tabs: what Copy
+// takes from it.
+QString selectedRowsText(const QTreeWidget* table);
+
+// Makes a screen reader find the weight charts as pictures and the splitters' handles
+// as separators. Once for the program; each window that has either calls it.
+void installAccessibleRoles();
 
 // A command on the menu bar itself.
 QAction* addCommand(QMenuBar* bar, const MenuEntry& entry);

@@ -7,6 +7,12 @@ a11y.py APP --focused    only the node that has the keyboard focus
 a11y.py APP --where NAME the screen position of the middle of the showing node named
                          NAME, as "x y" (to click it)
 a11y.py APP --sizes      the size of each window showing, as "width height", a line each
+a11y.py APP --press NAME [ROLE]
+                         presses the first node named NAME (and of role ROLE, such as
+                         "push button" or "menu item") in the windows showing, the
+                         node itself shown or not (as the items of a closed menu), as a
+                         screen reader, switch access or voice control does: through
+                         its action, which a modal dialog in front does not stop
 """
 import sys
 import time
@@ -34,6 +40,32 @@ def walk(acc, out, depth=0):
         pass
 
 
+def find(acc, name, role, depth=0):
+    if depth > 40:
+        return None
+    try:
+        if acc.name == name and (role is None or acc.getRoleName() == role):
+            return acc
+        for i in range(acc.childCount):
+            child = acc.getChildAtIndex(i)
+            found = find(child, name, role, depth + 1) if child is not None else None
+            if found is not None:
+                return found
+    except Exception:
+        pass
+    return None
+
+
+def press(app, name, role):
+    for window in (app.getChildAtIndex(i) for i in range(app.childCount)):
+        if window is not None and window.getState().contains(pyatspi.STATE_SHOWING):
+            node = find(window, name, role)
+            if node is not None:
+                node.queryAction().doAction(0)
+                return True
+    return False
+
+
 def line(acc):
     return f"{acc.getRoleName()}\t{acc.name}\t{text_of(acc)}".replace("\n", "\\n")
 
@@ -45,6 +77,10 @@ def main():
     while time.time() < deadline:
         for app in pyatspi.Registry.getDesktop(0):
             if app is None or app.name != app_name:
+                continue
+            if mode == "--press":
+                if press(app, sys.argv[3], sys.argv[4] if len(sys.argv) > 4 else None):
+                    return 0
                 continue
             nodes = []
             walk(app, nodes)

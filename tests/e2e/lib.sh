@@ -190,3 +190,23 @@ e2e_enter_typical_run() {
     e2e_key Tab && e2e_type 10          # pounds to lose
     e2e_key Tab                         # kilograms to lose
 }
+
+# Makes a window active; without a window manager gives it the keyboard focus directly.
+e2e_activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
+
+# Starts the program, types the typical run into the main window, calculates (File >
+# Calculate) and opens the plan (Alt+P), all by keyboard. The windows' ids go to
+# E2E_MAIN, E2E_RESULTS and E2E_PLAN.
+e2e_open_typical_plan() {
+    e2e_start_program
+    E2E_MAIN=$(e2e_window '^Veltro Weight Loss Calculator v1.0$') || e2e_fail "main window did not appear"
+    e2e_activate "$E2E_MAIN"
+    sleep 0.5
+    e2e_enter_typical_run
+    e2e_key alt+f && e2e_key Return
+    E2E_RESULTS=$(e2e_window '^Veltro Weight Loss Calculator v1.0$') || e2e_fail "results window did not appear"
+    sleep 0.5
+    e2e_key alt+p
+    E2E_PLAN=$(e2e_window '^Weight loss plan for JOHN' 15) || e2e_fail "Alt+P opened no plan window"
+    sleep 0.5
+}

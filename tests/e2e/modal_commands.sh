@@ -16,7 +16,6 @@ e2e_a11y_setup
 APP=veltro-weight-loss-calculator
 TITLE='^Veltro Weight Loss Calculator v1.0$'
 PLAN_TITLE='^Weight loss plan for JOHN'
-activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 shown() { [[ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]]; }
 on_screen() { xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1"; }
 # The window with the title that came up beside the one given.
@@ -36,7 +35,7 @@ press_behind() {
     local dialog=$1 what=$2 control
     shift 2
     for control in "$@"; do
-        /usr/bin/python3 "$here/press.py" "$APP" "${control%%:*}" "${control#*:}" ||
+        /usr/bin/python3 "$here/a11y.py" "$APP" --press "${control%%:*}" "${control#*:}" ||
             e2e_fail "$what: could not press ${control%%:*}"
         sleep 0.7
         kill -0 "$E2E_APP_PID" 2>/dev/null || e2e_fail "$what: the program ended when ${control%%:*} was pressed"
@@ -53,73 +52,64 @@ both_there() {
 BEHIND_PLAN=("Calculate Again:push button" "Calculate Again:menu item" "Exit:menu item" "Close:push button"
     "See Your Plan:push button" "About Software:menu item" "Copy:push button")
 
-e2e_start_program
-main=$(e2e_window "$TITLE") || e2e_fail "main window did not appear"
-activate "$main"
-sleep 0.5
-e2e_enter_typical_run
-e2e_key alt+f && e2e_key Return
-results=$(e2e_window "$TITLE") || e2e_fail "results window did not appear"
-sleep 0.5
-e2e_key alt+p
-plan=$(e2e_window "$PLAN_TITLE" 15) || e2e_fail "no plan window"
-sleep 0.5
+e2e_open_typical_plan
+main=$E2E_MAIN results=$E2E_RESULTS plan=$E2E_PLAN
 
 # The plan's file dialog: after the refused commands, it still saves.
 mkdir -p "$E2E_TMP/out"
-activate "$plan"
+e2e_activate "$plan"
 e2e_key ctrl+s
 dialog=$(e2e_window '^Save Your Plan as PDF$' 15) || e2e_fail "no file dialog"
 sleep 0.5
 press_behind "$dialog" "the plan's file dialog" "${BEHIND_PLAN[@]}"
 both_there "the plan's file dialog"
-activate "$dialog"
+e2e_activate "$dialog"
 e2e_key ctrl+a BackSpace
 e2e_type "$E2E_TMP/out/plan.pdf"
 e2e_key Return
 e2e_wait_for 15 test -s "$E2E_TMP/out/plan.pdf" || e2e_fail "the file dialog saved nothing after the refused commands"
 
 # The plan's print dialog.
-activate "$plan"
+e2e_activate "$plan"
 e2e_key ctrl+p
 dialog=$(e2e_window '^Print Your Plan$' 15) || e2e_fail "no print dialog"
 sleep 0.5
 press_behind "$dialog" "the plan's print dialog" "${BEHIND_PLAN[@]}"
 both_there "the plan's print dialog"
-activate "$dialog"
+e2e_activate "$dialog"
 e2e_key Escape
 sleep 0.5
 
 # The file dialog of the results window's File menu, with the plan window closed.
-activate "$plan"
+e2e_activate "$plan"
 e2e_key Escape
 sleep 0.5
 ! shown "$PLAN_TITLE" || e2e_fail "Escape left the plan open"
-activate "$results"
+e2e_activate "$results"
 e2e_key ctrl+s
 dialog=$(e2e_window '^Save Your Plan as PDF$' 15) || e2e_fail "no file dialog from the results"
 sleep 0.5
 press_behind "$dialog" "the results' file dialog" "Calculate Again:push button" "Exit:menu item" \
     "See Your Plan:push button"
-activate "$dialog"
+e2e_activate "$dialog"
 e2e_key Escape
 sleep 0.5
 
 # The about box over the results.
-activate "$results"
+e2e_activate "$results"
 e2e_key alt+h && e2e_key a
 dialog=$(new_window "$TITLE" "$results") || e2e_fail "no about box"
 sleep 0.5
 press_behind "$dialog" "the about box" "Calculate Again:push button" "Exit:menu item" "About Software:menu item"
-activate "$dialog"
+e2e_activate "$dialog"
 e2e_key Escape
 sleep 0.5
 
 # A key filter's message over the main window.
-activate "$results"
+e2e_activate "$results"
 e2e_key alt+f && e2e_key Return # Calculate Again
 main=$(e2e_window "$TITLE") || e2e_fail "no main window after Calculate Again"
-activate "$main"
+e2e_activate "$main"
 sleep 0.5
 where=$(/usr/bin/python3 "$here/a11y.py" "$APP" --where Name) || e2e_fail "no name box"
 # shellcheck disable=SC2086
@@ -134,20 +124,20 @@ e2e_key Return
 sleep 0.3
 
 # The refer-a-friend check's message over the exit screen.
-activate "$main"
+e2e_activate "$main"
 e2e_key alt+x
 exit_screen=$(e2e_window "$TITLE") || e2e_fail "no exit screen"
-activate "$exit_screen"
+e2e_activate "$exit_screen"
 sleep 0.3
-/usr/bin/python3 "$here/press.py" "$APP" "Refer A Friend Now" "push button" || e2e_fail "no Refer A Friend Now"
+/usr/bin/python3 "$here/a11y.py" "$APP" --press "Refer A Friend Now" "push button" || e2e_fail "no Refer A Friend Now"
 dialog=$(e2e_window '^Veltro Weight Loss Calculator$') || e2e_fail "no message for an empty referral"
 press_behind "$dialog" "the referral's message" "Exit:push button"
 e2e_key Return
 sleep 0.3
 
 # Once the dialogs are gone, the commands work again.
-activate "$exit_screen"
-/usr/bin/python3 "$here/press.py" "$APP" "Exit" "push button"
+e2e_activate "$exit_screen"
+/usr/bin/python3 "$here/a11y.py" "$APP" --press "Exit" "push button"
 e2e_wait_exit "$E2E_APP_PID" || e2e_fail "the program did not end"
 [[ "$E2E_EXIT_CODE" == 0 ]] || e2e_fail "exit status $E2E_EXIT_CODE"
 e2e_log "modal commands passed"

@@ -17,8 +17,6 @@ for tool in pdftotext xclip; do
 done
 TITLE='^Veltro Weight Loss Calculator v1.0$'
 PLAN_TITLE='^Weight loss plan for JOHN'
-# Without a window manager a window is given the keyboard focus directly.
-activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 # The file dialog's name box, emptied, takes the whole path; Return saves.
 save_as() {
     e2e_key ctrl+s
@@ -29,18 +27,8 @@ save_as() {
     e2e_key Return
 }
 
-e2e_start_program
-main=$(e2e_window "$TITLE") || e2e_fail "main window did not appear"
-activate "$main"
-sleep 0.5
-e2e_enter_typical_run
-e2e_key alt+f && e2e_key Return
-results=$(e2e_window "$TITLE") || e2e_fail "results window did not appear"
-sleep 0.5
-
-e2e_key alt+p
-plan=$(e2e_window "$PLAN_TITLE" 15) || e2e_fail "Alt+P opened no plan window"
-sleep 0.5
+e2e_open_typical_plan
+main=$E2E_MAIN results=$E2E_RESULTS plan=$E2E_PLAN
 e2e_screenshot "$plan" plan-window
 
 # Saved as PDF: real text, with the figures of the calculation and the plan.
@@ -56,7 +44,7 @@ cp "$E2E_TMP/out/plan.pdf" "$E2E_ARTIFACTS/plan.pdf"
 e2e_log "PDF saved: $(pdfinfo "$E2E_TMP/out/plan.pdf" 2>/dev/null | grep -E '^(Pages|Page size)' | tr -s ' ' | paste -sd ';')"
 
 # Copied as text.
-activate "$plan"
+e2e_activate "$plan"
 e2e_key ctrl+c
 sleep 0.3
 copied=$(xclip -selection clipboard -o 2>/dev/null) || e2e_fail "nothing on the clipboard"
@@ -74,7 +62,7 @@ elif mount -t tmpfs -o ro,size=64k tmpfs "$readonly_dir" 2>/dev/null; then
 else
     readonly_dir=/proc # root writes anywhere else
 fi
-activate "$plan"
+e2e_activate "$plan"
 save_as "$readonly_dir/plan.pdf"
 shown=$(e2e_message_boxes 1 15) || e2e_fail "no message for a read-only folder"
 grep -qF "Your plan could not be saved as $readonly_dir/plan.pdf: " <<<"$shown" || e2e_fail "the message reads: $shown"
@@ -85,32 +73,32 @@ e2e_key Return
 [[ ! -e "$readonly_dir/plan.pdf" ]] || e2e_fail "a file was left in the read-only folder"
 
 # Escape closes the plan; Calculate Again leaves none behind.
-activate "$plan"
+e2e_activate "$plan"
 e2e_key Escape
 sleep 0.5
 [[ -z "$(xdotool search --onlyvisible --name "$PLAN_TITLE" 2>/dev/null)" ]] || e2e_fail "Escape left the plan open"
-activate "$results"
+e2e_activate "$results"
 e2e_key alt+p
 plan=$(e2e_window "$PLAN_TITLE" 15) || e2e_fail "the plan did not open a second time"
 # Minimised, then asked for again: it comes back, in front and active.
 if [[ "$E2E_WM" != none ]]; then
     xdotool windowminimize --sync "$plan"
-    activate "$results"
+    e2e_activate "$results"
     e2e_key alt+p
     e2e_wait_for 5 sh -c "xprop -id $plan WM_STATE | grep -q 'window state: Normal'" ||
         e2e_fail "Alt+P left the minimised plan minimised: $(xprop -id "$plan" WM_STATE _NET_WM_STATE)"
     e2e_wait_for 5 sh -c "[ \"\$(xdotool getactivewindow)\" = $plan ]" ||
         e2e_fail "the plan came back but is not active: $(xprop -id "$plan" _NET_WM_STATE)"
 fi
-activate "$results"
+e2e_activate "$results"
 e2e_key alt+f && e2e_key Return   # Calculate Again
 sleep 0.5
 [[ -z "$(xdotool search --onlyvisible --name "$PLAN_TITLE" 2>/dev/null)" ]] || e2e_fail "Calculate Again left the plan open"
 main=$(e2e_window "$TITLE") || e2e_fail "no main window after Calculate Again"
-activate "$main"
+e2e_activate "$main"
 e2e_key alt+x
 exit_screen=$(e2e_window "$TITLE") || e2e_fail "no exit screen"
-activate "$exit_screen"
+e2e_activate "$exit_screen"
 e2e_key alt+x
 e2e_wait_exit "$E2E_APP_PID" || e2e_fail "the program did not end"
 [[ "$E2E_EXIT_CODE" == 0 ]] || e2e_fail "exit status $E2E_EXIT_CODE"

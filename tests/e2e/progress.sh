@@ -18,7 +18,6 @@ TITLE='^Veltro Weight Loss Calculator v1.0$'
 PROGRESS_TITLE='^Your progress'
 export XDG_DATA_HOME="$E2E_TMP/data"
 
-activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"; }
 a11y() { /usr/bin/python3 "$here/a11y.py" "$APP" "$@"; }
 # The whole reading first: grep -q leaves early, and a reader cut off fails the pipe.
 shows() { a11y >"$E2E_TMP/read.txt" && grep -qF -- "$1" "$E2E_TMP/read.txt"; }
@@ -27,12 +26,14 @@ expect() { e2e_wait_for 10 shows "$1" || e2e_fail "$2: the window does not show 
 # window in front is among those reported.
 focused() { a11y --focused | cut -f2 | paste -sd'|'; }
 focus_in() { a11y --focused | cut -f2 | grep -qxF -- "$1"; }
-# The exit screen from the main or results window in front, then the end of the run.
+# The exit screen from the main or results window in front (File > Exit), then the end
+# of the run.
 quit() {
+    e2e_activate "$1"
     e2e_key alt+f && e2e_key x
     local exit_screen
     exit_screen=$(e2e_window "$TITLE") || e2e_fail "no exit screen"
-    activate "$exit_screen"
+    e2e_activate "$exit_screen"
     e2e_key alt+x
     e2e_wait_exit "$E2E_APP_PID" || e2e_fail "the program did not end"
     [[ "$E2E_EXIT_CODE" == 0 ]] || e2e_fail "exit status $E2E_EXIT_CODE"
@@ -52,17 +53,8 @@ weigh_in() {
 exported() { XDG_DATA_HOME=$1 "$E2E_PROGRAM" --export-csv -; }
 day() { date -d "-$1 days" +%F; }
 
-e2e_start_program
-main=$(e2e_window "$TITLE") || e2e_fail "main window did not appear"
-activate "$main"
-sleep 0.5
-e2e_enter_typical_run
-e2e_key alt+f && e2e_key Return
-results=$(e2e_window "$TITLE") || e2e_fail "results window did not appear"
-sleep 0.5
-e2e_key alt+p
-plan=$(e2e_window '^Weight loss plan for JOHN' 15) || e2e_fail "no plan window"
-sleep 0.5
+e2e_open_typical_plan
+main=$E2E_MAIN results=$E2E_RESULTS plan=$E2E_PLAN
 e2e_key alt+f # Follow This Plan
 progress=$(e2e_window "$PROGRESS_TITLE" 15) || e2e_fail "Follow This Plan opened no progress window"
 expect "day 0 of 30 of your plan" "a plan followed today"
@@ -79,20 +71,19 @@ e2e_screenshot "$progress" progress-window
 # From the command line while the program runs: shown when the window comes back.
 added=$("$E2E_PROGRAM" --add-weight 178.6lb) || e2e_fail "--add-weight failed while the program runs: $added"
 e2e_log "--add-weight: $added"
-activate "$results"
+e2e_activate "$results"
 sleep 0.3
-activate "$progress"
+e2e_activate "$progress"
 expect "178.60" "a weigh-in from the command line"
 
 # Quit, and start again at the progress window: everything is still there.
 e2e_key Escape
 e2e_wait_for 5 sh -c "! xdotool search --onlyvisible --name '$PROGRESS_TITLE' >/dev/null" ||
     e2e_fail "Escape left the progress window open"
-activate "$results"
-quit
+quit "$results"
 e2e_start_program --progress
 progress=$(e2e_window "$PROGRESS_TITLE" 15) || e2e_fail "--progress opened no progress window"
-activate "$progress"
+e2e_activate "$progress"
 for figure in "day 0 of 30 of your plan" 181.20 180.40 179.60 179.00 178.60; do
     expect "$figure" "after a new start"
 done
@@ -106,20 +97,14 @@ e2e_type "$E2E_TMP/weigh-ins.csv"
 e2e_key Return
 e2e_wait_for 10 test -s "$E2E_TMP/weigh-ins.csv" || e2e_fail "nothing exported"
 [[ $(wc -l <"$E2E_TMP/weigh-ins.csv") == 6 ]] || e2e_fail "the export holds: $(cat "$E2E_TMP/weigh-ins.csv")"
-activate "$progress"
+e2e_activate "$progress"
 e2e_key Escape
-main=$(e2e_window "$TITLE") || e2e_fail "no main window"
-activate "$main"
-e2e_key alt+x # the main window's Exit
-exit_screen=$(e2e_window "$TITLE") || e2e_fail "no exit screen"
-activate "$exit_screen"
-e2e_key alt+x
-e2e_wait_exit "$E2E_APP_PID" || e2e_fail "the program did not end"
+quit "$(e2e_window "$TITLE")"
 
 export XDG_DATA_HOME="$E2E_TMP/fresh"
 e2e_start_program --progress
 progress=$(e2e_window '^Your progress - ' 15) || e2e_fail "no progress window on a fresh journal"
-activate "$progress"
+e2e_activate "$progress"
 expect "You follow no plan yet" "a fresh journal"
 e2e_key ctrl+o
 dialog=$(e2e_window '^Import Weigh-ins$' 15) || e2e_fail "Ctrl+O showed no file dialog"
@@ -134,12 +119,5 @@ e2e_wait_for 10 eval '[[ "$(exported "$E2E_TMP/fresh")" == "$(exported "$E2E_TMP
     e2e_fail "the imported weigh-ins differ: $(exported "$E2E_TMP/fresh") against $(exported "$E2E_TMP/data")"
 expect "178.60" "the weigh-ins imported"
 e2e_key Escape
-main=$(e2e_window "$TITLE") || e2e_fail "no main window"
-activate "$main"
-e2e_key alt+x
-exit_screen=$(e2e_window "$TITLE") || e2e_fail "no exit screen"
-activate "$exit_screen"
-e2e_key alt+x
-e2e_wait_exit "$E2E_APP_PID" || e2e_fail "the program did not end"
-[[ "$E2E_EXIT_CODE" == 0 ]] || e2e_fail "exit status $E2E_EXIT_CODE"
+quit "$(e2e_window "$TITLE")"
 e2e_log "progress passed: $(exported "$E2E_TMP/data" | tr '\n' ' ')"
