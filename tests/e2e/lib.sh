@@ -65,7 +65,9 @@ e2e_setup() {
     E2E_PROGRAM="$E2E_TMP/prefix/bin/veltro-weight-loss-calculator"
     [[ -x "$E2E_PROGRAM" ]] || e2e_fail "installed program not found at $E2E_PROGRAM"
 
+    # The settings and the journal of weigh-ins of this test alone, never the user's.
     export XDG_CONFIG_HOME="$E2E_TMP/config"
+    export XDG_DATA_HOME="$E2E_TMP/data"
     export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
     mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"

@@ -16,7 +16,6 @@ e2e_a11y_setup
 APP=veltro-weight-loss-calculator
 TITLE='^Veltro Weight Loss Calculator v1.0$'
 PROGRESS_TITLE='^Your progress'
-export XDG_DATA_HOME="$E2E_TMP/data"
 
 a11y() { /usr/bin/python3 "$here/a11y.py" "$APP" "$@"; }
 # The whole reading first: grep -q leaves early, and a reader cut off fails the pipe.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The windows scale as a whole: screenshots of all four windows at scale 1 on a
+# The windows scale as a whole: screenshots of all four windows and the progress window at scale 1 on a
 # 96-dpi screen and at scale 2 on a 192-dpi screen, saved as artefacts to look at;
 # there each window keeps its own size. On a "small" screen too small for the
 # windows (by default 800x600 at scale 1.5) each window, its frame included, fits on
@@ -77,6 +77,17 @@ about=$(e2e_window '^Veltro Weight Loss Calculator v1.0$') || e2e_fail "about bo
 sleep 0.3
 frame_on_screen "$about" "about box"
 e2e_screenshot "$about" "scale${name:-$scale}-about-box"
+e2e_key Escape
+sleep 0.3
+
+# The progress window, resizable, takes what room the screen has.
+xdotool windowactivate --sync "$results"
+e2e_key alt+f && e2e_key r # File > Your Progress
+progress=$(e2e_window '^Your progress' 15) || e2e_fail "the progress window did not appear"
+sleep 0.5
+frame_on_screen "$progress" "progress window"
+e2e_screenshot "$progress" "scale${name:-$scale}-progress-window"
+xdotool windowactivate --sync "$progress"
 e2e_key Escape
 sleep 0.3
 

@@ -36,7 +36,7 @@ shows() { a11y >"$E2E_TMP/read.txt" && grep -qF "$1" "$E2E_TMP/read.txt"; }
 # A session with nothing but a Wayland compositor, as the desktop starts programs.
 (
     unset DISPLAY QT_QPA_PLATFORM
-    export WAYLAND_DISPLAY=wayland-veltro XDG_SESSION_TYPE=wayland XDG_DATA_HOME="$E2E_TMP/data"
+    export WAYLAND_DISPLAY=wayland-veltro XDG_SESSION_TYPE=wayland
     exec "$E2E_PROGRAM" >>"$E2E_TMP/program.log" 2>&1
 ) &
 E2E_APP_PID=$!
