@@ -178,8 +178,11 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
     if (chart.goalPounds)
         cover(*chart.goalPounds);
     if (!(highest >= lowest)) {
-        lowest = 0;
-        highest = 1;
+        // Nothing to draw yet.
+        painter.setPen(colors.text);
+        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Your weigh-ins will show here."));
+        painter.restore();
+        return;
     }
     const Axis pounds = axisAround(lowest, highest, 5);
     const QList<double> poundTicks = ticks(pounds);
