@@ -37,7 +37,7 @@ save_as "$E2E_TMP/out/plan.pdf"
 e2e_wait_for 15 test -s "$E2E_TMP/out/plan.pdf" || e2e_fail "no PDF written"
 sleep 0.5
 pdftotext -layout "$E2E_TMP/out/plan.pdf" "$E2E_TMP/plan.txt" || e2e_fail "pdftotext cannot read the PDF"
-for figure in JOHN 2943 1788 1899 "36 days" 2846; do
+for figure in JOHN 2943 1788 1899 "36 days" 2846 "What the body is likely to do" "Hall and colleagues" "1969 calories"; do
     grep -qF "$figure" "$E2E_TMP/plan.txt" || e2e_fail "the PDF does not say $figure: $(head -c 2000 "$E2E_TMP/plan.txt")"
 done
 cp "$E2E_TMP/out/plan.pdf" "$E2E_ARTIFACTS/plan.pdf"

@@ -6,11 +6,13 @@
 #include "journal/journal.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
@@ -179,6 +181,28 @@ void TestProgressWindow::followAPlanAndKeepItsProgress()
         QCOMPARE(column(w, 2).at(1), QStringLiteral("81.20"));
         trigger(w, "mnuUndo");
         QCOMPARE(column(w, 1), (QStringList {"179.75", "180.25", "182.00"}));
+
+        // On paper and on the clipboard, whole.
+        const QString pdf = m_data->filePath(QStringLiteral("progress.pdf"));
+        whenOpen([pdf](QWidget* modal) {
+            auto* files = qobject_cast<QFileDialog*>(modal);
+            if (!files)
+                return false;
+            files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(pdf);
+            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+            return true;
+        });
+        trigger(w, "mnuSaveProgress");
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished());
+        const QString paper = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        for (const char* words :
+            {"Your progress, JOHN", "Where you stand", "Your plan from today", "Your weigh-ins", "180.25", "page 1 of"})
+            QVERIFY2(paper.contains(QLatin1String(words)), words);
+        w->findChild<QLineEdit*>(QStringLiteral("txtWeighIn"))->setFocus();
+        trigger(w, "mnuCopyProgress");
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Your progress, JOHN\n")));
 
         // The unit chosen is remembered.
         auto* unit = w->findChild<QComboBox*>(QStringLiteral("cboWeighInUnit"));
