@@ -38,7 +38,11 @@ namespace {
 class DayEdit final : public QDateEdit
 {
 public:
-    using QDateEdit::QDateEdit;
+    DayEdit()
+    {
+        // The box inside takes the focus: a screen reader names it as the whole.
+        lineEdit()->setAccessibleName(QStringLiteral("Weigh-in day"));
+    }
 
     void stepBy(int steps) override
     {
@@ -148,6 +152,7 @@ ProgressWindow::ProgressWindow()
     m_weight->setMinimumWidth(px(1500));
     m_weight->setMaximumWidth(px(2400));
     entry->addWidget(m_weight, 1);
+    entry->addWidget(caption(client, QStringLiteral("in"), m_unit));
     entry->addWidget(m_unit);
     entry->addWidget(caption(client, QStringLiteral("o&n"), m_date));
     entry->addWidget(m_date);

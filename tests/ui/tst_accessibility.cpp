@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 // What a screen reader is told, and whether every text has the room it needs, over
@@ -16,12 +17,20 @@ class TestAccessibility : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Look::applyApplicationLook(); }
+    void initTestCase()
+    {
+        Look::applyApplicationLook();
+        // The progress window's journal in a folder of the test's.
+        qputenv("XDG_DATA_HOME", m_data.path().toUtf8());
+    }
     void everyFocusableControlHasAName();
     void resultsAreReadInVisualOrder();
     void messageBoxTextIsReadable();
     void planIsReadAsAPictureATableAndText();
     void noTextIsClipped();
+
+private:
+    QTemporaryDir m_data;
 };
 
 namespace {
@@ -44,6 +53,9 @@ void forEachWindow(RunningProgram& p, const std::function<void(QWidget*)>& check
     check(p.form(FormId::Display));
     p.form(FormId::Display)->findChild<QPushButton*>(QStringLiteral("cmdPlan"))->click();
     check(p.form(FormId::Plan));
+    p.form(FormId::Plan)->findChild<QPushButton*>(QStringLiteral("cmdFollowPlan"))->click();
+    check(p.form(FormId::Progress));
+    p.shell->unloadForm(FormId::Progress);
     p.shell->unloadForm(FormId::Plan);
 
     QTimer::singleShot(0, [&] {
@@ -109,7 +121,7 @@ void TestAccessibility::everyFocusableControlHasAName()
     });
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
     QVERIFY2(alike.isEmpty(), qPrintable(alike.join(QStringLiteral("; "))));
-    QCOMPARE(checked, 13 + 2 + 9 + 1 + 8); // main window, results, plan, about box, exit screen
+    QCOMPARE(checked, 13 + 2 + 9 + 8 + 1 + 8); // main window, results, plan, progress, about box, exit screen
 }
 
 void TestAccessibility::resultsAreReadInVisualOrder()
