@@ -4,7 +4,7 @@
 # not stop. Each dialog and message box of the program is opened in turn, and the
 # commands that would take away the window under it are pressed that way: the
 # program neither crashes nor acts on them, the dialog stays, and what it was for
-# still works afterwards (the PDF is saved).
+# still works afterwards (the PDF is saved, the import goes through).
 #
 # Usage: modal_commands.sh BUILD_DIR
 here=$(cd "$(dirname "$0")" && pwd)
@@ -92,6 +92,31 @@ sleep 0.5
 press_behind "$dialog" "the results' file dialog" "Calculate Again:push button" "Exit:menu item" \
     "See Your Plan:push button"
 e2e_activate "$dialog"
+e2e_key Escape
+sleep 0.5
+
+# The progress window's file dialog, and the preview of an import.
+e2e_activate "$results"
+e2e_key alt+f && e2e_key r # File > Your Progress
+progress=$(e2e_window '^Your progress' 15) || e2e_fail "no progress window"
+printf 'date,weight_kg\n2026-01-05,80\n' >"$E2E_TMP/weigh-ins.csv"
+e2e_activate "$progress"
+e2e_key ctrl+o
+dialog=$(e2e_window '^Import Weigh-ins$' 15) || e2e_fail "no file dialog from the progress window"
+sleep 0.5
+press_behind "$dialog" "the import's file dialog" "Close:menu item" "Export Weigh-ins...:menu item" \
+    "Calculate Again:push button"
+e2e_activate "$dialog"
+e2e_key ctrl+a BackSpace
+e2e_type "$E2E_TMP/weigh-ins.csv"
+e2e_key Return
+dialog=$(e2e_window '^Import Weigh-ins - ' 15) || e2e_fail "no preview of the import"
+press_behind "$dialog" "the import's preview" "Close:menu item" "Undo:menu item" "Calculate Again:push button"
+e2e_activate "$dialog"
+e2e_key Return
+e2e_wait_for 10 eval '[[ "$(XDG_DATA_HOME=$XDG_DATA_HOME "$E2E_PROGRAM" --export-csv - | wc -l)" == 2 ]]' ||
+    e2e_fail "the import did not go through after the refused commands"
+e2e_activate "$progress"
 e2e_key Escape
 sleep 0.5
 
