@@ -9,11 +9,16 @@
 // results window loaded, filled and shown) and until the X server has exposed the
 // results window and the program has painted it; then the same for the plan window,
 // from pressing "See Your Plan" (the plan is worked out at the first request after a
-// calculation). Prints the first press and the medians of the others, in milliseconds.
+// calculation). Then, from the main window's "Your Progress" until the progress window
+// is exposed and painted, closed in between; run it with the journal of a person who
+// follows a plan in $XDG_DATA_HOME (veltro-bench-logic journal). Prints the first press
+// and the medians of the others, in milliseconds.
 
 #include "app/shell.h"
+#include "buildconfig.h"
 #include "ui/look.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -23,6 +28,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -60,21 +66,27 @@ private:
     Shell& m_shell;
 };
 
-// Presses the button and waits for the window to be exposed; false after 5 s.
-bool pressUntilShown(
-    QPushButton* button, ExposeWatch& watch, FormId form, std::vector<double>& handled, std::vector<double>& onScreen)
+// Asks for the window and waits for it to be exposed; false after 5 s.
+bool askUntilShown(const std::function<void()>& ask, ExposeWatch& watch, FormId form, std::vector<double>& handled,
+    std::vector<double>& onScreen)
 {
     watch.exposed = false;
     watch.form = form;
     QElapsedTimer timer;
     timer.start();
-    QTest::mouseClick(button, Qt::LeftButton);
+    ask();
     handled.push_back(timer.nsecsElapsed() / 1e6);
     // The expose is handled, and the window painted, inside the call that delivers it.
     while (!watch.exposed && timer.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     onScreen.push_back(timer.nsecsElapsed() / 1e6);
     return watch.exposed;
+}
+
+bool pressUntilShown(
+    QPushButton* button, ExposeWatch& watch, FormId form, std::vector<double>& handled, std::vector<double>& onScreen)
+{
+    return askUntilShown([button] { QTest::mouseClick(button, Qt::LeftButton); }, watch, form, handled, onScreen);
 }
 
 void report(const char* what, std::vector<double> handled, std::vector<double> onScreen)
@@ -93,6 +105,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Set up as the program's main() does.
     QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setApplicationName(QStringLiteral(VELTRO_EXECUTABLE_NAME));
     Look::applyApplicationLook();
     QApplication::setWindowIcon(Look::appIcon());
     const int presses = argc > 1 ? std::max(2, std::atoi(argv[1])) : 31;
@@ -150,7 +163,30 @@ int main(int argc, char* argv[])
         QTest::qWait(50);
     }
 
+    // The progress window over the main window, as a person who follows a plan opens it
+    // from the menu; the first time opens the journal.
+    QAction* progress = main->findChild<QAction*>(QStringLiteral("mnuProgress"));
+    std::vector<double> progressHandled;
+    std::vector<double> progressOnScreen;
+    for (int i = 0; i < presses; ++i) {
+        if (!askUntilShown(
+                [progress] { progress->trigger(); }, watch, FormId::Progress, progressHandled, progressOnScreen)) {
+            std::fprintf(stderr, "the progress window was not exposed\n");
+            return 1;
+        }
+        if (i == 0 && !shell.loadedForm(FormId::Progress)->windowTitle().contains(QStringLiteral("JOHN"))) {
+            std::fprintf(stderr, "the progress window shows no followed plan: %s\n",
+                qPrintable(shell.loadedForm(FormId::Progress)->windowTitle()));
+            return 1;
+        }
+        QTest::qWait(50);
+        shell.unloadForm(FormId::Progress);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::qWait(50);
+    }
+
     report("Calculate", handled, onScreen);
     report("the plan", planHandled, planOnScreen);
+    report("the progress", progressHandled, progressOnScreen);
     return 0;
 }
