@@ -180,7 +180,7 @@ print(f"  processor   empty    {med(ec):6.1f} ms  ratio {med(ec) / med(pc):.3f} 
 print(f"  memory      empty    {med(em) / 1024:6.1f} MiB ratio {med(em) / med(pm):.3f}   full {med(fm) / 1024:6.1f} MiB ratio {med(fm) / med(pm):.3f}")
 print("Calculate until the results window is on the screen (target 16 ms); the plan asked for until its")
 print(f"window is (target 50 ms); Your Progress ({weigh_ins:,} weigh-ins, a followed plan) until its window")
-print("is (target 100 ms):")
+print("is (target 100 ms); settled: until the other events of the round that painted it are handled:")
 lines(sys.argv[3])
 print(f"--add-weight into a journal of {weigh_ins:,} weigh-ins, a process each (target 200 ms):")
 lines(sys.argv[8])
