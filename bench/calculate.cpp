@@ -9,13 +9,12 @@
 // results window loaded, filled and shown), until the X server has exposed the
 // results window and the program has painted it (on screen), and until the other
 // events handled in the same round as that expose are too (settled: the program is
-// busy until then, as the progress window fills itself again when it becomes
-// active). Then the same for the plan window, from
-// pressing "See Your Plan" (the plan is worked out at the first request after a
-// calculation), and for the progress window, from the main window's "Your Progress",
-// closed in between; run it with the journal of a person who follows a plan in
-// $XDG_DATA_HOME (veltro-bench-logic journal). Prints the first press and the medians
-// of the others, in milliseconds.
+// busy until then, as the progress window fills itself again when it becomes active).
+// Then the same for the plan window, from pressing "See Your Plan" (the plan is
+// worked out at the first request after a calculation), and for the progress window,
+// from the main window's "Your Progress", closed in between; run it with the journal
+// of a person who follows a plan in $XDG_DATA_HOME (veltro-bench-logic journal).
+// Prints the first press and the medians of the others, in milliseconds.
 
 #include "app/shell.h"
 #include "buildconfig.h"
