@@ -6,23 +6,32 @@
 //   veltro-bench-calculate [PRESSES]
 //
 // For each press it takes the time until the press's handler has returned (the
-// results window loaded, filled and shown) and until the X server has exposed the
-// results window and the program has painted it; then the same for the plan window,
-// from pressing "See Your Plan" (the plan is worked out at the first request after a
-// calculation). Prints the first press and the medians of the others, in milliseconds.
+// results window loaded, filled and shown), until the X server has exposed the
+// results window and the program has painted it (on screen), and until the other
+// events handled in the same round as that expose are too (settled: the program is
+// busy until then, as the progress window fills itself again when it becomes active).
+// Then the same for the plan window, from pressing "See Your Plan" (the plan is
+// worked out at the first request after a calculation), and for the progress window,
+// from the main window's "Your Progress", closed in between; run it with the journal
+// of a person who follows a plan in $XDG_DATA_HOME (veltro-bench-logic journal).
+// Prints the first press and the medians of the others, in milliseconds.
 
 #include "app/shell.h"
+#include "buildconfig.h"
 #include "ui/look.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -34,65 +43,91 @@ double median(std::vector<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// Notes the moment a window of the shell's is first exposed.
-class ExposeWatch final : public QObject
+// The program's application, noting when a window of the shell's has been exposed for
+// the first time and painted: the expose is handled, and the window painted, inside
+// the call that delivers it.
+class BenchApplication final : public QApplication
 {
 public:
-    explicit ExposeWatch(Shell& shell)
-        : m_shell(shell)
-    { }
-    bool exposed = false;
-    FormId form = FormId::Display;
+    using QApplication::QApplication;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+    void watch(Shell& shell, FormId form)
     {
-        if (event->type() == QEvent::Expose && !exposed) {
-            QWidget* widget = m_shell.loadedForm(form);
-            auto* window = qobject_cast<QWindow*>(watched);
+        m_shell = &shell;
+        m_form = form;
+        m_paintedMs = -1;
+        m_clock.start();
+    }
+    bool painted() const { return m_paintedMs >= 0; }
+    double paintedMs() const { return m_paintedMs; }
+    double elapsedMs() const { return m_clock.nsecsElapsed() / 1e6; }
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        const bool expose = event->type() == QEvent::Expose && m_shell && !painted();
+        QPointer<QObject> guard = receiver;
+        const bool result = QApplication::notify(receiver, event);
+        if (expose && guard) {
+            QWidget* widget = m_shell->loadedForm(m_form);
+            auto* window = qobject_cast<QWindow*>(guard.data());
             if (widget && window && window == widget->windowHandle() && window->isExposed())
-                exposed = true;
+                m_paintedMs = elapsedMs();
         }
-        return false;
+        return result;
     }
 
 private:
-    Shell& m_shell;
+    Shell* m_shell = nullptr;
+    FormId m_form = FormId::Display;
+    QElapsedTimer m_clock;
+    double m_paintedMs = -1;
 };
 
-// Presses the button and waits for the window to be exposed; false after 5 s.
-bool pressUntilShown(
-    QPushButton* button, ExposeWatch& watch, FormId form, std::vector<double>& handled, std::vector<double>& onScreen)
+struct Timings
 {
-    watch.exposed = false;
-    watch.form = form;
-    QElapsedTimer timer;
-    timer.start();
-    QTest::mouseClick(button, Qt::LeftButton);
-    handled.push_back(timer.nsecsElapsed() / 1e6);
-    // The expose is handled, and the window painted, inside the call that delivers it.
-    while (!watch.exposed && timer.elapsed() < 5000)
+    std::vector<double> handled; // the request's handler has returned
+    std::vector<double> onScreen; // the window exposed and painted
+    std::vector<double> settled; // the round of events the expose came in handled
+};
+
+// Asks for the window and waits for it to be exposed; false after 5 s.
+bool askUntilShown(const std::function<void()>& ask, BenchApplication& app, Shell& shell, FormId form, Timings& t)
+{
+    app.watch(shell, form);
+    ask();
+    t.handled.push_back(app.elapsedMs());
+    while (!app.painted() && app.elapsedMs() < 5000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    onScreen.push_back(timer.nsecsElapsed() / 1e6);
-    return watch.exposed;
+    t.onScreen.push_back(app.paintedMs());
+    t.settled.push_back(app.elapsedMs());
+    return app.painted();
 }
 
-void report(const char* what, std::vector<double> handled, std::vector<double> onScreen)
+bool pressUntilShown(QPushButton* button, BenchApplication& app, Shell& shell, FormId form, Timings& t)
 {
-    std::printf("%s, first: handled %.2f ms, on screen %.2f ms\n", what, handled.front(), onScreen.front());
-    handled.erase(handled.begin());
-    onScreen.erase(onScreen.begin());
-    std::printf("%s, median of %zu more: handled %.2f ms, on screen %.2f ms (max %.2f)\n", what, onScreen.size(),
-        median(handled), median(onScreen), *std::max_element(onScreen.begin(), onScreen.end()));
+    return askUntilShown([button] { QTest::mouseClick(button, Qt::LeftButton); }, app, shell, form, t);
+}
+
+void report(const char* what, Timings t)
+{
+    std::printf("%s, first: handled %.2f ms, on screen %.2f ms, settled %.2f ms\n", what, t.handled.front(),
+        t.onScreen.front(), t.settled.front());
+    for (std::vector<double>* v : {&t.handled, &t.onScreen, &t.settled})
+        v->erase(v->begin());
+    std::printf("%s, median of %zu more: handled %.2f ms, on screen %.2f ms (max %.2f), settled %.2f ms (max %.2f)\n",
+        what, t.onScreen.size(), median(t.handled), median(t.onScreen),
+        *std::max_element(t.onScreen.begin(), t.onScreen.end()), median(t.settled),
+        *std::max_element(t.settled.begin(), t.settled.end()));
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    BenchApplication app(argc, argv);
     // Set up as the program's main() does.
     QApplication::setQuitOnLastWindowClosed(false);
+    QCoreApplication::setApplicationName(QStringLiteral(VELTRO_EXECUTABLE_NAME));
     Look::applyApplicationLook();
     QApplication::setWindowIcon(Look::appIcon());
     const int presses = argc > 1 ? std::max(2, std::atoi(argv[1])) : 31;
@@ -120,21 +155,17 @@ int main(int argc, char* argv[])
     combo("cboDailyActivity")->setCurrentIndex(2);
     auto* calculate = main->findChild<QPushButton*>(QStringLiteral("cmdNext"));
 
-    ExposeWatch watch(shell);
-    app.installEventFilter(&watch);
-    std::vector<double> handled;
-    std::vector<double> onScreen;
-    std::vector<double> planHandled;
-    std::vector<double> planOnScreen;
+    Timings results;
+    Timings plan;
     for (int i = 0; i < presses; ++i) {
-        if (!pressUntilShown(calculate, watch, FormId::Display, handled, onScreen)) {
+        if (!pressUntilShown(calculate, app, shell, FormId::Display, results)) {
             std::fprintf(stderr, "the results window was not exposed\n");
             return 1;
         }
         QTest::qWait(50);
         QWidget* display = shell.loadedForm(FormId::Display);
-        if (!pressUntilShown(display->findChild<QPushButton*>(QStringLiteral("cmdPlan")), watch, FormId::Plan,
-                planHandled, planOnScreen)) {
+        if (!pressUntilShown(
+                display->findChild<QPushButton*>(QStringLiteral("cmdPlan")), app, shell, FormId::Plan, plan)) {
             std::fprintf(stderr, "the plan window was not exposed\n");
             return 1;
         }
@@ -150,7 +181,28 @@ int main(int argc, char* argv[])
         QTest::qWait(50);
     }
 
-    report("Calculate", handled, onScreen);
-    report("the plan", planHandled, planOnScreen);
+    // The progress window over the main window, as a person who follows a plan opens it
+    // from the menu; the first time opens the journal.
+    QAction* progress = main->findChild<QAction*>(QStringLiteral("mnuProgress"));
+    Timings progressWindow;
+    for (int i = 0; i < presses; ++i) {
+        if (!askUntilShown([progress] { progress->trigger(); }, app, shell, FormId::Progress, progressWindow)) {
+            std::fprintf(stderr, "the progress window was not exposed\n");
+            return 1;
+        }
+        if (i == 0 && !shell.loadedForm(FormId::Progress)->windowTitle().contains(QStringLiteral("JOHN"))) {
+            std::fprintf(stderr, "the progress window shows no followed plan: %s\n",
+                qPrintable(shell.loadedForm(FormId::Progress)->windowTitle()));
+            return 1;
+        }
+        QTest::qWait(50);
+        shell.unloadForm(FormId::Progress);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::qWait(50);
+    }
+
+    report("Calculate", results);
+    report("the plan", plan);
+    report("the progress", progressWindow);
     return 0;
 }
