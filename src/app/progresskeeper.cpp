@@ -189,7 +189,17 @@ ProgressKeeper::Report ProgressKeeper::report(QWidget* parent, const QDate& toda
 
 ProgressView ProgressKeeper::view(QWidget* parent, const QDate& today)
 {
-    return report(parent, today).view;
+    ProgressView v = report(parent, today).view;
+    m_seenVersion = m_journal->dataVersion();
+    m_seenDay = today;
+    return v;
+}
+
+bool ProgressKeeper::stale(const QDate& today)
+{
+    if (!m_journal || !m_journal->isOpen())
+        return false;
+    return today != m_seenDay || m_journal->dataVersion() != m_seenVersion;
 }
 
 bool ProgressKeeper::change(QWidget* parent, const JournalChange& change, const QString& text)

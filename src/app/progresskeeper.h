@@ -7,6 +7,7 @@
 #include <QString>
 #include <QUndoStack>
 #include <memory>
+#include <optional>
 
 class Journal;
 class QWidget;
@@ -29,6 +30,9 @@ public:
     bool follow(QWidget* parent, const WeightPlan& plan, const QDate& today);
 
     ProgressView view(QWidget* parent, const QDate& today);
+    // Whether the view given last is out of date: another process changed the journal
+    // or the day has turned since.
+    bool stale(const QDate& today);
 
     // What the progress window asks for. Each change to the weigh-ins is one step that
     // Undo takes back.
@@ -59,4 +63,6 @@ private:
     bool m_told = false;
     QUndoStack m_undo;
     QString m_failure; // of the last change the journal refused
+    std::optional<qint64> m_seenVersion; // of the journal, when the view was last given
+    QDate m_seenDay;
 };

@@ -197,7 +197,7 @@ QWidget* Shell::load(FormId id)
         connect(window, &ProgressWindow::closeRequested, this, [this] { close(FormId::Progress); });
         // What another process stored meanwhile (a weigh-in from the command line).
         connect(window, &ProgressWindow::activated, this, [this] {
-            if (!QApplication::activeModalWidget())
+            if (!QApplication::activeModalWidget() && progress().stale(QDate::currentDate()))
                 refreshProgress();
         });
         s.widget = window;

@@ -638,6 +638,16 @@ bool Journal::follow(StoredPlan& plan)
     return true;
 }
 
+std::optional<qint64> Journal::dataVersion()
+{
+    if (!open())
+        return std::nullopt;
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("PRAGMA data_version")) || !query.next())
+        return std::nullopt;
+    return query.value(0).toLongLong();
+}
+
 QString Journal::preference(const QString& key)
 {
     if (!open())

@@ -66,6 +66,10 @@ public:
     // its followedAt where that was not set.
     bool follow(StoredPlan& plan);
 
+    // A number that changes when another process (the command line) has changed the
+    // journal since it was last asked; nothing when the journal cannot be kept.
+    std::optional<qint64> dataVersion();
+
     // A preference under its key, or the empty text when none was kept.
     QString preference(const QString& key);
     bool setPreference(const QString& key, const QString& value);

@@ -8,6 +8,7 @@
 #include "ui/progressdocument.h"
 #include "ui/windowparts.h"
 
+#include <QAbstractTableModel>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +28,7 @@
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 using namespace Look;
@@ -68,6 +70,66 @@ protected:
     }
 };
 
+} // namespace
+
+// The weigh-ins as the table shows them: the rows are read only as they come into view,
+// so that ten years of them open at once.
+class WeighInRows final : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setRows(const QStringList& header, const QList<QStringList>& rows, const QList<QDate>& days)
+    {
+        beginResetModel();
+        m_header = header;
+        m_rows = rows;
+        m_days = days;
+        endResetModel();
+    }
+
+    QDate day(int row) const { return m_days.value(row); }
+    int rowOf(const QDate& day) const { return static_cast<int>(m_days.indexOf(day)); }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_header.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return m_rows.value(index.row()).value(index.column());
+        if (role == Qt::TextAlignmentRole)
+            return int((index.column() >= 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal)
+            return {};
+        if (role == Qt::DisplayRole)
+            return m_header.value(section);
+        if (role == Qt::TextAlignmentRole)
+            return int((section >= 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        return {};
+    }
+
+private:
+    QStringList m_header;
+    QList<QStringList> m_rows;
+    QList<QDate> m_days;
+};
+
+namespace {
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 {
     auto* b = new QPushButton(caption, parent);
@@ -95,7 +157,8 @@ ProgressWindow::ProgressWindow()
     , m_unit(new QComboBox)
     , m_date(new DayEdit)
     , m_add(nullptr)
-    , m_table(new QTreeWidget)
+    , m_rows(new WeighInRows(this))
+    , m_table(new QTreeView)
     , m_chart(new WeightChart)
     , m_text(new QTextBrowser)
 {
@@ -173,6 +236,7 @@ ProgressWindow::ProgressWindow()
     m_table->setParent(client);
     m_table->setObjectName(QStringLiteral("tblWeighIns"));
     m_table->setAccessibleName(QStringLiteral("Your weigh-ins"));
+    m_table->setModel(m_rows);
     m_table->setRootIsDecorated(false);
     m_table->setUniformRowHeights(true);
     m_table->setItemsExpandable(false);
@@ -184,7 +248,7 @@ ProgressWindow::ProgressWindow()
     m_table->setFrameShape(QFrame::NoFrame);
     setColors(m_table, kNavy, kWhite);
     m_table->installEventFilter(this);
-    connect(m_table, &QTreeWidget::itemDoubleClicked, this, &ProgressWindow::editSelected);
+    connect(m_table, &QTreeView::doubleClicked, this, &ProgressWindow::editSelected);
     WindowParts::nameScrollParts(m_table, QStringLiteral("your weigh-ins"));
 
     m_chart->setParent(client);
@@ -330,26 +394,22 @@ void ProgressWindow::showProgress(const ProgressView& view)
     // The rows as they were, selection and scroll kept where the days are still there.
     const QList<QDate> selected = selectedDays();
     const int scrolled = m_table->verticalScrollBar()->value();
-    m_table->clear();
-    m_table->setColumnCount(static_cast<int>(view.texts.weighInHeader.size()));
-    m_table->setHeaderLabels(view.texts.weighInHeader);
-    QList<QTreeWidgetItem*> rows;
-    rows.reserve(view.texts.weighInRows.size());
-    for (int i = 0; i < view.texts.weighInRows.size(); ++i) {
-        auto* item = new QTreeWidgetItem(view.texts.weighInRows.at(i));
-        for (int column = 1; column < m_table->columnCount(); ++column)
-            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-        item->setData(0, Qt::UserRole, view.rowDates.value(i));
-        rows << item;
+    m_rows->setRows(view.texts.weighInHeader, view.texts.weighInRows, view.rowDates);
+    QItemSelection reselect;
+    for (const QDate& day : selected) {
+        const int row = m_rows->rowOf(day);
+        if (row >= 0)
+            reselect.select(m_rows->index(row, 0), m_rows->index(row, m_rows->columnCount() - 1));
     }
-    m_table->addTopLevelItems(rows);
-    for (QTreeWidgetItem* item : rows)
-        item->setSelected(selected.contains(item->data(0, Qt::UserRole).toDate()));
-    for (int column = 0; column < m_table->columnCount(); ++column) {
-        if (column >= 1)
-            m_table->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
-        m_table->resizeColumnToContents(column);
-        m_table->setColumnWidth(column, m_table->columnWidth(column) + px(240));
+    m_table->selectionModel()->select(reselect, QItemSelectionModel::Select);
+    // Widths from the header and the first rows: ten years of rows are all alike, and
+    // measuring each would slow the window down.
+    const QFontMetrics metrics(m_table->font());
+    for (int column = 0; column < m_rows->columnCount(); ++column) {
+        int width = QFontMetrics(m_table->header()->font()).horizontalAdvance(view.texts.weighInHeader.value(column));
+        for (int row = 0; row < std::min<int>(m_rows->rowCount(), 62); ++row)
+            width = std::max(width, metrics.horizontalAdvance(view.texts.weighInRows.at(row).value(column)));
+        m_table->setColumnWidth(column, width + px(420));
     }
     m_table->verticalScrollBar()->setValue(scrolled);
     fitTable();
@@ -369,7 +429,7 @@ void ProgressWindow::showProgress(const ProgressView& view)
 // than half the width; the chart takes the rest.
 void ProgressWindow::fitTable()
 {
-    if (m_sized || !isVisible() || m_table->topLevelItemCount() == 0)
+    if (m_sized || !isVisible() || m_rows->rowCount() == 0)
         return;
     m_sized = true;
     const int wanted = m_table->header()->length() + m_table->verticalScrollBar()->sizeHint().width() + 4;
@@ -408,10 +468,10 @@ void ProgressWindow::addWeighIn()
 
 void ProgressWindow::editSelected()
 {
-    QTreeWidgetItem* item = m_table->currentItem();
-    if (!item || !m_add->isEnabled())
+    const QModelIndex current = m_table->currentIndex();
+    if (!current.isValid() || !m_add->isEnabled())
         return;
-    const QDate day = item->data(0, Qt::UserRole).toDate();
+    const QDate day = m_rows->day(current.row());
     for (const WeighIn& w : m_view.weighIns) {
         if (w.date != day)
             continue;
@@ -444,8 +504,8 @@ void ProgressWindow::removeSelected()
 QList<QDate> ProgressWindow::selectedDays() const
 {
     QList<QDate> days;
-    for (const QTreeWidgetItem* item : m_table->selectedItems())
-        days << item->data(0, Qt::UserRole).toDate();
+    for (const QModelIndex& index : m_table->selectionModel()->selectedRows())
+        days << m_rows->day(index.row());
     return days;
 }
 

@@ -16,7 +16,8 @@ class QLineEdit;
 class QPushButton;
 class QSplitter;
 class QTextBrowser;
-class QTreeWidget;
+class QTreeView;
+class WeighInRows;
 
 // What the progress window shows.
 struct ProgressView
@@ -82,7 +83,8 @@ private:
     QComboBox* m_unit;
     QDateEdit* m_date;
     QPushButton* m_add;
-    QTreeWidget* m_table;
+    WeighInRows* m_rows;
+    QTreeView* m_table;
     WeightChart* m_chart;
     QTextBrowser* m_text;
     QSplitter* m_across = nullptr;

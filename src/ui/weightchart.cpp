@@ -327,13 +327,21 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
             Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Goal %1 lb").arg(planFigure(goal, locale)));
     }
 
+    // A point within half a pixel of the one before adds nothing to a line but time:
+    // ten years of days are drawn in a few hundred pixels.
     auto path = [&](const QList<QPointF>& points) {
         QPainterPath p;
         if (points.isEmpty())
             return p;
-        p.moveTo(at(points.first()));
-        for (int i = 1; i < points.size(); ++i)
-            p.lineTo(at(points.at(i)));
+        QPointF last = at(points.first());
+        p.moveTo(last);
+        for (int i = 1; i < points.size(); ++i) {
+            const QPointF next = at(points.at(i));
+            if (i + 1 < points.size() && std::fabs(next.x() - last.x()) < 0.5 && std::fabs(next.y() - last.y()) < 0.5)
+                continue;
+            p.lineTo(next);
+            last = next;
+        }
         return p;
     };
     painter.setBrush(Qt::NoBrush);
@@ -341,10 +349,18 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
     painter.drawPath(path(chart.model));
     painter.setPen(trendPen);
     painter.drawPath(path(chart.trend));
-    painter.setPen(QPen(colors.background, unit));
-    painter.setBrush(colors.trend);
-    for (const QPointF& point : chart.weighIns)
-        painter.drawEllipse(at(point), 2.5 * unit, 2.5 * unit);
+    // The weigh-ins as round dots, drawn at once: ten years of them must not slow the
+    // window down.
+    QPolygonF dots;
+    dots.reserve(chart.weighIns.size());
+    for (const QPointF& point : chart.weighIns) {
+        const QPointF dot = at(point);
+        if (dots.isEmpty() || std::fabs(dot.x() - dots.last().x()) >= 0.5
+            || std::fabs(dot.y() - dots.last().y()) >= 0.5)
+            dots << dot;
+    }
+    painter.setPen(QPen(colors.trend, 5 * unit, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPoints(dots);
 
     if (chart.line.isEmpty()) {
         painter.restore();

@@ -5,13 +5,13 @@
 #include "ui/linklabel.h"
 #include "ui/look.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
-#include <QTreeWidget>
 
 using namespace Look;
 
@@ -89,16 +89,16 @@ void nameScrollParts(QAbstractScrollArea* area, const QString& what)
     }
 }
 
-QString selectedRowsText(const QTreeWidget* table)
+QString selectedRowsText(const QAbstractItemView* table)
 {
+    const QAbstractItemModel* model = table->model();
     QStringList lines;
-    for (int row = 0; row < table->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* item = table->topLevelItem(row);
-        if (!item->isSelected())
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (!table->selectionModel()->isRowSelected(row, QModelIndex()))
             continue;
         QStringList cells;
-        for (int column = 0; column < table->columnCount(); ++column)
-            cells << item->text(column);
+        for (int column = 0; column < model->columnCount(); ++column)
+            cells << model->index(row, column).data().toString();
         lines << cells.join(QLatin1Char('\t'));
     }
     return lines.join(QLatin1Char('\n'));

@@ -10,7 +10,7 @@
 
 class LinkLabel;
 class QAbstractScrollArea;
-class QTreeWidget;
+class QAbstractItemView;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -53,7 +53,7 @@ void nameScrollParts(QAbstractScrollArea* area, const QString& what);
 
 // The rows selected in a table, a line each, its cells separated by tabs: what Copy
 // takes from it.
-QString selectedRowsText(const QTreeWidget* table);
+QString selectedRowsText(const QAbstractItemView* table);
 
 // Makes a screen reader find the weight charts as pictures and the splitters' handles
 // as separators. Once for the program; each window that has either calls it.
