@@ -196,7 +196,8 @@ void TestAccessibility::planIsReadAsAPictureATableAndText()
     QCOMPARE(table->cellAt(1, 2)->text(QAccessible::Name), QStringLiteral("177.69"));
     const QList<QAccessibleInterface*> headers = cell->columnHeaderCells(); // made for the caller
     QCOMPARE(headers.value(0)->text(QAccessible::Name), QStringLiteral("Weight (lb)"));
-    qDeleteAll(headers);
+    for (QAccessibleInterface* header : headers)
+        QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(header));
 
     QStringList nameless;
     std::function<void(QAccessibleInterface*, const QString&)> walk
