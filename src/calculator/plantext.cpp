@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+using namespace PlanWords;
+
 namespace {
 
 constexpr double kLargestPlainFigure = 1e15;
@@ -19,38 +21,10 @@ QString whole(double value)
     return std::isfinite(value) && std::fabs(value) < kLargestPlainFigure ? writeWholeNumber(value) : planFigure(value);
 }
 
-QString pounds(double value, const QLocale& locale)
-{
-    return planFigure(roundHalfEven(value, 2).value_or(value), locale) + QStringLiteral(" lb");
-}
-
-// Two decimals always, for the columns of a table.
-QString tableFigure(double value, int decimals, const QLocale& locale)
-{
-    if (!std::isfinite(value) || std::fabs(value) >= kLargestPlainFigure)
-        return planFigure(value, locale);
-    const double rounded = roundHalfEven(value, decimals).value_or(value);
-    QString text = QLocale::c().toString(rounded == 0 ? 0.0 : rounded, 'f', decimals);
-    text.replace(QLatin1Char('.'), locale.decimalPoint());
-    if (text.startsWith(QLatin1Char('-')))
-        text.replace(0, 1, locale.negativeSign());
-    return text;
-}
-
 QString kilograms(double pounds, const QLocale& locale)
 {
     const auto kg = poundsToKilograms(pounds);
     return kg ? tableFigure(*kg, 1, locale) : QStringLiteral("\u2014");
-}
-
-QString shortDate(const QDate& date, const QLocale& locale)
-{
-    return isolated(locale.toString(date, QLocale::ShortFormat));
-}
-
-QString dayCount(int days)
-{
-    return days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
 }
 
 // "Moderately Active" of "Moderately Active (Some walking, ...)".
@@ -381,6 +355,37 @@ QString withinLimitsText(const WeightPlan& plan, bool fromToday, const QLocale& 
         .arg(kLongestTimeFrame);
 }
 
+namespace PlanWords {
+
+QString pounds(double value, const QLocale& locale)
+{
+    return planFigure(roundHalfEven(value, 2).value_or(value), locale) + QStringLiteral(" lb");
+}
+
+QString tableFigure(double value, int decimals, const QLocale& locale)
+{
+    if (!std::isfinite(value) || std::fabs(value) >= kLargestPlainFigure)
+        return planFigure(value, locale);
+    const double rounded = roundHalfEven(value, decimals).value_or(value);
+    QString text = QLocale::c().toString(rounded == 0 ? 0.0 : rounded, 'f', decimals);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    if (text.startsWith(QLatin1Char('-')))
+        text.replace(0, 1, locale.negativeSign());
+    return text;
+}
+
+QString shortDate(const QDate& date, const QLocale& locale)
+{
+    return isolated(locale.toString(date, QLocale::ShortFormat));
+}
+
+QString dayCount(qint64 days)
+{
+    return days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
+}
+
+} // namespace PlanWords
+
 QString planFigure(double value, const QLocale& locale)
 {
     if (!std::isfinite(value))
@@ -481,9 +486,7 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale)
     }
     t.modelTitle = QStringLiteral("What the body is likely to do");
     t.model = modelLines(plan, locale);
-    t.note
-        = QStringLiteral("P.S: This software is only for entertainment purpose. Please consult your physician before "
-                         "going on any kind of diet.");
+    t.note = kDisclaimer;
     return t;
 }
 

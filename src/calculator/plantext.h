@@ -61,3 +61,22 @@ QString isolated(const QString& text);
 
 // A daily intake in calories, with kilojoules: "1788 calories (7481 kJ)".
 QString intakeText(double calories);
+
+// The words under the plan's and the progress report's foot.
+inline const QString kDisclaimer = QStringLiteral(
+    "P.S: This software is only for entertainment purpose. Please consult your physician before going on any kind "
+    "of diet.");
+
+// The pieces the plan's sentences and tables are made of, shared by the progress report.
+namespace PlanWords {
+
+// Pounds to two decimals at most: "177.43 lb".
+QString pounds(double value, const QLocale& locale = QLocale());
+// A figure for a table's column, always with this many decimals.
+QString tableFigure(double value, int decimals, const QLocale& locale = QLocale());
+// A day as the locale writes it short, set apart from the sentence around it.
+QString shortDate(const QDate& date, const QLocale& locale = QLocale());
+// "1 day", "30 days".
+QString dayCount(qint64 days);
+
+} // namespace PlanWords

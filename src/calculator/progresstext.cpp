@@ -8,9 +8,10 @@
 #include <QRegularExpression>
 #include <cmath>
 
+using namespace PlanWords;
+
 namespace {
 
-constexpr double kLargestPlainFigure = 1e15;
 constexpr int kLongestQuotedText = 24;
 
 double twoDecimals(double value)
@@ -18,43 +19,11 @@ double twoDecimals(double value)
     return roundHalfEven(value, 2).value_or(value);
 }
 
-QString figure(double value, const QLocale& locale)
-{
-    return planFigure(twoDecimals(value), locale);
-}
-
-QString pounds(double value, const QLocale& locale)
-{
-    return figure(value, locale) + QStringLiteral(" lb");
-}
-
 // Pounds with kilograms beside them: "177.43 lb (80.48 kg)".
 QString weight(double value, const QLocale& locale)
 {
-    return QStringLiteral("%1 (%2 kg)").arg(pounds(value, locale), figure(value * kExactKilogramsPerPound, locale));
-}
-
-// Two decimals always, for the columns of the table.
-QString tableFigure(double value, const QLocale& locale)
-{
-    if (!std::isfinite(value) || std::fabs(value) >= kLargestPlainFigure)
-        return planFigure(value, locale);
-    const double rounded = twoDecimals(value);
-    QString text = QLocale::c().toString(rounded == 0 ? 0.0 : rounded, 'f', 2);
-    text.replace(QLatin1Char('.'), locale.decimalPoint());
-    if (text.startsWith(QLatin1Char('-')))
-        text.replace(0, 1, locale.negativeSign());
-    return text;
-}
-
-QString shortDate(const QDate& date, const QLocale& locale)
-{
-    return isolated(locale.toString(date, QLocale::ShortFormat));
-}
-
-QString dayCount(qint64 days)
-{
-    return days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
+    return QStringLiteral("%1 (%2 kg)")
+        .arg(pounds(value, locale), planFigure(twoDecimals(value * kExactKilogramsPerPound), locale));
 }
 
 QString times(int count)
@@ -92,6 +61,32 @@ QString stageSentence(const Progress& p, const QLocale& locale)
         + QStringLiteral(" The plan expects you to weigh %1 today.").arg(weight(p.expectedTodayPounds, locale));
 }
 
+// "Your trend weight (...) is 180.24 lb (81.75 kg)", or as it was on the day of the last
+// weigh-in where that is not today.
+QString trendWeight(const TrendDay& last, const QDate& today, const QLocale& locale)
+{
+    const QString smoothed
+        = QStringLiteral("(your weigh-ins smoothed, so that one heavy or light morning hardly moves it)");
+    if (last.date == today)
+        return QStringLiteral("Your trend weight %1 is %2").arg(smoothed, weight(last.trendPounds, locale));
+    return QStringLiteral("As of %1, the day of your last weigh-in, your trend weight %2 was %3")
+        .arg(shortDate(last.date, locale), smoothed, weight(last.trendPounds, locale));
+}
+
+// The weigh-ins of a chart in words.
+QString weighInsDescribed(const QList<TrendDay>& trend, int count, const QLocale& locale)
+{
+    if (trend.isEmpty())
+        return QStringLiteral("no weigh-ins yet.");
+    const TrendDay& last = trend.last();
+    if (count == 1)
+        return QStringLiteral("1 weigh-in, on %1, of %2.")
+            .arg(shortDate(last.date, locale), pounds(last.pounds, locale));
+    return QStringLiteral("%1 weigh-ins from %2 to %3, and their trend, %4 on %3.")
+        .arg(count)
+        .arg(shortDate(trend.first().date, locale), shortDate(last.date, locale), pounds(last.trendPounds, locale));
+}
+
 QString trendSentence(const Progress& p, const QLocale& locale)
 {
     const double ahead = twoDecimals(p.aheadPounds());
@@ -99,14 +94,11 @@ QString trendSentence(const Progress& p, const QLocale& locale)
         ? QStringLiteral("right on the plan")
         : QStringLiteral("%1 %2 the plan")
               .arg(weight(std::fabs(ahead), locale), ahead > 0 ? QStringLiteral("ahead of") : QStringLiteral("behind"));
-    const QString smoothed
-        = QStringLiteral("(your weigh-ins smoothed, so that one heavy or light morning hardly moves it)");
+    const QString trend = trendWeight(p.trend.last(), p.today, locale);
     if (p.trendDate == p.today)
-        return QStringLiteral("Your trend weight %1 is %2: %3.").arg(smoothed, weight(p.trendPounds, locale), against);
-    return QStringLiteral("As of %1, the day of your last weigh-in, your trend weight %2 was %3: %4, which expected %5 "
-                          "that day.")
-        .arg(shortDate(p.trendDate, locale), smoothed, weight(p.trendPounds, locale), against,
-            pounds(p.expectedOnTrendDatePounds, locale));
+        return QStringLiteral("%1: %2.").arg(trend, against);
+    return QStringLiteral("%1: %2, which expected %3 that day.")
+        .arg(trend, against, pounds(p.expectedOnTrendDatePounds, locale));
 }
 
 QString paceSentences(const Progress& p, const QLocale& locale)
@@ -282,23 +274,12 @@ QString estimate(const Progress& p, const QLocale& locale)
 
 QString chartDescription(const Progress& p, const QLocale& locale)
 {
-    QString text = QStringLiteral("Chart of your plan and your weigh-ins: the plan's line from %1 on %2 to %3 on %4; "
-                                  "the goal at %5; ")
-                       .arg(pounds(p.plan.startPounds, locale), shortDate(p.start, locale),
-                           pounds(p.plan.weightOnDay(p.plan.days), locale), shortDate(p.end, locale),
-                           pounds(p.plan.goalPounds, locale));
-    if (p.trend.isEmpty())
-        return text + QStringLiteral("no weigh-ins yet.");
-    if (p.weighInCount == 1) {
-        return text
-            + QStringLiteral("1 weigh-in, on %1, of %2.")
-                  .arg(shortDate(p.trendDate, locale), pounds(p.trend.first().pounds, locale));
-    }
-    return text
-        + QStringLiteral("%1 weigh-ins from %2 to %3, and their trend, %4 on %3.")
-              .arg(p.weighInCount)
-              .arg(shortDate(p.trend.first().date, locale), shortDate(p.trendDate, locale),
-                  pounds(p.trendPounds, locale));
+    return QStringLiteral("Chart of your plan and your weigh-ins: the plan's line from %1 on %2 to %3 on %4; the goal "
+                          "at %5; ")
+               .arg(pounds(p.plan.startPounds, locale), shortDate(p.start, locale),
+                   pounds(p.plan.weightOnDay(p.plan.days), locale), shortDate(p.end, locale),
+                   pounds(p.plan.goalPounds, locale))
+        + weighInsDescribed(p.trend, p.weighInCount, locale);
 }
 
 // The text as the person typed it, shortened for a message.
@@ -330,9 +311,6 @@ QString rangeMessage(double value, bool kilograms, const QLocale& locale)
     return QString();
 }
 
-const QString kNote = QStringLiteral("P.S: This software is only for entertainment purpose. Please consult your "
-                                     "physician before going on any kind of diet.");
-
 QStringList weighInHeader()
 {
     return {QStringLiteral("Date"), QStringLiteral("Weight (lb)"), QStringLiteral("Weight (kg)"),
@@ -346,8 +324,8 @@ QList<QStringList> weighInRows(const QList<TrendDay>& trend, const QLocale& loca
     for (auto it = trend.crbegin(); it != trend.crend(); ++it) {
         if (!it->weighed)
             continue;
-        rows.append({shortDate(it->date, locale), tableFigure(it->pounds, locale),
-            tableFigure(it->pounds * kExactKilogramsPerPound, locale), tableFigure(it->trendPounds, locale)});
+        rows.append({shortDate(it->date, locale), tableFigure(it->pounds, 2, locale),
+            tableFigure(it->pounds * kExactKilogramsPerPound, 2, locale), tableFigure(it->trendPounds, 2, locale)});
     }
     return rows;
 }
@@ -362,28 +340,16 @@ ProgressTexts progressTextsWithoutPlan(const QList<TrendDay>& trend, const QDate
                                  "your weigh-ins against it. Your weigh-ins are kept all the same.");
     t.weighInHeader = weighInHeader();
     t.weighInRows = weighInRows(trend, locale);
-    t.note = kNote;
+    t.note = kDisclaimer;
     if (trend.isEmpty()) {
         t.standing << QStringLiteral("Weigh yourself to begin: enter your first weigh-in, in pounds or kilograms, best "
                                      "each morning before breakfast.");
         t.chartDescription = QStringLiteral("Chart of your weigh-ins: none yet.");
         return t;
     }
-    const TrendDay& last = trend.last();
-    const QString smoothed
-        = QStringLiteral("(your weigh-ins smoothed, so that one heavy or light morning hardly moves it)");
-    t.standing << (last.date == today
-            ? QStringLiteral("Your trend weight %1 is %2.").arg(smoothed, weight(last.trendPounds, locale))
-            : QStringLiteral("As of %1, the day of your last weigh-in, your trend weight %2 was %3.")
-                  .arg(shortDate(last.date, locale), smoothed, weight(last.trendPounds, locale)));
-    const qsizetype count = t.weighInRows.size();
-    t.chartDescription = count == 1
-        ? QStringLiteral("Chart of your weigh-ins: 1 weigh-in, on %1, of %2.")
-              .arg(shortDate(last.date, locale), pounds(last.pounds, locale))
-        : QStringLiteral("Chart of your weigh-ins: %1 weigh-ins from %2 to %3, and their trend, %4 on %3.")
-              .arg(count)
-              .arg(shortDate(trend.first().date, locale), shortDate(last.date, locale),
-                  pounds(last.trendPounds, locale));
+    t.standing << trendWeight(trend.last(), today, locale) + QLatin1Char('.');
+    t.chartDescription = QStringLiteral("Chart of your weigh-ins: ")
+        + weighInsDescribed(trend, static_cast<int>(t.weighInRows.size()), locale);
     return t;
 }
 
@@ -398,7 +364,7 @@ ProgressTexts progressTexts(const Progress& progress, const QLocale& locale)
     t.weighInHeader = weighInHeader();
     t.weighInRows = weighInRows(progress.trend, locale);
     t.chartDescription = chartDescription(progress, locale);
-    t.note = kNote;
+    t.note = kDisclaimer;
     return t;
 }
 
