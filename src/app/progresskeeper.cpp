@@ -294,23 +294,28 @@ void ProgressKeeper::exportFile(QWidget* parent, const QDate& today)
         MessageBox::critical(parent, QStringLiteral("Your weigh-ins could not be exported: %1").arg(failure));
 }
 
+namespace {
+
+DocumentOutput::Document progressDocument(const ProgressView& view)
+{
+    return {
+        view.texts.title, QStringLiteral("Your progress"), [view](QPagedPaintDevice* device, const QDateTime& made) {
+            return renderProgress(device, view.chart, view.texts, made);
+        }};
+}
+
+} // namespace
+
 void ProgressKeeper::print(QWidget* parent, const QDate& today)
 {
-    const Report r = report(parent, today);
-    DocumentOutput::print(parent, QStringLiteral("Print Your Progress"),
-        {r.view.texts.title, QStringLiteral("Your progress"), [r](QPagedPaintDevice* device, const QDateTime& made) {
-             return renderProgress(device, r.view.chart, r.view.texts, made);
-         }});
+    DocumentOutput::print(parent, QStringLiteral("Print Your Progress"), progressDocument(report(parent, today).view));
 }
 
 void ProgressKeeper::savePdf(QWidget* parent, const QDate& today)
 {
     const Report r = report(parent, today);
     DocumentOutput::saveAsPdf(parent, QStringLiteral("Save Your Progress as PDF"),
-        suggestedFileName(r.name, QStringLiteral("progress"), today),
-        {r.view.texts.title, QStringLiteral("Your progress"), [r](QPagedPaintDevice* device, const QDateTime& made) {
-             return renderProgress(device, r.view.chart, r.view.texts, made);
-         }});
+        suggestedFileName(r.name, QStringLiteral("progress"), today), progressDocument(r.view));
 }
 
 void ProgressKeeper::copy(QWidget* parent, const QDate& today)

@@ -6,17 +6,12 @@
 #include "ui/windowparts.h"
 
 #include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
-#include <QTextDocumentFragment>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -53,15 +48,7 @@ PlanWindow::PlanWindow(QWidget* parent)
     setColors(m_milestones, kNavy, kWhite);
     m_milestones->installEventFilter(this);
 
-    m_text->setObjectName(QStringLiteral("txtPlan"));
-    m_text->setAccessibleName(QStringLiteral("Your plan in words"));
-    m_text->setOpenLinks(false);
-    m_text->setFont(verdana(9));
-    m_text->setFrameShape(QFrame::NoFrame);
-    setColors(m_text, kNavy, kWhite);
-    m_text->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    m_text->installEventFilter(this);
-    WindowParts::nameScrollParts(m_text, QStringLiteral("your plan in words"));
+    WindowParts::setUpDocumentText(m_text, "txtPlan", QStringLiteral("Your plan in words"), this);
     WindowParts::nameScrollParts(m_milestones, QStringLiteral("the milestones"));
 
     auto* parts = new QSplitter(Qt::Vertical, this);
@@ -93,11 +80,7 @@ PlanWindow::PlanWindow(QWidget* parent)
         {"cmdProgress", "Your P&rogress...", {}, &PlanWindow::progressRequested},
     };
     for (const Button& b : table) {
-        auto* button = new QPushButton(QString::fromUtf8(b.caption), this);
-        button->setObjectName(QLatin1String(b.name));
-        button->setFont(verdana(8.25, true));
-        button->setAutoDefault(false);
-        setColors(button, kCream, Qt::black, false);
+        QPushButton* button = WindowParts::commandButton(this, b.name, QString::fromUtf8(b.caption));
         connect(button, &QPushButton::clicked, this, b.signal);
         buttons->addWidget(button);
         if (b.key.isEmpty())
@@ -109,11 +92,7 @@ PlanWindow::PlanWindow(QWidget* parent)
         addAction(shortcut);
     }
     buttons->addStretch();
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("cmdClosePlan"));
-    close->setFont(verdana(8.25, true));
-    close->setAutoDefault(false);
-    setColors(close, kCream, Qt::black, false);
+    QPushButton* close = WindowParts::commandButton(this, "cmdClosePlan", QStringLiteral("Close"));
     connect(close, &QPushButton::clicked, this, &PlanWindow::closeRequested);
     buttons->addWidget(close);
 
@@ -162,33 +141,11 @@ void PlanWindow::showPlan(const WeightPlan& plan, const PlanTexts& texts)
     setWindowTitle(texts.title + QStringLiteral(" - Veltro Weight Loss Calculator"));
 }
 
-QString PlanWindow::selectedText(QObject* part) const
-{
-    if (part == m_text)
-        return m_text->textCursor().selection().toPlainText();
-    if (part == m_milestones)
-        return WindowParts::selectedRowsText(m_milestones);
-    return QString();
-}
-
 bool PlanWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // Copy takes what is selected in the text or the table; with nothing selected, the
     // window's Copy takes the key and copies the whole plan.
-    if ((watched == m_text || watched == m_milestones)
-        && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy)) {
-            const QString selected = selectedText(watched);
-            if (selected.isEmpty()) {
-                event->ignore();
-                return event->type() == QEvent::ShortcutOverride;
-            }
-            event->accept();
-            if (event->type() == QEvent::KeyPress)
-                QGuiApplication::clipboard()->setText(selected);
-            return true;
-        }
-    }
+    if ((watched == m_text || watched == m_milestones) && WindowParts::copySelection(watched, event))
+        return true;
     return QDialog::eventFilter(watched, event);
 }

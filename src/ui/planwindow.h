@@ -37,10 +37,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What Copy takes from a part of the window with something selected in it; empty
-    // where nothing is, and the window copies the whole plan.
-    QString selectedText(QObject* part) const;
-
     WeightChart* m_chart;
     QTreeWidget* m_milestones;
     QTextBrowser* m_text;

@@ -27,7 +27,6 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
-#include <QTextDocumentFragment>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -130,16 +129,6 @@ private:
 
 namespace {
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setFont(verdana(8.25, true));
-    b->setAutoDefault(false);
-    setColors(b, kCream, Qt::black, false);
-    return b;
-}
-
 QLabel* caption(QWidget* parent, const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text, parent);
@@ -206,7 +195,7 @@ ProgressWindow::ProgressWindow()
     setColors(m_date, kCream, kDarkBlue, false);
     m_date->installEventFilter(this);
 
-    m_add = button(client, "cmdAddWeighIn", QStringLiteral("&Add"));
+    m_add = WindowParts::commandButton(client, "cmdAddWeighIn", QStringLiteral("&Add"));
     m_add->setToolTip(QStringLiteral("Enter"));
     connect(m_add, &QPushButton::clicked, this, &ProgressWindow::addWeighIn);
 
@@ -256,15 +245,7 @@ ProgressWindow::ProgressWindow()
     m_chart->setAccessibleName(QStringLiteral("Progress chart"));
 
     m_text->setParent(client);
-    m_text->setObjectName(QStringLiteral("txtProgress"));
-    m_text->setAccessibleName(QStringLiteral("Where you stand"));
-    m_text->setOpenLinks(false);
-    m_text->setFont(verdana(9));
-    m_text->setFrameShape(QFrame::NoFrame);
-    m_text->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    setColors(m_text, kNavy, kWhite);
-    m_text->installEventFilter(this);
-    WindowParts::nameScrollParts(m_text, QStringLiteral("where you stand"));
+    WindowParts::setUpDocumentText(m_text, "txtProgress", QStringLiteral("Where you stand"), this);
 
     auto* across = m_across = new QSplitter(Qt::Horizontal, client);
     across->setObjectName(QStringLiteral("splWeighIns"));
@@ -310,59 +291,36 @@ void ProgressWindow::buildMenus()
 {
     menuBar()->setFont(verdana(8.25));
     menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
-    struct Entry
-    {
-        const char* name;
-        const char* caption;
-        QKeySequence key;
-        std::function<void()> command;
-    };
-    auto menu = [this](const char* name, const char* title, std::initializer_list<Entry> entries) {
-        QMenu* m = menuBar()->addMenu(QString::fromUtf8(title));
-        m->setObjectName(QLatin1String(name));
-        QList<QAction*> actions;
-        for (const Entry& e : entries) {
-            auto* action = new QAction(m);
-            action->setObjectName(QLatin1String(e.name));
-            if (!e.caption) {
-                action->setSeparator(true);
-            } else {
-                action->setText(QString::fromUtf8(e.caption));
-                action->setShortcut(e.key);
-                connect(action, &QAction::triggered, this, e.command);
-            }
-            m->addAction(action);
-            actions << action;
-        }
-        return actions;
-    };
-    menu("mnuProgressFile", "&File",
+    using WindowParts::addMenu;
+    addMenu(menuBar(), "mnuProgressFile", "&File",
         {
-            {"mnuImport", "&Import Weigh-ins...", QKeySequence::Open, [this] { emit importRequested(); }},
-            {"mnuExport", "&Export Weigh-ins...", QKeySequence(Qt::CTRL | Qt::Key_E),
-                [this] { emit exportRequested(); }},
-            {"mnuProgressSep1", nullptr, {}, {}},
-            {"mnuPrintProgress", "&Print...", QKeySequence::Print, [this] { emit printRequested(); }},
-            {"mnuSaveProgress", "Save as P&DF...", QKeySequence::Save, [this] { emit savePdfRequested(); }},
-            {"mnuProgressSep2", nullptr, {}, {}},
-            {"mnuCloseProgress", "&Close", QKeySequence(Qt::CTRL | Qt::Key_W), [this] { emit closeRequested(); }},
+            {"mnuImport", "&Import Weigh-ins...", [this] { emit importRequested(); }, QKeySequence::Open},
+            {"mnuExport", "&Export Weigh-ins...", [this] { emit exportRequested(); },
+                QKeySequence(Qt::CTRL | Qt::Key_E)},
+            {"mnuProgressSep1"},
+            {"mnuPrintProgress", "&Print...", [this] { emit printRequested(); }, QKeySequence::Print},
+            {"mnuSaveProgress", "Save as P&DF...", [this] { emit savePdfRequested(); }, QKeySequence::Save},
+            {"mnuProgressSep2"},
+            {"mnuCloseProgress", "&Close", [this] { emit closeRequested(); }, QKeySequence(Qt::CTRL | Qt::Key_W)},
         });
-    const QList<QAction*> edit = menu("mnuProgressEdit", "&Edit",
+    const QList<QAction*> edit = addMenu(menuBar(), "mnuProgressEdit", "&Edit",
         {
-            {"mnuUndo", "&Undo", QKeySequence::Undo, [this] { emit undoRequested(); }},
-            {"mnuRedo", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { emit redoRequested(); }},
-            {"mnuEditSep1", nullptr, {}, {}},
-            {"mnuCopyProgress", "&Copy", QKeySequence::Copy,
+            {"mnuUndo", "&Undo", [this] { emit undoRequested(); }, QKeySequence::Undo},
+            {"mnuRedo", "&Redo", [this] { emit redoRequested(); }, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+            {"mnuEditSep1"},
+            {"mnuCopyProgress", "&Copy",
                 [this] {
                     const QString selected = m_table->hasFocus() ? WindowParts::selectedRowsText(m_table) : QString();
                     if (selected.isEmpty())
                         emit copyRequested();
                     else
                         QGuiApplication::clipboard()->setText(selected);
-                }},
-            {"mnuEditWeighIn", "&Edit Weigh-in", QKeySequence(Qt::Key_F2), [this] { editSelected(); }},
-            {"mnuDeleteWeighIns", "&Delete Weigh-ins", QKeySequence::Delete, [this] { removeSelected(); }},
-        });
+                },
+                QKeySequence::Copy},
+            {"mnuEditWeighIn", "&Edit Weigh-in", [this] { editSelected(); }, QKeySequence(Qt::Key_F2)},
+            {"mnuDeleteWeighIns", "&Delete Weigh-ins", [this] { removeSelected(); }, QKeySequence::Delete},
+        })
+                                     ->actions();
     m_undo = edit.at(0);
     m_redo = edit.at(1);
     m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -561,14 +519,7 @@ bool ProgressWindow::eventFilter(QObject* watched, QEvent* event)
     }
     // Copy in the text takes what is selected there; with nothing selected, the
     // window's Copy takes the key and copies the whole report.
-    if (watched == m_text && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy) && m_text->textCursor().hasSelection()) {
-            event->accept();
-            if (event->type() == QEvent::KeyPress)
-                QGuiApplication::clipboard()->setText(m_text->textCursor().selection().toPlainText());
-            return true;
-        }
-    }
+    if (watched == m_text && WindowParts::copySelection(watched, event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
 }

@@ -9,9 +9,15 @@
 #include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTextBrowser>
+#include <QTextDocumentFragment>
 
 using namespace Look;
 
@@ -102,6 +108,50 @@ QString selectedRowsText(const QAbstractItemView* table)
         lines << cells.join(QLatin1Char('\t'));
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+bool copySelection(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    if (!static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        return false;
+    QString selected;
+    if (auto* text = qobject_cast<QTextEdit*>(watched))
+        selected = text->textCursor().selection().toPlainText();
+    else if (auto* table = qobject_cast<QAbstractItemView*>(watched))
+        selected = selectedRowsText(table);
+    if (selected.isEmpty()) {
+        event->ignore();
+        return event->type() == QEvent::ShortcutOverride;
+    }
+    event->accept();
+    if (event->type() == QEvent::KeyPress)
+        QGuiApplication::clipboard()->setText(selected);
+    return true;
+}
+
+QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setFont(Look::verdana(8.25, true));
+    button->setAutoDefault(false);
+    Look::setColors(button, Look::kCream, Qt::black, false);
+    return button;
+}
+
+void setUpDocumentText(QTextBrowser* text, const char* name, const QString& accessibleName, QObject* filter)
+{
+    text->setObjectName(QLatin1String(name));
+    text->setAccessibleName(accessibleName);
+    text->setOpenLinks(false);
+    text->setFont(Look::verdana(9));
+    text->setFrameShape(QFrame::NoFrame);
+    text->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    Look::setColors(text, Look::kNavy, Look::kWhite);
+    text->installEventFilter(filter);
+    nameScrollParts(text, accessibleName.toLower());
 }
 
 namespace {

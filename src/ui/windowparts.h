@@ -14,6 +14,10 @@ class QAbstractItemView;
 class QAction;
 class QMenu;
 class QMenuBar;
+class QEvent;
+class QObject;
+class QPushButton;
+class QTextBrowser;
 class QWidget;
 
 // What all the program's windows share: caption, title bar, placement, page links
@@ -54,6 +58,20 @@ void nameScrollParts(QAbstractScrollArea* area, const QString& what);
 // The rows selected in a table, a line each, its cells separated by tabs: what Copy
 // takes from it.
 QString selectedRowsText(const QAbstractItemView* table);
+
+// Copy in a text or a table with something selected there takes the selection; with
+// nothing selected the key goes on to the window's own Copy. For an event filter: true
+// where the event was taken.
+bool copySelection(QObject* watched, QEvent* event);
+
+// A button of the plan's and the progress window's rows: bold caption on cream, never
+// pressed by Enter elsewhere in the window.
+QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption);
+
+// The text of a document window: the window's colours, links that stay in the program,
+// the scroll parts named after it, and Copy (through the filter given) taking the
+// selection.
+void setUpDocumentText(QTextBrowser* text, const char* name, const QString& accessibleName, QObject* filter);
 
 // Makes a screen reader find the weight charts as pictures and the splitters' handles
 // as separators. Once for the program; each window that has either calls it.
