@@ -108,13 +108,6 @@ QList<TrendDay> trendDays(const QList<DatedWeight>& weighIns, const QDate& today
     return days;
 }
 
-QList<TrendDay> Progress::weighedDays() const
-{
-    QList<TrendDay> list;
-    std::copy_if(trend.cbegin(), trend.cend(), std::back_inserter(list), [](const TrendDay& d) { return d.weighed; });
-    return list;
-}
-
 Progress makeProgress(
     const WeightPlan& plan, const QList<DatedWeight>& weighIns, const QDate& today, const QLocale& locale)
 {

@@ -116,8 +116,6 @@ struct Progress
     std::optional<double> estimatedMaintenanceCalories;
 
     Replan replan;
-
-    QList<TrendDay> weighedDays() const; // the trend on the days of the weigh-ins, oldest first
 };
 
 // Where the person stands today on the plan, with these weigh-ins (any order).

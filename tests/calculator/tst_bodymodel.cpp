@@ -138,6 +138,11 @@ void TestBodyModel::refusedPeople_data()
     QTest::newRow("BMI 60.1") << with(&BodyModelPerson::weightKg, 240.4) << "between 15 and 60; yours is 60.1.";
     QTest::newRow("400 digits read as inf") << with(&BodyModelPerson::weightKg, kInf) << "The weight is not a figure";
     QTest::newRow("NaN weight") << with(&BodyModelPerson::weightKg, kNaN) << "The weight is not a figure";
+    QTest::newRow("126 years") << with(&BodyModelPerson::ageYears, 126) << "does not hold past 125 years of age.";
+    QTest::newRow("NaN age") << with(&BodyModelPerson::ageYears, kNaN) << "The age is not a figure";
+    QTest::newRow("NaN height") << with(&BodyModelPerson::heightMetres, kNaN) << "The height is not a figure";
+    QTest::newRow("zero weight") << with(&BodyModelPerson::weightKg, 0) << "needs a weight above zero.";
+    QTest::newRow("zero resting") << with(&BodyModelPerson::restingKcal, 0) << "expenditure above zero.";
     QTest::newRow("zero height") << with(&BodyModelPerson::heightMetres, 0) << "needs a height above zero.";
     QTest::newRow("NaN resting") << with(&BodyModelPerson::restingKcal, kNaN) << "resting energy expenditure is not";
     QTest::newRow("100 kcal resting") << with(&BodyModelPerson::restingKcal, 100) << "this low for your weight.";

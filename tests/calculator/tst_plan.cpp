@@ -180,45 +180,54 @@ void TestPlan::adviceHoldsTogether_data()
     QTest::addColumn<QString>("chart");
     QTest::addColumn<QString>("afterGoal");
     QTest::addColumn<QString>("limits"); // the time frame within the limits; empty where none is offered
+    QTest::addColumn<QString>("follow"); // why the plan cannot be followed; empty where it can
     const QString huge = QStringLiteral("1") + QString(308, u'0');
 
     QTest::newRow("no intake reaches the goal")
         << details("Female", 60, 5, 0, "120", "30", 30, 0) << "No daily intake reaches your goal of 90 lb in 30 days"
         << "No line is drawn"
         << "To keep 90 lb once you have reached it: 1250 calories"
-        << "is 546 days";
+        << "is 546 days"
+        << "No daily intake reaches this plan's goal in its time";
     QTest::newRow("more to lose than the body has, in no time")
         << details("Male", 30, 5, 10, "180", "200", 30, 2)
         << "Losing 200 lb from 180 lb would leave no body weight, and no daily intake gives 6.67 lb a day"
-        << "No line is drawn" << QString() << QString();
+        << "No line is drawn" << QString() << QString() << "leaves no body weight at all";
     QTest::newRow("more to lose than the body has")
         << details("Male", 30, 5, 10, "180", "200", 1000, 2)
         << "At 0.2 lb a day the weight would reach nothing before day 900 of 1000"
-        << "down to nothing on day 900, where the line stops" << QString() << QString();
+        << "down to nothing on day 900, where the line stops" << QString() << QString() << "leaves no body weight";
     QTest::newRow("all the body weight") << details("Male", 30, 5, 10, "180", "180", 1000, 2)
                                          << "you would weigh 0 lb on 9/4/29 (day 1000), and the goal lies below"
-                                         << "down to nothing on day 1000" << QString() << QString();
+                                         << "down to nothing on day 1000" << QString() << QString()
+                                         << "leaves no body weight";
     // 50 lb in 365 days is 0.136986 lb a day: 0.14 loses more than asked.
     QTest::newRow("daily loss rounded up")
         << details("Female", 70, 4, 11, "200", "50", 365, 1)
         << "148.9 lb on 12/9/27 (day 365), 1.1 lb below your goal of 150 lb: 51.1 lb are lost, 1.1 lb more than "
            "the 50 lb asked, because 0.14 lb a day is rounded up from 0.137."
         << "to 148.9 lb on 12/9/27"
-        << "To keep 150 lb" << QString();
+        << "To keep 150 lb" << QString() << QString();
     QTest::newRow("daily loss rounded down")
         << details("Male", 30, 5, 10, "180", "10", 30, 2)
         << "9.9 lb are lost, 0.1 lb less than the 10 lb asked, because 0.33 lb a day is rounded down from 0.333."
         << "to 170.1 lb on 1/8/27"
         << "2846 calories (11908 kJ)"
-        << "is 36 days";
+        << "is 36 days" << QString();
     QTest::newRow("no intake keeps the goal") << details("Male", 125, 0, 0, "10", "5", 30, 0) << "5 lb"
                                               << "the goal, 5 lb"
                                               << "the same equations give no intake"
-                                              << "Even the intake that keeps your current weight";
+                                              << "Even the intake that keeps your current weight"
+                                              << "No daily intake reaches";
     QTest::newRow("a goal past the figures") << details("Male", 30, 5, 10, huge, "10", 30, 2) << "1e+308"
                                              << "1e+308"
                                              << "the same equations give no intake"
-                                             << "Even the intake that keeps your current weight";
+                                             << "Even the intake that keeps your current weight"
+                                             << "too large to compute";
+    QTest::newRow("nothing to lose") << details("Male", 30, 5, 10, "180", "0", 30, 2)
+                                     << "You chose to lose nothing: the plan keeps your weight at 180 lb."
+                                     << "to 180 lb on 1/8/27, 0 lb a day"
+                                     << "2943 calories (12314 kJ)" << QString() << "has no weight to lose";
 }
 
 void TestPlan::adviceHoldsTogether()
@@ -228,7 +237,10 @@ void TestPlan::adviceHoldsTogether()
     QFETCH(QString, chart);
     QFETCH(QString, afterGoal);
     QFETCH(QString, limits);
+    QFETCH(QString, follow);
     const WeightPlan plan = planFor(in);
+    QVERIFY2(follow.isEmpty() ? followProblem(plan).isEmpty() : followProblem(plan).contains(follow),
+        qPrintable(followProblem(plan)));
     const PlanTexts t = planTexts(plan, kUs);
     QVERIFY2(t.outlook.contains(outlook), qPrintable(t.outlook));
     QVERIFY2(t.chartDescription.contains(chart), qPrintable(t.chartDescription));

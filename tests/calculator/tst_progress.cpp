@@ -191,6 +191,12 @@ void TestProgress::edgeCases_data()
     QTest::newRow("standing still") << typical << Series {{0, 175}, {5, 175}, {10, 175}, {15, 175}, {20, 175}} << 20
                                     << Forecast::Never << ReplanKind::InTime
                                     << "your trend held steady. A trend that stands still never";
+    QTest::newRow("too slow: goal past ten years")
+        << typical << Series {{0, 180}, {4, 180}, {8, 180}, {12, 180}, {16, 179.9}} << 16 << Forecast::TooFar
+        << ReplanKind::InTime << "At that pace your goal of 170 lb (77.11 kg) is more than ten years away.";
+    QTest::newRow("goal leaves no body weight")
+        << details("Male", 30, 5, 10, "180", "200", 30, 2) << Series {{0, 180}} << 3 << Forecast::NotYet
+        << ReplanKind::NoBodyWeight << "leaves no body weight, so there is no plan from today";
     QTest::newRow("not started, 1000 days")
         << details("Male", 30, 5, 10, "300", "100", 1000, 2) << Series {{-20, 301}, {-12, 300}} << -10
         << Forecast::NotYet << ReplanKind::TooFarAway << "more than the 1000 days a time frame can take";
