@@ -2,6 +2,7 @@
 // edited, deleted, taken back and imported; the unit remembered; and a journal that
 // cannot be kept or read, which the calculator does not notice.
 
+#include "app/progresskeeper.h"
 #include "fixture.h"
 #include "journal/journal.h"
 
@@ -29,6 +30,9 @@ private slots:
     void followAPlanAndKeepItsProgress();
     void journalThatCannotBeKeptOrRead_data();
     void journalThatCannotBeKeptOrRead();
+    void planThatCannotBeFollowedOpensNoJournal();
+    void importsThatAreRefused_data();
+    void importsThatAreRefused();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -301,6 +305,63 @@ void TestProgressWindow::journalThatCannotBeKeptOrRead()
     p.shell->unloadForm(FormId::Progress);
     fillAndCalculate(p);
     QVERIFY(p.form(FormId::Display)->isVisible());
+}
+
+void TestProgressWindow::planThatCannotBeFollowedOpensNoJournal()
+{
+    RunningProgram p;
+    Inputs unachievable {"jane", "Female", "60", "5", "0", "120", "30", "30", 0};
+    fillAndCalculate(p, unachievable);
+    MessageBox::takeShown();
+    p.form(FormId::Display)->findChild<QAction*>(QStringLiteral("mnuFollowPlan"))->trigger();
+    const auto told = MessageBox::takeShown();
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told.first().text.contains(QStringLiteral("cannot be followed")), qPrintable(told.first().text));
+    QVERIFY(!p.shell->isLoaded(FormId::Progress));
+    QVERIFY(!QFileInfo::exists(QFileInfo(Journal::defaultPath()).path()));
+}
+
+void TestProgressWindow::importsThatAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("content"); // empty: a folder where the file should be
+    QTest::addColumn<qint64>("size"); // grown to this size, where above zero
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a folder") << QByteArray() << qint64(0) << "could not be read";
+    QTest::newRow("larger than any file of weigh-ins")
+        << QByteArray("date,weight_kg\n") << qint64(65) * 1024 * 1024 << "too large to be a file of weigh-ins";
+    QTest::newRow("no date column") << QByteArray("day,weight\n2026-01-01,80\n") << qint64(0) << "cannot be imported";
+    QTest::newRow("no weight column") << QByteArray("date,mood\n2026-01-01,fine\n") << qint64(0)
+                                      << "cannot be imported";
+}
+
+// A file that cannot be imported says why, and the journal and the history are as they were.
+void TestProgressWindow::importsThatAreRefused()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, size);
+    QFETCH(QString, message);
+    const QDate today = QDate::currentDate();
+    const QString path = m_data->filePath(QStringLiteral("weigh-ins.csv"));
+    if (content.isEmpty()) {
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        if (size > 0)
+            QVERIFY(file.resize(size));
+    }
+    MessageBox::setRecording(true);
+    ProgressKeeper keeper;
+    QVERIFY(keeper.putWeighIn(nullptr, WeighIn {today, 180, WeightUnit::Pounds}, QDate()));
+    keeper.importFile(nullptr, path, today);
+    const auto shown = MessageBox::takeShown();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().text.contains(message), qPrintable(shown.first().text));
+    QVERIFY(shown.first().text.contains(QDir::toNativeSeparators(path)));
+    const ProgressView view = keeper.view(nullptr, today);
+    QCOMPARE(view.weighIns.size(), 1);
+    QCOMPARE(view.undoText, QStringLiteral("Weigh-in"));
+    MessageBox::setRecording(false);
 }
 
 QTEST_MAIN(TestProgressWindow)
