@@ -51,18 +51,9 @@ PlanWindow::PlanWindow(QWidget* parent)
     WindowParts::setUpDocumentText(m_text, "txtPlan", QStringLiteral("Your plan in words"), this);
     WindowParts::nameScrollParts(m_milestones, QStringLiteral("the milestones"));
 
-    auto* parts = new QSplitter(Qt::Vertical, this);
-    parts->setObjectName(QStringLiteral("splPlan"));
-    parts->setAccessibleName(QStringLiteral("Your plan"));
-    parts->setChildrenCollapsible(false);
-    parts->addWidget(m_chart);
-    parts->addWidget(m_milestones);
-    parts->addWidget(m_text);
-    for (int i = 1; i < parts->count(); ++i)
-        parts->handle(i)->setAccessibleName(QStringLiteral("Move to give the chart, the table or the text more room"));
-    parts->setStretchFactor(0, 4);
-    parts->setStretchFactor(1, 2);
-    parts->setStretchFactor(2, 5);
+    QSplitter* parts = WindowParts::splitter(Qt::Vertical, this, "splPlan", QStringLiteral("Your plan"),
+        {{m_chart, 4}, {m_milestones, 2}, {m_text, 5}},
+        QStringLiteral("Move to give the chart, the table or the text more room"));
 
     auto* buttons = new QHBoxLayout;
     struct Button

@@ -247,26 +247,11 @@ ProgressWindow::ProgressWindow()
     m_text->setParent(client);
     WindowParts::setUpDocumentText(m_text, "txtProgress", QStringLiteral("Where you stand"), this);
 
-    auto* across = m_across = new QSplitter(Qt::Horizontal, client);
-    across->setObjectName(QStringLiteral("splWeighIns"));
-    across->setAccessibleName(QStringLiteral("Your weigh-ins and the chart"));
-    across->setChildrenCollapsible(false);
-    across->addWidget(m_table);
-    across->addWidget(m_chart);
-    across->setStretchFactor(0, 2);
-    across->setStretchFactor(1, 5);
-    auto* down = new QSplitter(Qt::Vertical, client);
-    down->setObjectName(QStringLiteral("splProgress"));
-    down->setAccessibleName(QStringLiteral("Your progress"));
-    down->setChildrenCollapsible(false);
-    down->addWidget(across);
-    down->addWidget(m_text);
-    down->setStretchFactor(0, 3);
-    down->setStretchFactor(1, 2);
-    for (QSplitter* splitter : {across, down}) {
-        for (int i = 1; i < splitter->count(); ++i)
-            splitter->handle(i)->setAccessibleName(QStringLiteral("Move to give the parts more room"));
-    }
+    const QString handles = QStringLiteral("Move to give the parts more room");
+    m_across = WindowParts::splitter(Qt::Horizontal, client, "splWeighIns",
+        QStringLiteral("Your weigh-ins and the chart"), {{m_table, 2}, {m_chart, 5}}, handles);
+    QSplitter* down = WindowParts::splitter(
+        Qt::Vertical, client, "splProgress", QStringLiteral("Your progress"), {{m_across, 3}, {m_text, 2}}, handles);
 
     auto* layout = new QVBoxLayout(client);
     layout->addLayout(entry);

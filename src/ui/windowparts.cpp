@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocumentFragment>
 
@@ -152,6 +153,22 @@ void setUpDocumentText(QTextBrowser* text, const char* name, const QString& acce
     Look::setColors(text, Look::kNavy, Look::kWhite);
     text->installEventFilter(filter);
     nameScrollParts(text, accessibleName.toLower());
+}
+
+QSplitter* splitter(Qt::Orientation orientation, QWidget* parent, const char* name, const QString& accessibleName,
+    std::initializer_list<std::pair<QWidget*, int>> parts, const QString& handleName)
+{
+    auto* splitter = new QSplitter(orientation, parent);
+    splitter->setObjectName(QLatin1String(name));
+    splitter->setAccessibleName(accessibleName);
+    splitter->setChildrenCollapsible(false);
+    for (const auto& [part, share] : parts) {
+        splitter->addWidget(part);
+        splitter->setStretchFactor(splitter->count() - 1, share);
+    }
+    for (int i = 1; i < splitter->count(); ++i)
+        splitter->handle(i)->setAccessibleName(handleName);
+    return splitter;
 }
 
 namespace {

@@ -17,6 +17,7 @@ class QMenuBar;
 class QEvent;
 class QObject;
 class QPushButton;
+class QSplitter;
 class QTextBrowser;
 class QWidget;
 
@@ -72,6 +73,11 @@ QPushButton* commandButton(QWidget* parent, const char* name, const QString& cap
 // the scroll parts named after it, and Copy (through the filter given) taking the
 // selection.
 void setUpDocumentText(QTextBrowser* text, const char* name, const QString& accessibleName, QObject* filter);
+
+// A splitter of a document window: its parts in order, each with its share of the
+// room, none of them ever collapsed, and its handles named for a screen reader.
+QSplitter* splitter(Qt::Orientation orientation, QWidget* parent, const char* name, const QString& accessibleName,
+    std::initializer_list<std::pair<QWidget*, int>> parts, const QString& handleName);
 
 // Makes a screen reader find the weight charts as pictures and the splitters' handles
 // as separators. Once for the program; each window that has either calls it.
