@@ -255,7 +255,8 @@ void BodyModel::derivatives(const double* y, const Intake& in, double* dy) const
     dy[kLean] = leanShare * imbalance * perLeanKcal;
 }
 
-std::optional<BodyState> BodyModel::run(double intakeKcal, int days, QList<double>* weights) const
+std::optional<BodyState> BodyModel::run(
+    const BodyState& start, double intakeKcal, int days, QList<double>* weights) const
 {
     if (!(intakeKcal > 0 && intakeKcal <= highestIntake()) || days < 0 || days > kLongestModelDays)
         return std::nullopt;
@@ -268,8 +269,9 @@ std::optional<BodyState> BodyModel::run(double intakeKcal, int days, QList<doubl
     const int steps = std::max(1, static_cast<int>(std::ceil(fastest / kLargestStepRate)));
     const double h = 1.0 / steps;
     const double leastLean = kLeastLeanShare * m_initialLeanKg;
+    if (!finite(start) || start.fatKg < 0 || start.leanKg < leastLean || start.glycogenKg < 0)
+        return std::nullopt;
 
-    const BodyState start = initialState();
     double y[kStateSize]
         = {start.fatKg, start.leanKg, start.glycogenKg, start.extracellularWaterKg, start.adaptiveKcal};
     double k1[kStateSize], k2[kStateSize], k3[kStateSize], k4[kStateSize], t[kStateSize];
@@ -308,14 +310,46 @@ std::optional<BodyState> BodyModel::run(double intakeKcal, int days, QList<doubl
 QList<double> BodyModel::weightsKg(double intakeKcal, int days) const
 {
     QList<double> weights;
-    if (!run(intakeKcal, days, &weights))
+    if (!run(initialState(), intakeKcal, days, &weights))
         return {};
     return weights;
 }
 
 std::optional<BodyState> BodyModel::stateAfter(double intakeKcal, int days) const
 {
-    return run(intakeKcal, days, nullptr);
+    return run(initialState(), intakeKcal, days, nullptr);
+}
+
+std::optional<BodyState> BodyModel::stateAfter(const BodyState& from, double intakeKcal, int days) const
+{
+    return run(from, intakeKcal, days, nullptr);
+}
+
+std::optional<double> BodyModel::intakeBetween(const BodyState& from, double endKg, int days) const
+{
+    if (!std::isfinite(endKg) || endKg <= 0 || days < 1 || days > kLongestModelDays)
+        return std::nullopt;
+    // The weight at the end grows with the intake: bisect between an intake that falls
+    // short (or that the body does not survive) and one that reaches it.
+    double low = 0;
+    double high = highestIntake();
+    const auto top = stateAfter(from, high, days);
+    if (!top || top->weightKg() < endKg)
+        return std::nullopt;
+    bool lowLeavesModel = true;
+    while (high - low > kBisectionKcal) {
+        const double middle = (low + high) / 2;
+        const auto s = stateAfter(from, middle, days);
+        if (s && s->weightKg() >= endKg) {
+            high = middle;
+        } else {
+            low = middle;
+            lowLeavesModel = !s;
+        }
+    }
+    if (lowLeavesModel)
+        return std::nullopt;
+    return (low + high) / 2;
 }
 
 std::optional<double> BodyModel::intakeToKeep(const BodyState& state) const

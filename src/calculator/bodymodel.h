@@ -110,12 +110,20 @@ public:
     // bisection to 0.5 kcal; nothing where no intake the model takes does.
     std::optional<double> intakeToReach(double goalKg, int days) const;
 
+    // The same from any state the model reached: the state after a constant intake, and
+    // the constant intake that takes the state to a weight in the given days (bisection
+    // to 0.5 kcal). What the body spends and what it stores over those days is then that
+    // intake: the way Hall and Chow read a person's intake off their weights (see
+    // progress.h). Nothing where no intake the model takes does it.
+    std::optional<BodyState> stateAfter(const BodyState& from, double intakeKcal, int days) const;
+    std::optional<double> intakeBetween(const BodyState& from, double endKg, int days) const;
+
 private:
     struct Intake;
 
     BodyModel() = default;
     Intake intake(double kcal) const;
-    std::optional<BodyState> run(double intakeKcal, int days, QList<double>* weights) const;
+    std::optional<BodyState> run(const BodyState& start, double intakeKcal, int days, QList<double>* weights) const;
     void derivatives(const double* y, const Intake& in, double* dy) const;
 
     BodyModelPerson m_person;

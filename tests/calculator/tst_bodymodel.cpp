@@ -46,6 +46,8 @@ private slots:
     void refusedCalculations();
     void nothingOutsideTheModel();
     void intakeToReachThousandDays();
+    void runOnFromAState_data();
+    void runOnFromAState();
 };
 
 void TestBodyModel::plannerFigures_data()
@@ -242,3 +244,37 @@ void TestBodyModel::intakeToReachThousandDays()
 
 QTEST_GUILESS_MAIN(TestBodyModel)
 #include "tst_bodymodel.moc"
+
+void TestBodyModel::runOnFromAState_data()
+{
+    // A run in two stretches, the second from where the first left the body: the intake
+    // that takes that state to the second stretch's weight is the one that made it.
+    QTest::addColumn<double>("first");
+    QTest::addColumn<int>("firstDays");
+    QTest::addColumn<double>("second");
+    QTest::addColumn<int>("secondDays");
+    QTest::newRow("diet, then more") << 1400.0 << 42 << 1800.0 << 28;
+    QTest::newRow("diet kept") << 1500.0 << 70 << 1500.0 << 28;
+    QTest::newRow("a gain after a diet") << 1300.0 << 100 << 2600.0 << 14;
+}
+
+void TestBodyModel::runOnFromAState()
+{
+    QFETCH(double, first);
+    QFETCH(int, firstDays);
+    QFETCH(double, second);
+    QFETCH(int, secondDays);
+    const auto model = modelFor(details("Female", 42, 5, 5, "200", "30", 120, 1));
+    QVERIFY(model);
+    const auto middle = model->stateAfter(first, firstDays);
+    QVERIFY(middle);
+    const auto end = model->stateAfter(*middle, second, secondDays);
+    QVERIFY(end);
+    // Whole runs from the start agree with runs on from the middle where the intake does not change.
+    if (first == second)
+        QVERIFY_NEAR(end->weightKg(), model->weightsKg(first, firstDays + secondDays).last(), 1e-9);
+    QVERIFY_NEAR(model->intakeBetween(*middle, end->weightKg(), secondDays).value_or(0), second, 0.5);
+    // Beyond what any intake the model takes reaches: no figure.
+    QVERIFY(!model->intakeBetween(*middle, middle->weightKg() + 100, secondDays));
+    QVERIFY(!model->intakeBetween(*middle, end->weightKg(), 0));
+}
