@@ -169,13 +169,13 @@ ProgressKeeper::Report ProgressKeeper::report(QWidget* parent, const QDate& toda
     const std::optional<WeightPlan> plan = stored ? weightPlanOf(*stored) : std::nullopt;
     if (plan) {
         const Progress progress = makeProgress(*plan, dated, today);
-        v.texts = progressTexts(progress);
+        v.texts = progressTexts(progress, QLocale(), v.kilograms);
         v.chart = progressChart(progress);
         trend = progress.trend;
         r.name = resultTexts(plan->details, plan->result).name;
     } else {
         trend = trendDays(dated, today);
-        v.texts = progressTextsWithoutPlan(trend, today);
+        v.texts = progressTextsWithoutPlan(trend, today, QLocale(), v.kilograms);
         v.chart = weighInChart(trend, today);
     }
     for (auto it = trend.crbegin(); it != trend.crend(); ++it) {

@@ -19,11 +19,30 @@ double twoDecimals(double value)
     return roundHalfEven(value, 2).value_or(value);
 }
 
-// Pounds with kilograms beside them: "177.43 lb (80.48 kg)".
-QString weight(double value, const QLocale& locale)
+// How the person reads weights: in the unit they weigh in, the other beside it.
+struct Say
 {
-    return QStringLiteral("%1 (%2 kg)")
-        .arg(pounds(value, locale), planFigure(twoDecimals(value * kExactKilogramsPerPound), locale));
+    QLocale locale;
+    bool kilograms = false;
+};
+
+QString kilograms(double pounds, const QLocale& locale)
+{
+    return planFigure(twoDecimals(pounds * kExactKilogramsPerPound), locale) + QStringLiteral(" kg");
+}
+
+// "177.43 lb (80.48 kg)", or "80.48 kg (177.43 lb)" for a person who weighs in kilograms.
+QString weight(double value, const Say& s)
+{
+    if (s.kilograms)
+        return QStringLiteral("%1 (%2)").arg(kilograms(value, s.locale), pounds(value, s.locale));
+    return QStringLiteral("%1 (%2)").arg(pounds(value, s.locale), kilograms(value, s.locale));
+}
+
+// A weight in the person's unit alone, where the other was given just before.
+QString weightShort(double value, const Say& s)
+{
+    return s.kilograms ? kilograms(value, s.locale) : pounds(value, s.locale);
 }
 
 QString times(int count)
@@ -36,16 +55,41 @@ QString floorWho(const WeightPlan& plan)
     return plan.men ? QStringLiteral("men") : QStringLiteral("women");
 }
 
-QString stageSentence(const Progress& p, const QLocale& locale)
+// The caution beside any intake below the floor; empty above it.
+QString floorCaution(double calories, const WeightPlan& plan, const QLocale& locale)
 {
+    if (!(calories < plan.floorCalories))
+        return QString();
+    return QStringLiteral(" That is below %1, the least that health services advise %2 to eat without a doctor's "
+                          "supervision.")
+        .arg(planFigure(plan.floorCalories, locale), floorWho(plan));
+}
+
+QString glance(const Progress& p, const Say& s)
+{
+    const double lost = twoDecimals(p.lostPounds());
+    QString text = lost >= 0 ? QStringLiteral("At a glance: %1 lost since the start").arg(weight(lost, s))
+                             : QStringLiteral("At a glance: %1 gained since the start").arg(weight(-lost, s));
+    if (const auto share = p.goalShare(); share && std::isfinite(*share) && std::fabs(*share) < 100)
+        text += QStringLiteral(", %1% of the %2 your plan sets out to lose")
+                    .arg(s.locale.toString(std::round(std::max(*share, 0.0) * 100), 'f', 0),
+                        weightShort(p.plan.lossPounds, s));
+    if (const auto bmi = p.bodyMassIndex(); bmi && *bmi < 1000)
+        text += QStringLiteral("; body mass index now %1").arg(s.locale.toString(*bmi, 'f', 1));
+    return text + QLatin1Char('.');
+}
+
+QString stageSentence(const Progress& p, const Say& s)
+{
+    const QLocale& locale = s.locale;
     const int days = p.plan.days;
     switch (p.stage) {
     case PlanStage::NotStarted:
         return QStringLiteral("Your plan starts on %1, in %2; until then it expects you to stay at %3.")
-            .arg(shortDate(p.start, locale), dayCount(-p.day), weight(p.expectedTodayPounds, locale));
+            .arg(shortDate(p.start, locale), dayCount(-p.day), weight(p.expectedTodayPounds, s));
     case PlanStage::Ended:
         return QStringLiteral("Your plan ended on %1, %2 ago, at %3, the weight it expects from then on.")
-            .arg(shortDate(p.end, locale), dayCount(p.day - days), weight(p.expectedTodayPounds, locale));
+            .arg(shortDate(p.end, locale), dayCount(p.day - days), weight(p.expectedTodayPounds, s));
     case PlanStage::Running:
         break;
     }
@@ -57,56 +101,64 @@ QString stageSentence(const Progress& p, const QLocale& locale)
                                               .arg(p.day)
                                               .arg(days)
                                               .arg(shortDate(p.end, locale));
-    return today
-        + QStringLiteral(" The plan expects you to weigh %1 today.").arg(weight(p.expectedTodayPounds, locale));
-}
-
-// "Your trend weight (...) is 180.24 lb (81.75 kg)", or as it was on the day of the last
-// weigh-in where that is not today.
-QString trendWeight(const TrendDay& last, const QDate& today, const QLocale& locale)
-{
-    const QString smoothed
-        = QStringLiteral("(your weigh-ins smoothed, so that one heavy or light morning hardly moves it)");
-    if (last.date == today)
-        return QStringLiteral("Your trend weight %1 is %2").arg(smoothed, weight(last.trendPounds, locale));
-    return QStringLiteral("As of %1, the day of your last weigh-in, your trend weight %2 was %3")
-        .arg(shortDate(last.date, locale), smoothed, weight(last.trendPounds, locale));
+    return today + QStringLiteral(" The plan expects you to weigh %1 today.").arg(weight(p.expectedTodayPounds, s));
 }
 
 // The weigh-ins of a chart in words.
-QString weighInsDescribed(const QList<TrendDay>& trend, int count, const QLocale& locale)
+QString weighInsDescribed(const QList<TrendDay>& trend, int count, const Say& s)
 {
     if (trend.isEmpty())
         return QStringLiteral("no weigh-ins yet.");
     const TrendDay& last = trend.last();
     if (count == 1)
         return QStringLiteral("1 weigh-in, on %1, of %2.")
-            .arg(shortDate(last.date, locale), pounds(last.pounds, locale));
-    return QStringLiteral("%1 weigh-ins from %2 to %3, and their trend, %4 on %3.")
+            .arg(shortDate(last.date, s.locale), weightShort(last.pounds, s));
+    return QStringLiteral("%1 weigh-ins from %2 to %3, and their smoothed line, %4 on %3.")
         .arg(count)
-        .arg(shortDate(trend.first().date, locale), shortDate(last.date, locale), pounds(last.trendPounds, locale));
+        .arg(shortDate(trend.first().date, s.locale), shortDate(last.date, s.locale), weightShort(last.trendPounds, s));
 }
 
-QString trendSentence(const Progress& p, const QLocale& locale)
+QString staleSentence(const Progress& p, const Say& s)
+{
+    return QStringLiteral("Your last weigh-in was on %1, %2 ago, at %3: please weigh in again, best in the morning "
+                          "before breakfast, to see where you stand, your pace and when you reach your goal.")
+        .arg(shortDate(p.weightDate, s.locale), dayCount(p.weightDate.daysTo(p.today)), weight(p.weightPounds, s));
+}
+
+QString weightSentence(const Progress& p, const Say& s)
 {
     const double ahead = twoDecimals(p.aheadPounds());
-    const QString against = ahead == 0
-        ? QStringLiteral("right on the plan")
-        : QStringLiteral("%1 %2 the plan")
-              .arg(weight(std::fabs(ahead), locale), ahead > 0 ? QStringLiteral("ahead of") : QStringLiteral("behind"));
-    const QString trend = trendWeight(p.trend.last(), p.today, locale);
-    if (p.trendDate == p.today)
-        return QStringLiteral("%1: %2.").arg(trend, against);
-    return QStringLiteral("%1: %2, which expected %3 that day.")
-        .arg(trend, against, pounds(p.expectedOnTrendDatePounds, locale));
+    const QString expected = weightShort(p.expectedOnWeightDatePounds, s);
+    QString against;
+    if (p.onPlan())
+        against
+            = QStringLiteral("on plan, within %1 of the %2 it expects").arg(weightShort(kOnPlanPounds, s), expected);
+    else
+        against = QStringLiteral("%1 %2 the plan, which expects %3")
+                      .arg(weight(std::fabs(ahead), s),
+                          ahead > 0 ? QStringLiteral("ahead of") : QStringLiteral("behind"), expected);
+    const bool today = p.weightDate == p.today;
+    if (p.line) {
+        const QString read = QStringLiteral("read off a straight line through your weigh-ins of the last four weeks, "
+                                            "which one odd morning hardly moves");
+        if (today)
+            return QStringLiteral("Your weight today is %1, %2: %3.").arg(weight(p.weightPounds, s), read, against);
+        return QStringLiteral("Your weight on %1, the day of your last weigh-in, was %2, %3: %4 that day.")
+            .arg(shortDate(p.weightDate, s.locale), weight(p.weightPounds, s), read, against);
+    }
+    return QStringLiteral("Your last weigh-in, on %1, is %2, a single morning that can be a pound or two off either "
+                          "way: %3 that day.")
+        .arg(shortDate(p.weightDate, s.locale), weight(p.weightPounds, s), against);
 }
 
-QString paceSentences(const Progress& p, const QLocale& locale)
+QString paceSentences(const Progress& p, const Say& s)
 {
-    const QString goal = weight(p.plan.goalPounds, locale);
+    const QLocale& locale = s.locale;
+    const QString goal = weight(p.plan.goalPounds, s);
     if (!p.paceKnown()) {
         QString needed;
-        const QDate earliest = std::max(p.trend.first().date.addDays(kPaceDays), p.today);
+        const QDate firstRecent = p.weightDate.addDays(-p.spanDays);
+        const QDate earliest = std::max(firstRecent.addDays(kPaceDays), p.today);
         const QString onOrAfter = earliest == p.today
             ? QStringLiteral("today or later")
             : QStringLiteral("on %1 or later").arg(shortDate(earliest, locale));
@@ -116,170 +168,229 @@ QString paceSentences(const Progress& p, const QLocale& locale)
             needed = QStringLiteral("weigh in %1").arg(times(p.weighInsNeeded));
         else
             needed = QStringLiteral("weigh in again %1").arg(onOrAfter);
-        return QStringLiteral("The pace of your trend, and the day it reaches your goal, show once you have %1 "
-                              "weigh-ins over at least %2 days (you have %3 over %4): %5.")
+        return QStringLiteral("Your pace, and when you reach your goal, show once you have %1 weigh-ins over at least "
+                              "%2 days within four weeks (you have %3 over %4): %5.")
             .arg(kFewestWeighInsForPace)
             .arg(kPaceDays)
-            .arg(p.weighInCount)
+            .arg(p.recentWeighIns)
             .arg(dayCount(p.spanDays), needed);
     }
 
     const double perWeek = twoDecimals(p.poundsPerWeek());
+    const QString giveOrTake
+        = QStringLiteral(", give or take %1").arg(weightShort(twoDecimals(p.line->lossMarginPerDay * 7), s));
     QString pace;
     if (perWeek > 0)
-        pace = QStringLiteral("lost %1 a week").arg(weight(perWeek, locale));
+        pace = QStringLiteral("you lost %1 a week%2").arg(weight(perWeek, s), giveOrTake);
     else if (perWeek < 0)
-        pace = QStringLiteral("gained %1 a week").arg(weight(-perWeek, locale));
+        pace = QStringLiteral("you gained %1 a week%2").arg(weight(-perWeek, s), giveOrTake);
     else
-        pace = QStringLiteral("held steady");
+        pace = QStringLiteral("your weight held steady");
     const QString over
-        = QStringLiteral("Over the two weeks to %1 your trend %2.").arg(shortDate(p.trendDate, locale), pace);
+        = QStringLiteral("From %1 to %2 %3, by the slope of that line.")
+              .arg(shortDate(p.weightDate.addDays(-p.spanDays), locale), shortDate(p.weightDate, locale), pace);
     switch (p.forecast) {
     case Forecast::Reached:
-        return over + QStringLiteral(" It is at your goal of %1 or below it.").arg(goal);
+        return over + QStringLiteral(" You are at your goal of %1 or below it.").arg(goal);
     case Forecast::OnDate:
+        if (p.goalDateEarliest == p.goalDateLatest)
+            return over
+                + QStringLiteral(" At that pace you reach your goal of %1 about %2.")
+                      .arg(goal, shortDate(p.goalDate, locale));
         return over
-            + QStringLiteral(" At that pace it reaches your goal of %1 on %2.")
-                  .arg(goal, shortDate(p.goalDate, locale));
+            + QStringLiteral(" At that pace you reach your goal of %1 between %2 and %3, most likely about %4: the "
+                             "range is how far your weigh-ins scatter around the line.")
+                  .arg(goal, shortDate(p.goalDateEarliest, locale), shortDate(p.goalDateLatest, locale),
+                      shortDate(p.goalDate, locale));
+    case Forecast::Unclear:
+        return over
+            + QStringLiteral(" Your weigh-ins scatter too much around that line to tell this loss from a gain, so "
+                             "there is no date for your goal of %1 yet: weigh in each morning and it will show.")
+                  .arg(goal);
     case Forecast::TooFar:
-        return over + QStringLiteral(" At that pace your goal of %1 is more than ten years away.").arg(goal);
+        return over
+            + QStringLiteral(" At the slowest pace your weigh-ins allow, your goal of %1 is more than two years away, "
+                             "so there is no date: one that far out would be a guess.")
+                  .arg(goal);
     case Forecast::Never:
         return over
-            + QStringLiteral(" A trend that %1 never reaches your goal of %2.")
+            + QStringLiteral(" A weight that %1 never reaches your goal of %2.")
                   .arg(perWeek < 0 ? QStringLiteral("gains") : QStringLiteral("stands still"), goal);
     case Forecast::NotYet:
+    case Forecast::Stale:
         break;
     }
     return over;
 }
 
-QStringList standing(const Progress& p, const QLocale& locale)
+QStringList standing(const Progress& p, const Say& s)
 {
-    QStringList list {stageSentence(p, locale)};
     if (p.trend.isEmpty()) {
-        list << QStringLiteral("Weigh yourself to see where you stand: enter your first weigh-in, in pounds or "
-                               "kilograms, best each morning before breakfast.");
-        return list;
+        return {stageSentence(p, s),
+            QStringLiteral("Weigh yourself to see where you stand: enter your first weigh-in, in pounds or "
+                           "kilograms, best each morning before breakfast.")};
     }
-    list << trendSentence(p, locale) << paceSentences(p, locale);
-    return list;
+    QStringList list {glance(p, s), stageSentence(p, s)};
+    if (p.stale())
+        return list << staleSentence(p, s);
+    return list << weightSentence(p, s) << paceSentences(p, s);
 }
 
-QStringList replanInTime(const Progress& p, const QLocale& locale)
+QStringList replanInTime(const Progress& p, const Say& s)
 {
+    const QLocale& locale = s.locale;
     const Replan& r = p.replan;
     const WeightPlan& plan = r.plan;
     const CalorieResult& result = plan.result;
-    QStringList list;
-    const QString aim
-        = QStringLiteral("To reach your goal of %1 by %2 from your trend weight of %3, you have %4 to lose "
-                         "in %5")
-              .arg(pounds(p.plan.goalPounds, locale), shortDate(p.end, locale), pounds(r.fromPounds, locale),
-                  pounds(plan.lossPounds, locale), dayCount(plan.days));
+    const QString aim = QStringLiteral("To reach your goal of %1 by %2 from your weight of %3, you have %4 to lose "
+                                       "in %5")
+                            .arg(weightShort(p.plan.goalPounds, s), shortDate(p.end, locale),
+                                weightShort(r.fromPounds, s), weightShort(plan.lossPounds, s), dayCount(plan.days));
+    const QString again = QStringLiteral("This is your plan's calculation run again with your weight now, the weight "
+                                         "still to lose and the days left.");
     if (plan.flat()) {
-        list << aim
+        return {aim
                 + QStringLiteral(", which rounds to 0.00 lb a day: the calculation gives the intake that keeps your "
                                  "weight, %1 a day.")
-                      .arg(intakeText(result.goalCalories));
-    } else if (!result.goalAchievable) {
+                      .arg(intakeText(result.goalCalories))
+                + floorCaution(result.goalCalories, plan, locale),
+            again};
+    }
+    if (!plan.needsCaution()) {
+        return {aim
+                + QStringLiteral(", %1 lb a day: eat %2 a day, within the cautions of health services.")
+                      .arg(planFigure(result.lossPerDayPounds, locale), intakeText(result.goalCalories)),
+            again};
+    }
+    // What keeps within the cautions leads; what the end date would take follows, as such.
+    QStringList list {withinLimitsText(plan, true, locale)};
+    if (!result.goalAchievable) {
         list << aim
                 + QStringLiteral(
                     ", %1 lb a day: that would take %2 a day, less than nothing, so it cannot be achieved.")
                       .arg(planFigure(result.lossPerDayPounds, locale), intakeText(result.goalCalories));
-    } else {
-        list << aim
-                + QStringLiteral(", %1 lb a day: eat %2 a day.")
-                      .arg(planFigure(result.lossPerDayPounds, locale), intakeText(result.goalCalories));
+        return list << again;
     }
-    list << QStringLiteral("This is your plan's calculation run again with your trend weight, the weight still to "
-                           "lose and the days left.");
-    if (plan.belowFloor()) {
-        list << QStringLiteral("That intake is below %1, the least that health services advise %2 to eat without a "
-                               "doctor's supervision.")
-                    .arg(planFigure(plan.floorCalories, locale), floorWho(plan));
-    }
+    QString takes = aim
+        + QStringLiteral(", %1 lb a day: that would take %2 a day.")
+              .arg(planFigure(result.lossPerDayPounds, locale), intakeText(result.goalCalories));
+    if (plan.belowFloor())
+        takes += floorCaution(result.goalCalories, plan, locale);
     if (plan.tooFast()) {
-        list << QStringLiteral("That is %1 lb a week, more than the 1 to 2 lb a week that health services advise.")
-                    .arg(planFigure(plan.poundsPerWeek(), locale));
+        takes += QStringLiteral(" It is %1 lb a week, more than the 1 to 2 lb a week that health services advise.")
+                     .arg(planFigure(plan.poundsPerWeek(), locale));
     }
-    if (plan.needsCaution())
-        list << withinLimitsText(plan, true, locale);
-    return list;
+    return list << takes << again;
 }
 
-QStringList replan(const Progress& p, const QLocale& locale)
+// The intake that keeps the goal: by the model where it has one, the equations' named
+// beside it.
+QString keepGoal(const Progress& p, const Say& s)
 {
+    const WeightPlan& plan = p.plan;
+    const std::optional<double>& equations = plan.goalMaintenanceCalories;
+    if (p.eaten.known() && p.eaten.keepCalories) {
+        const double model = std::round(*p.eaten.keepCalories);
+        QString text = QStringLiteral(" To keep it: about %1 a day, by the body model from your weigh-ins.")
+                           .arg(intakeText(model))
+            + floorCaution(model, plan, s.locale);
+        if (equations) {
+            text += QStringLiteral(" The program's own equations give %1 a day at the goal weight; they leave out how "
+                                   "the body spends less after a loss, so the model's figure leads.")
+                        .arg(intakeText(*equations));
+        }
+        return text;
+    }
+    if (!equations)
+        return QString();
+    return QStringLiteral(" To keep your goal: %1 a day, by the program's own equations at the goal weight.")
+               .arg(intakeText(*equations))
+        + floorCaution(*equations, plan, s.locale);
+}
+
+QStringList replan(const Progress& p, const Say& s)
+{
+    const QLocale& locale = s.locale;
     const Replan& r = p.replan;
-    const QString goal = pounds(p.plan.goalPounds, locale);
+    const QString goal = weight(p.plan.goalPounds, s);
     switch (r.kind) {
     case ReplanKind::None:
         return {};
+    case ReplanKind::Stale:
+        return {QStringLiteral("Your plan from today shows once you weigh in again: your last weigh-in, on %1, is more "
+                               "than %2 days old.")
+                    .arg(shortDate(p.weightDate, locale))
+                    .arg(kStaleDays)};
     case ReplanKind::NoBodyWeight:
         return {QStringLiteral("Your plan's goal, %1, leaves no body weight, so there is no plan from today: please "
                                "choose a smaller goal.")
-                    .arg(goal)};
-    case ReplanKind::GoalReached: {
-        QString text = QStringLiteral("Your trend weight, %1, is at or below your goal of %2.")
-                           .arg(pounds(r.fromPounds, locale), goal);
-        if (p.plan.goalMaintenanceCalories) {
-            text += QStringLiteral(" To keep your goal: %1 a day, by the same equations at the goal weight.")
-                        .arg(intakeText(*p.plan.goalMaintenanceCalories));
-        }
-        return {text};
-    }
+                    .arg(weightShort(p.plan.goalPounds, s))};
+    case ReplanKind::GoalReached:
+        return {QStringLiteral("Your weight, %1, is at or below your goal of %2.")
+                    .arg(weightShort(r.fromPounds, s), weightShort(p.plan.goalPounds, s))
+            + keepGoal(p, s)};
     case ReplanKind::TooFarAway:
         return {QStringLiteral("Your plan ends on %1, more than the %2 days a time frame can take from today, so there "
                                "is no plan from today yet.")
                     .arg(shortDate(p.end, locale))
                     .arg(kLongestTimeFrame)};
     case ReplanKind::OutOfRange:
-        return {QStringLiteral("Your trend weight, %1, is beyond what the calculation can work with, so there is no "
-                               "plan from today.")
-                    .arg(pounds(r.fromPounds, locale))};
+        return {QStringLiteral("Your weight, %1, is beyond what the calculation can work with, so there is no plan "
+                               "from today.")
+                    .arg(weightShort(r.fromPounds, s))};
     case ReplanKind::EndDateReached:
-        return {QStringLiteral("Your plan's end date, %1, %2, so there are no days left to reach your goal of %3 by "
-                               "it from your trend weight of %4.")
-                    .arg(shortDate(p.end, locale),
-                        r.daysLeft == 0 ? QStringLiteral("is today") : QStringLiteral("has passed"), goal,
-                        pounds(r.fromPounds, locale)),
-            withinLimitsText(r.plan, true, locale)};
+        return {withinLimitsText(r.plan, true, locale),
+            QStringLiteral(
+                "Your plan's end date, %1, %2, so there are no days left to reach your goal of %3 by it from "
+                "your weight of %4.")
+                .arg(shortDate(p.end, locale),
+                    r.daysLeft == 0 ? QStringLiteral("is today") : QStringLiteral("has passed"), goal,
+                    weightShort(r.fromPounds, s))};
     case ReplanKind::InTime:
-        return replanInTime(p, locale);
+        return replanInTime(p, s);
     }
     return {};
 }
 
-QString estimate(const Progress& p, const QLocale& locale)
+QString estimate(const Progress& p, const Say& s)
 {
-    if (!p.paceKnown())
+    const EatenEstimate& e = p.eaten;
+    if (p.trend.isEmpty())
         return QString();
-    const CalorieResult& planned = p.plan.result;
-    if (!planned.goalAchievable) {
-        return QStringLiteral("Your plan's intake is less than nothing, so your weigh-ins cannot tell what intake "
-                              "keeps your weight.");
+    if (!e.known())
+        return e.refusal;
+    const QLocale& locale = s.locale;
+    const WeightPlan& plan = p.plan;
+    const qint64 days = e.from.daysTo(e.to);
+    const QString over = days == kIntakeDays
+        ? QStringLiteral("over the four weeks to %1").arg(shortDate(e.to, locale))
+        : QStringLiteral("over the %1 from %2 to %3")
+              .arg(dayCount(days), shortDate(e.from, locale), shortDate(e.to, locale));
+    const QString planSays = plan.result.goalAchievable
+        ? QStringLiteral("your plan says %1").arg(intakeText(plan.result.goalCalories))
+        : QStringLiteral("your plan's intake is less than nothing");
+    QString text = QStringLiteral("Your weigh-ins say you have eaten about %1 a day %2 (between %3 and %4); %5. The "
+                                  "body model reads this from how your weight changed and what a body like yours "
+                                  "spends (Hall and Chow, 2011).")
+                       .arg(intakeText(std::round(e.calories)), over, planFigure(std::round(e.lowCalories), locale),
+                           planFigure(std::round(e.highCalories), locale), planSays);
+    if (e.keepCalories) {
+        const double keep = std::round(*e.keepCalories);
+        text += QStringLiteral(" By the same model about %1 a day keeps your weight of %2.")
+                    .arg(intakeText(keep), shortDate(e.to, locale))
+            + floorCaution(keep, plan, locale);
     }
-    const QString eaten = intakeText(planned.goalCalories);
-    if (!p.estimatedMaintenanceCalories) {
-        return QStringLiteral("Your trend's pace does not fit the plan's %1 a day: it would take no intake at all, or "
-                              "more than can be written, so your weigh-ins cannot tell what intake keeps your weight.")
-            .arg(eaten);
-    }
-    const double perDay = twoDecimals(p.lossPerDayPounds);
-    return QStringLiteral("If you ate your plan's %1 a day, about %2 a day keeps your weight "
-                          "(%3 %4 %5 lb a day \u00d7 3500 calories a pound). This is an estimate, and it holds only if "
-                          "you ate what the plan said.")
-        .arg(eaten, intakeText(*p.estimatedMaintenanceCalories), planFigure(planned.goalCalories, locale),
-            perDay < 0 ? QStringLiteral("\u2212") : QStringLiteral("+"), planFigure(std::fabs(perDay), locale));
+    return text;
 }
 
-QString chartDescription(const Progress& p, const QLocale& locale)
+QString chartDescription(const Progress& p, const Say& s)
 {
     return QStringLiteral("Chart of your plan and your weigh-ins: the plan's line from %1 on %2 to %3 on %4; the goal "
                           "at %5; ")
-               .arg(pounds(p.plan.startPounds, locale), shortDate(p.start, locale),
-                   pounds(p.plan.weightOnDay(p.plan.days), locale), shortDate(p.end, locale),
-                   pounds(p.plan.goalPounds, locale))
-        + weighInsDescribed(p.trend, p.weighInCount, locale);
+               .arg(weightShort(p.plan.startPounds, s), shortDate(p.start, s.locale),
+                   weightShort(p.plan.weightOnDay(p.plan.days), s), shortDate(p.end, s.locale),
+                   weightShort(p.plan.goalPounds, s))
+        + weighInsDescribed(p.trend, p.weighInCount, s);
 }
 
 // The text as the person typed it, shortened for a message.
@@ -332,8 +443,10 @@ QList<QStringList> weighInRows(const QList<TrendDay>& trend, const QLocale& loca
 
 } // namespace
 
-ProgressTexts progressTextsWithoutPlan(const QList<TrendDay>& trend, const QDate& today, const QLocale& locale)
+ProgressTexts progressTextsWithoutPlan(
+    const QList<TrendDay>& trend, const QDate& today, const QLocale& locale, bool inKilograms)
 {
+    const Say s {locale, inKilograms};
     ProgressTexts t;
     t.title = QStringLiteral("Your progress");
     t.standing << QStringLiteral("You follow no plan yet: calculate, open your plan and choose Follow This Plan to see "
@@ -347,23 +460,27 @@ ProgressTexts progressTextsWithoutPlan(const QList<TrendDay>& trend, const QDate
         t.chartDescription = QStringLiteral("Chart of your weigh-ins: none yet.");
         return t;
     }
-    t.standing << trendWeight(trend.last(), today, locale) + QLatin1Char('.');
+    const TrendDay& last = trend.last();
+    t.standing << (last.date == today ? QStringLiteral("Your weigh-in today is %1.").arg(weight(last.pounds, s))
+                                      : QStringLiteral("Your last weigh-in, on %1, was %2.")
+                                            .arg(shortDate(last.date, locale), weight(last.pounds, s)));
     t.chartDescription = QStringLiteral("Chart of your weigh-ins: ")
-        + weighInsDescribed(trend, static_cast<int>(t.weighInRows.size()), locale);
+        + weighInsDescribed(trend, static_cast<int>(t.weighInRows.size()), s);
     return t;
 }
 
-ProgressTexts progressTexts(const Progress& progress, const QLocale& locale)
+ProgressTexts progressTexts(const Progress& progress, const QLocale& locale, bool inKilograms)
 {
+    const Say s {locale, inKilograms};
     ProgressTexts t;
     const QString name = resultTexts(progress.plan.details, progress.plan.result).name;
     t.title = name.isEmpty() ? QStringLiteral("Your progress") : QStringLiteral("Your progress, %1").arg(name);
-    t.standing = standing(progress, locale);
-    t.replan = replan(progress, locale);
-    t.estimate = estimate(progress, locale);
+    t.standing = standing(progress, s);
+    t.replan = replan(progress, s);
+    t.estimate = estimate(progress, s);
     t.weighInHeader = weighInHeader();
     t.weighInRows = weighInRows(progress.trend, locale);
-    t.chartDescription = chartDescription(progress, locale);
+    t.chartDescription = chartDescription(progress, s);
     t.note = kDisclaimer;
     return t;
 }

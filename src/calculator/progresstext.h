@@ -13,21 +13,23 @@
 struct ProgressTexts
 {
     QString title;
-    QStringList standing; // the day of the plan, the weight it expects, the trend, its pace
-    QStringList replan; // a plan from today's trend weight; empty without weigh-ins
-    QString estimate; // what the weigh-ins say; empty until there is a pace
+    QStringList standing; // at a glance, the day of the plan, the weight now against it, its pace
+    QStringList replan; // a plan from today's weight; empty without weigh-ins
+    QString estimate; // what the weigh-ins say the person ate, or why they cannot; empty without weigh-ins
     QStringList weighInHeader;
     QList<QStringList> weighInRows; // newest first
     QString chartDescription; // the chart in words
     QString note;
 };
 
-ProgressTexts progressTexts(const Progress& progress, const QLocale& locale = QLocale());
+// Weights in kilograms first, pounds beside them, for a person who weighs in kilograms;
+// the other way round for one who weighs in pounds.
+ProgressTexts progressTexts(const Progress& progress, const QLocale& locale = QLocale(), bool inKilograms = false);
 
 // The same for weigh-ins while no plan is followed: the trend, the table, and how to
 // follow a plan.
 ProgressTexts progressTextsWithoutPlan(
-    const QList<TrendDay>& trend, const QDate& today, const QLocale& locale = QLocale());
+    const QList<TrendDay>& trend, const QDate& today, const QLocale& locale = QLocale(), bool inKilograms = false);
 
 // The whole progress as plain text, with the time it was made.
 QString progressPlainText(const ProgressTexts& texts, const QDateTime& made, const QLocale& locale = QLocale());
