@@ -376,8 +376,11 @@ QString estimate(const Progress& p, const Say& s)
                            planFigure(std::round(e.highCalories), locale), planSays);
     if (e.keepCalories) {
         const double keep = std::round(*e.keepCalories);
-        text += QStringLiteral(" By the same model about %1 a day keeps your weight of %2.")
-                    .arg(intakeText(keep), shortDate(e.to, locale))
+        text
+            += (e.to == p.today ? QStringLiteral(" By the same model about %1 a day keeps your weight as it is.")
+                                      .arg(intakeText(keep))
+                                : QStringLiteral(" By the same model about %1 a day keeps your weight as it was on %2.")
+                                      .arg(intakeText(keep), shortDate(e.to, locale)))
             + floorCaution(keep, plan, locale);
     }
     return text;
