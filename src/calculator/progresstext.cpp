@@ -258,27 +258,28 @@ QStringList replanInTime(const Progress& p, const Say& s)
     }
     if (!plan.needsCaution()) {
         return {aim
-                + QStringLiteral(", %1 lb a day: eat %2 a day, within the cautions of health services.")
-                      .arg(planFigure(result.lossPerDayPounds, locale), intakeText(result.goalCalories)),
+                + QStringLiteral(", %1 a day: eat %2 a day, within the cautions of health services.")
+                      .arg(weight(result.lossPerDayPounds, s), intakeText(result.goalCalories)),
             again};
     }
     // What keeps within the cautions leads; what the end date would take follows, as such.
     QStringList list {withinLimitsText(plan, true, locale)};
     if (!result.goalAchievable) {
         list << aim
-                + QStringLiteral(
-                    ", %1 lb a day: that would take %2 a day, less than nothing, so it cannot be achieved.")
-                      .arg(planFigure(result.lossPerDayPounds, locale), intakeText(result.goalCalories));
+                + QStringLiteral(", %1 a day: that would take %2 a day, less than nothing, so it cannot be achieved.")
+                      .arg(weight(result.lossPerDayPounds, s), intakeText(result.goalCalories));
         return list << again;
     }
     QString takes = aim
-        + QStringLiteral(", %1 lb a day: that would take %2 a day.")
-              .arg(planFigure(result.lossPerDayPounds, locale), intakeText(result.goalCalories));
+        + QStringLiteral(", %1 a day: that would take %2 a day.")
+              .arg(weight(result.lossPerDayPounds, s), intakeText(result.goalCalories));
     if (plan.belowFloor())
         takes += floorCaution(result.goalCalories, plan, locale);
     if (plan.tooFast()) {
-        takes += QStringLiteral(" It is %1 lb a week, more than the 1 to 2 lb a week that health services advise.")
-                     .arg(planFigure(plan.poundsPerWeek(), locale));
+        takes += QStringLiteral(" It is %1 a week, more than the %2 a week that health services advise.")
+                     .arg(weight(plan.poundsPerWeek(), s),
+                         s.kilograms ? QStringLiteral("0.45 to 0.91 kg (1 to 2 lb)")
+                                     : QStringLiteral("1 to 2 lb (0.45 to 0.91 kg)"));
     }
     return list << takes << again;
 }

@@ -219,7 +219,7 @@ void TestProgress::whereYouStand_data()
         << QStringList {"^At a glance: 7\\.\\d+ kg \\(17\\.\\d+ lb\\) lost", "of the 13\\.61 kg your plan",
                "Your weight today is 8\\d\\.\\d+ kg \\(18\\d\\.\\d+ lb\\)", "within 0\\.45 kg of the 82\\.78 kg",
                "lost 0\\.\\d+ kg \\(1\\.\\d+ lb\\) a week", "your goal of 77\\.11 kg \\(170 lb\\)",
-               "the plan's line from 90\\.72 kg on"}
+               "the plan's line from 90\\.72 kg on", "to lose in 50 days, 0\\.11 kg \\(0\\.25 lb\\) a day: eat"}
         << QStringList {"\\d lb \\(\\d"};
     // Every weigh-in dated from the plan's start, but a goal under 18 takes no model.
     QTest::newRow("under 18: no model")
