@@ -347,7 +347,7 @@ QString withinLimitsText(const WeightPlan& plan, bool fromToday, const QLocale& 
     if (plan.result.maintenanceCalories < plan.floorCalories) {
         return QStringLiteral("Even the intake that keeps your %1 weight, %2 a day, is below %3, so no time frame "
                               "keeps within the limits. Please ask your doctor before any diet.")
-            .arg(fromToday ? QStringLiteral("trend") : QStringLiteral("current"),
+            .arg(fromToday ? QStringLiteral("present") : QStringLiteral("current"),
                 intakeText(plan.result.maintenanceCalories), whole(plan.floorCalories));
     }
     return QStringLiteral("No time frame up to %1 days keeps within both limits. Please ask your doctor before any "
