@@ -211,7 +211,6 @@ ProgressWindow::ProgressWindow()
     connect(m_date, &QDateEdit::dateChanged, this, &ProgressWindow::nameAdd);
 
     // The days the chart shows; kept in the journal between starts.
-    m_range->setParent(client);
     m_range->setObjectName(QStringLiteral("cboChartRange"));
     m_range->setAccessibleName(QStringLiteral("Days the chart shows"));
     m_range->addItem(QStringLiteral("Your plan"), int(ChartRange::Plan));
@@ -236,8 +235,6 @@ ProgressWindow::ProgressWindow()
     entry->addWidget(m_date);
     entry->addWidget(m_add);
     entry->addStretch(1);
-    entry->addWidget(caption(client, QStringLiteral("C&hart:"), m_range));
-    entry->addWidget(m_range);
 
     // Why the weigh-ins cannot be kept, where that is so.
     m_problem->setParent(client);
@@ -268,16 +265,30 @@ ProgressWindow::ProgressWindow()
     connect(m_table, &QTreeView::doubleClicked, this, &ProgressWindow::editSelected);
     WindowParts::nameScrollParts(m_table, QStringLiteral("your weigh-ins"));
 
-    m_chart->setParent(client);
+    // The chart with the choice of its days above it, where it stays clear of the
+    // weigh-in box on a small screen.
+    auto* chartPane = new QWidget(client);
+    chartPane->setObjectName(QStringLiteral("pnlChart"));
+    m_chart->setParent(chartPane);
     m_chart->setObjectName(QStringLiteral("chtProgress"));
     m_chart->setAccessibleName(QStringLiteral("Progress chart"));
+    m_range->setParent(chartPane);
+    auto* rangeRow = new QHBoxLayout;
+    rangeRow->addStretch(1);
+    rangeRow->addWidget(caption(chartPane, QStringLiteral("C&hart:"), m_range));
+    rangeRow->addWidget(m_range);
+    auto* chartLayout = new QVBoxLayout(chartPane);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->setSpacing(px(30));
+    chartLayout->addLayout(rangeRow);
+    chartLayout->addWidget(m_chart, 1);
 
     m_text->setParent(client);
     WindowParts::setUpDocumentText(m_text, "txtProgress", QStringLiteral("Where you stand"), this);
 
     const QString handles = QStringLiteral("Move to give the parts more room");
     m_across = WindowParts::splitter(Qt::Horizontal, client, "splWeighIns",
-        QStringLiteral("Your weigh-ins and the chart"), {{m_table, 2}, {m_chart, 5}}, handles);
+        QStringLiteral("Your weigh-ins and the chart"), {{m_table, 2}, {chartPane, 5}}, handles);
     QSplitter* down = WindowParts::splitter(
         Qt::Vertical, client, "splProgress", QStringLiteral("Your progress"), {{m_across, 3}, {m_text, 2}}, handles);
 
@@ -290,9 +301,9 @@ ProgressWindow::ProgressWindow()
     QWidget::setTabOrder(m_weight, m_unit);
     QWidget::setTabOrder(m_unit, m_date);
     QWidget::setTabOrder(m_date, m_add);
-    QWidget::setTabOrder(m_add, m_range);
-    QWidget::setTabOrder(m_range, m_table);
-    QWidget::setTabOrder(m_table, m_chart);
+    QWidget::setTabOrder(m_add, m_table);
+    QWidget::setTabOrder(m_table, m_range);
+    QWidget::setTabOrder(m_range, m_chart);
     QWidget::setTabOrder(m_chart, m_text);
 
     // As large as suits ten years of weigh-ins, never more than the screen.

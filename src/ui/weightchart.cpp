@@ -412,31 +412,6 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
 
-    // Today, across the plot, its name inside the plot beside the mark: on the side
-    // with room, so that it never runs over the scale beside the plot.
-    if (chart.today && *chart.today >= from && *chart.today <= to) {
-        const double across = x(*chart.today);
-        painter.setPen(QPen(colors.today, 1.5 * unit, Qt::DashDotLine));
-        painter.drawLine(QPointF(across, plot.top()), QPointF(across, plot.bottom()));
-        const QString name = QStringLiteral("Today");
-        const double width = metrics.horizontalAdvance(name) + 2;
-        const bool right = across + 3 * unit + width <= plot.right();
-        painter.drawText(
-            QRectF(right ? across + 3 * unit : across - 3 * unit - width, plot.top() + 2, width, metrics.height()),
-            (right ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignTop, name);
-    }
-
-    // The goal, dashed, with its name at the left, below the dashes where there is room.
-    if (chart.goalPounds) {
-        const double goal = *chart.goalPounds;
-        painter.setPen(QPen(colors.goal, 1.5 * unit, Qt::DashLine));
-        painter.drawLine(QPointF(plot.left(), y(goal)), QPointF(plot.right(), y(goal)));
-        const bool below = y(goal) + metrics.height() + 2 < plot.bottom();
-        painter.drawText(QRectF(plot.left() + gap, below ? y(goal) + 2 : y(goal) - metrics.height() - 2,
-                             plot.width() / 2, metrics.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Goal %1").arg(bothUnits(goal, chart, locale)));
-    }
-
     // A point within half a pixel of the one before adds nothing to a line but time:
     // ten years of days are drawn in a few hundred pixels. Points outside the days shown
     // are left out but for the one on each side, which the plot's edge cuts.
@@ -466,13 +441,32 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
         }
         return p;
     };
+    const QPainterPath modelPath = path(chart.model);
+    const QPainterPath trendPath = path(chart.trend);
+    const QPainterPath linePath = path(chart.line);
+    QPainterPath todayPath;
+    const bool todayShown = chart.today && *chart.today >= from && *chart.today <= to;
+    if (todayShown) {
+        todayPath.moveTo(x(*chart.today), plot.top());
+        todayPath.lineTo(x(*chart.today), plot.bottom());
+    }
+    QPainterPath goalPath;
+    if (chart.goalPounds) {
+        goalPath.moveTo(plot.left(), y(*chart.goalPounds));
+        goalPath.lineTo(plot.right(), y(*chart.goalPounds));
+    }
+
     painter.save();
     painter.setClipRect(plot.adjusted(-unit, -unit, unit, unit));
     painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colors.today, 1.5 * unit, Qt::DashDotLine));
+    painter.drawPath(todayPath);
+    painter.setPen(QPen(colors.goal, 1.5 * unit, Qt::DashLine));
+    painter.drawPath(goalPath);
     painter.setPen(modelPen);
-    painter.drawPath(path(chart.model));
+    painter.drawPath(modelPath);
     painter.setPen(trendPen);
-    painter.drawPath(path(chart.trend));
+    painter.drawPath(trendPath);
     // The weigh-ins as round dots, drawn at once: ten years of them must not slow the
     // window down.
     QPolygonF drawn;
@@ -490,46 +484,101 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
     }
     painter.setPen(QPen(colors.trend, 5 * unit, Qt::SolidLine, Qt::RoundCap));
     painter.drawPoints(drawn);
-    painter.setBrush(Qt::NoBrush);
     painter.setPen(linePen);
-    painter.drawPath(path(chart.line));
+    painter.drawPath(linePath);
+    const bool startShown = !chart.line.isEmpty() && shown(chart.line.first().x());
+    const bool endShown = chart.line.size() > 1 && shown(chart.line.last().x());
+    painter.setBrush(colors.line);
+    if (startShown)
+        painter.drawEllipse(at(chart.line.first()), 3 * unit, 3 * unit);
+    if (endShown)
+        painter.drawEllipse(at(chart.line.last()), 3 * unit, 3 * unit);
     painter.restore();
 
-    if (chart.line.isEmpty()) {
-        painter.restore();
-        return;
+    // The labels go where they cover no line and no other label: the first place of
+    // their own list that is clear, inside the plot.
+    QList<QPainterPath> strokes;
+    QPainterPathStroker stroker;
+    stroker.setWidth(3 * unit);
+    for (const QPainterPath* drawnPath :
+        std::initializer_list<const QPainterPath*> {&modelPath, &trendPath, &linePath, &todayPath, &goalPath}) {
+        if (!drawnPath->isEmpty())
+            strokes << stroker.createStroke(*drawnPath);
     }
-    // The first and the last day's weight beside their points: the first above and to
-    // the right, where a loss has already gone down; the last below its point, ending
-    // where the plan ends.
-    const QPointF start = chart.line.first();
-    if (shown(start.x())) {
-        painter.setPen(linePen);
-        painter.setBrush(colors.line);
-        painter.drawEllipse(at(start), 3 * unit, 3 * unit);
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(colors.text);
-        painter.drawText(
-            QRectF(x(start.x()) + gap, y(start.y()) - metrics.height() - 2, plot.width() / 2, metrics.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, bothUnits(start.y(), chart, locale));
+    QList<QRectF> taken;
+    auto clear = [&](const QRectF& r) {
+        if (!plot.contains(r))
+            return false;
+        for (const QRectF& other : taken) {
+            if (other.intersects(r))
+                return false;
+        }
+        for (const QPainterPath& stroke : strokes) {
+            if (stroke.intersects(r))
+                return false;
+        }
+        return true;
+    };
+    auto label = [&](const QString& text, const QColor& color, const QList<QPointF>& corners) {
+        // Each corner is the top left of a place the label may stand.
+        const QSizeF size(metrics.horizontalAdvance(text) + 2, metrics.height());
+        QRectF chosen;
+        for (const QPointF& corner : corners) {
+            const QRectF r(corner, size);
+            if (clear(r)) {
+                chosen = r;
+                break;
+            }
+        }
+        // Nowhere clear, as on a chart too small for its lines: the label is left out
+        // rather than written over them; the key and the scales still say what they are.
+        if (chosen.isNull())
+            return;
+        taken << chosen;
+        painter.setPen(color);
+        painter.drawText(chosen, Qt::AlignLeft | Qt::AlignVCenter, text);
+    };
+    const double h = metrics.height();
+    auto width = [&](const QString& text) { return metrics.horizontalAdvance(text) + 2; };
+
+    // The goal at the left, below its dashes or above them, else at the right.
+    if (chart.goalPounds) {
+        const double g = y(*chart.goalPounds);
+        const QString text = QStringLiteral("Goal %1").arg(bothUnits(*chart.goalPounds, chart, locale));
+        const double w = width(text);
+        label(text, colors.goal,
+            {{plot.left() + gap, g + 3}, {plot.left() + gap, g - h - 3}, {plot.center().x() - w / 2, g + 3},
+                {plot.center().x() - w / 2, g - h - 3}, {plot.right() - w - gap, g + 3},
+                {plot.right() - w - gap, g - h - 3}});
     }
-    if (chart.line.size() < 2 || !shown(chart.line.last().x())) {
-        painter.restore();
-        return;
+    // Today beside its mark, inside the plot, never over the scales beside it.
+    if (todayShown) {
+        const double t = x(*chart.today);
+        const QString text = QStringLiteral("Today");
+        const double w = width(text);
+        label(text, colors.today,
+            {{t + 3 * unit, plot.top() + 2}, {t - 3 * unit - w, plot.top() + 2}, {t + 3 * unit, plot.bottom() - h - 2},
+                {t - 3 * unit - w, plot.bottom() - h - 2}, {t + 3 * unit, plot.top() + h + 4},
+                {t - 3 * unit - w, plot.top() + h + 4}});
     }
-    const QPointF end = chart.line.last();
-    painter.setPen(linePen);
-    painter.setBrush(colors.line);
-    painter.drawEllipse(at(end), 3 * unit, 3 * unit);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(colors.text);
-    const QString endText = bothUnits(end.y(), chart, locale, 2);
-    const double endWidth = metrics.horizontalAdvance(endText) + 2;
-    const bool endBelow = y(end.y()) + 4 + metrics.height() <= plot.bottom();
-    const double endLeft = std::clamp(x(end.x()) - endWidth, plot.left() + gap, plot.right() - endWidth);
-    painter.drawText(
-        QRectF(endLeft, endBelow ? y(end.y()) + 4 : y(end.y()) - metrics.height() - 4, endWidth, metrics.height()),
-        Qt::AlignRight | Qt::AlignVCenter, endText);
+    // The first and the last day's weight beside their points; the last ends where the
+    // plan ends.
+    if (startShown) {
+        const QPointF p = at(chart.line.first());
+        const QString text = bothUnits(chart.line.first().y(), chart, locale);
+        label(text, colors.text,
+            {{p.x() + gap, p.y() - h - 2}, {p.x() + gap, p.y() + 4}, {p.x() + gap, p.y() - 2 * h - 4},
+                {p.x() - width(text) - gap, p.y() - h - 2}, {p.x() + gap, p.y() + h + 8}});
+    }
+    if (endShown) {
+        const QPointF p = at(chart.line.last());
+        const QString text = bothUnits(chart.line.last().y(), chart, locale, 2);
+        const double w = width(text);
+        label(text, colors.text,
+            {{p.x() - w, p.y() + 4}, {p.x() - w - gap, p.y() - h / 2}, {p.x() - w, p.y() + h + 8},
+                {p.x() + gap, p.y() + 4}, {p.x() + gap, p.y() - h - 4}, {p.x() - w, p.y() - h - 4},
+                {p.x() - w, p.y() - 2 * h - 8}});
+    }
     painter.restore();
 }
 
