@@ -574,10 +574,14 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
         const QPointF p = at(chart.line.last());
         const QString text = bothUnits(chart.line.last().y(), chart, locale, 2);
         const double w = width(text);
-        label(text, colors.text,
-            {{p.x() - w, p.y() + 4}, {p.x() - w - gap, p.y() - h / 2}, {p.x() - w, p.y() + h + 8},
-                {p.x() + gap, p.y() + 4}, {p.x() + gap, p.y() - h - 4}, {p.x() - w, p.y() - h - 4},
-                {p.x() - w, p.y() - 2 * h - 8}});
+        // Nearest the end first; then further to the left, where a falling line is
+        // higher above it and the goal's dashes, through the end, lower below it.
+        QList<QPointF> corners {{p.x() - w, p.y() + 4}, {p.x() - w - gap, p.y() - h / 2}, {p.x() - w, p.y() - h - 4},
+            {p.x() + gap, p.y() + 4}, {p.x() + gap, p.y() - h - 4}};
+        for (int step = 1; step <= 6; ++step) {
+            corners << QPointF(p.x() - w - step * w / 4, p.y() - h - 4) << QPointF(p.x() - w - step * w / 4, p.y() + 4);
+        }
+        label(text, colors.text, corners);
     }
     painter.restore();
 }

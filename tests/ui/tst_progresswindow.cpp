@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -45,6 +46,8 @@ private slots:
     void chartRanges_data();
     void chartRanges();
     void chartRangeKeptAndPrinted();
+    void goalOnTheChart_data();
+    void goalOnTheChart();
     void escapeAndTabWhileTyping();
     void weighInAfterToday();
 
@@ -595,6 +598,33 @@ void TestProgressWindow::chartRanges()
     chart.planTo.reset();
     if (ChartRange(range) == ChartRange::Plan)
         QCOMPARE(chartInRange(chart, ChartRange::Plan).fromDay, 0.0);
+}
+
+void TestProgressWindow::goalOnTheChart_data()
+{
+    QTest::addColumn<double>("goal");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("a goal to reach") << 170.0 << true;
+    QTest::newRow("a goal of no weight") << 0.0 << false;
+    QTest::newRow("a goal below nothing") << -20.0 << false;
+}
+
+// A goal that no one can weigh draws no dashed line, and the chart keeps its scale at
+// the weights there are.
+void TestProgressWindow::goalOnTheChart()
+{
+    QFETCH(double, goal);
+    QFETCH(bool, drawn);
+    WeightPlan plan;
+    plan.today = QDate(2026, 3, 1);
+    plan.days = 30;
+    plan.startPounds = 180;
+    plan.goalPounds = goal;
+    const ChartData chart = planChart(plan);
+    QCOMPARE(chart.goalPounds.has_value(), drawn);
+    QImage image(400, 260, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintWeightChart(painter, image.rect(), chart, screenChartColors(), Look::verdana(8.25), QLocale::c());
 }
 
 // The range chosen is kept between starts, and paper takes it: ten years of daily
