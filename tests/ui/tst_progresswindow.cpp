@@ -12,6 +12,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QFileDialog>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPainter>
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeView>
 
 class TestProgressWindow : public QObject
@@ -46,6 +48,7 @@ private slots:
     void chartRanges_data();
     void chartRanges();
     void chartRangeKeptAndPrinted();
+    void pointingAtAWeighIn();
     void goalOnTheChart_data();
     void goalOnTheChart();
     void escapeAndTabWhileTyping();
@@ -598,6 +601,35 @@ void TestProgressWindow::chartRanges()
     chart.planTo.reset();
     if (ChartRange(range) == ChartRange::Plan)
         QCOMPARE(chartInRange(chart, ChartRange::Plan).fromDay, 0.0);
+}
+
+// Pointing at a weigh-in's dot on the chart tells its date and weight; pointing beside
+// the dots tells nothing.
+void TestProgressWindow::pointingAtAWeighIn()
+{
+    QLocale::setDefault(QLocale::c());
+    const QDate day = QDate::currentDate().addDays(-2);
+    plantWeighIns({{day, 180, WeightUnit::Pounds}});
+    RunningProgram p;
+    QWidget* w = openProgress(p);
+    auto* chart = w->findChild<QWidget*>(QStringLiteral("chtProgress"));
+    chart->resize(560, 260);
+    chart->grab(); // painted: the dots have their places
+    const QString expected = QLocale::c().toString(day, QLocale::ShortFormat) + QStringLiteral(": 180 lb (81.65 kg)");
+    QString found;
+    for (int y = 0; y < chart->height() && found.isEmpty(); y += 2) {
+        for (int x = 0; x < chart->width() && found.isEmpty(); x += 2) {
+            QHelpEvent help(QEvent::ToolTip, QPoint(x, y), chart->mapToGlobal(QPoint(x, y)));
+            QApplication::sendEvent(chart, &help);
+            if (QToolTip::isVisible())
+                found = QToolTip::text();
+        }
+    }
+    QCOMPARE(found, expected);
+    QHelpEvent beside(
+        QEvent::ToolTip, QPoint(chart->width() / 2, 2), chart->mapToGlobal(QPoint(chart->width() / 2, 2)));
+    QApplication::sendEvent(chart, &beside);
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void TestProgressWindow::goalOnTheChart_data()
