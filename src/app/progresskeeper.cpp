@@ -7,6 +7,7 @@
 #include "calculator/resulttexts.h"
 #include "journal/journal.h"
 #include "journal/weighincsv.h"
+#include "journal/weighindoubt.h"
 #include "platform/messagebox.h"
 #include "ui/documentoutput.h"
 #include "ui/importpreview.h"
@@ -18,10 +19,13 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QUndoCommand>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
 const QString kUnitPreference = QStringLiteral("weighInUnit");
+const QString kChartRangePreference = QStringLiteral("chartRange");
 // A file of weigh-ins larger than this is not one: ten years of daily weigh-ins with
 // every column of another tracker come to well under a megabyte.
 constexpr qint64 kLargestImport = 64 * 1024 * 1024;
@@ -67,6 +71,65 @@ QList<DatedWeight> datedWeights(const QList<WeighIn>& weighIns)
     for (const WeighIn& w : weighIns)
         dated.append({w.date, w.pounds()});
     return dated;
+}
+
+// The trend column in the person's unit, the other in brackets.
+void trendInPersonsUnit(ProgressView& v, const QList<TrendDay>& trend)
+{
+    const QLocale locale;
+    const auto figure = [&locale](double value) { return locale.toString(value, 'f', 2); };
+    if (v.texts.weighInHeader.size() > 3)
+        v.texts.weighInHeader[3] = v.kilograms ? QStringLiteral("Trend (kg)") : QStringLiteral("Trend (lb)");
+    int row = 0;
+    for (auto it = trend.crbegin(); it != trend.crend() && row < v.texts.weighInRows.size(); ++it) {
+        if (!it->weighed)
+            continue;
+        QStringList& cells = v.texts.weighInRows[row++];
+        if (cells.size() < 4)
+            continue;
+        const double kilograms = it->trendPounds * kExactKilogramsPerPound;
+        cells[3] = v.kilograms ? QStringLiteral("%1 (%2 lb)").arg(figure(kilograms), figure(it->trendPounds))
+                               : QStringLiteral("%1 (%2 kg)").arg(figure(it->trendPounds), figure(kilograms));
+    }
+}
+
+// Weigh-ins dated after today are in no figure, but in the table, newest first and
+// marked, so that they can be seen, edited and deleted.
+void addLaterWeighIns(ProgressView& v, const QDate& today)
+{
+    QList<WeighIn> later;
+    for (const WeighIn& w : v.weighIns) {
+        if (w.date > today)
+            later.append(w);
+    }
+    std::sort(later.begin(), later.end(), [](const WeighIn& a, const WeighIn& b) { return a.date > b.date; });
+    const QLocale locale;
+    const auto figure = [&locale](double value) { return locale.toString(value, 'f', 2); };
+    for (int i = 0; i < later.size(); ++i) {
+        const WeighIn& w = later.at(i);
+        v.texts.weighInRows.insert(i,
+            {locale.toString(w.date, QLocale::ShortFormat), figure(w.pounds()), figure(w.kilograms()),
+                QStringLiteral("after today")});
+        v.rowDates.insert(i, w.date);
+    }
+}
+
+// The weigh-in rows of the days the chart shows, for paper: ten years of them are
+// a hundred pages. Those dated after today stay.
+ProgressTexts textsInRange(const ProgressView& view)
+{
+    ProgressTexts texts = view.texts;
+    if (view.range == ChartRange::Everything)
+        return texts;
+    const QDate first = view.chart.firstDate.addDays(qint64(std::floor(view.chart.fromDay)));
+    const QDate last = view.chart.firstDate.addDays(qint64(std::ceil(view.chart.lastDay)));
+    texts.weighInRows.clear();
+    for (int row = 0; row < view.texts.weighInRows.size(); ++row) {
+        const QDate day = view.rowDates.value(row);
+        if ((day >= first && day <= last) || day > view.today)
+            texts.weighInRows.append(view.texts.weighInRows.at(row));
+    }
+    return texts;
 }
 
 QString count(qsizetype n, const QString& what)
@@ -182,6 +245,12 @@ ProgressKeeper::Report ProgressKeeper::report(QWidget* parent, const QDate& toda
         if (it->weighed)
             v.rowDates << it->date;
     }
+    v.today = today;
+    trendInPersonsUnit(v, trend);
+    addLaterWeighIns(v, today);
+    v.range = chartRangeOf(j.preference(kChartRangePreference));
+    v.chart = chartInRange(v.chart, v.range);
+    v.chart.kilogramsFirst = v.kilograms;
     v.undoText = m_undo.canUndo() ? m_undo.undoText() : QString();
     v.redoText = m_undo.canRedo() ? m_undo.redoText() : QString();
     return r;
@@ -223,11 +292,28 @@ void ProgressKeeper::tellFailure(QWidget* parent)
 
 bool ProgressKeeper::putWeighIn(QWidget* parent, const WeighIn& weighIn, const QDate& replacing)
 {
+    Journal& j = journal(parent);
+    if (!j.isOpen())
+        return false;
+    QList<WeighIn> others = j.weighIns();
+    others.removeIf([&replacing](const WeighIn& w) { return w.date == replacing; });
+    const bool replaces
+        = std::any_of(others.cbegin(), others.cend(), [&weighIn](const WeighIn& w) { return w.date == weighIn.date; });
+    // A weight far from the week's line, or one that reads as the other unit, is asked
+    // about once; stored as typed when the person says so.
+    if (const QString doubt = weighInDoubt(weighIn, others); !doubt.isEmpty()) {
+        if (MessageBox::show(parent, doubt, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No)
+            != QMessageBox::Yes)
+            return false;
+    }
     JournalChange c;
     if (replacing.isValid() && replacing != weighIn.date)
         c.remove << replacing;
     c.put << weighIn;
-    return change(parent, c, replacing.isValid() ? QStringLiteral("Edit of the Weigh-in") : QStringLiteral("Weigh-in"));
+    const QString text = replacing.isValid() ? QStringLiteral("Edit of the Weigh-in")
+        : replaces                           ? QStringLiteral("Replace Weigh-in")
+                                             : QStringLiteral("Weigh-in");
+    return change(parent, c, text);
 }
 
 void ProgressKeeper::remove(QWidget* parent, const QList<QDate>& days)
@@ -298,10 +384,10 @@ namespace {
 
 DocumentOutput::Document progressDocument(const ProgressView& view)
 {
-    return {
-        view.texts.title, QStringLiteral("Your progress"), [view](QPagedPaintDevice* device, const QDateTime& made) {
-            return renderProgress(device, view.chart, view.texts, made);
-        }};
+    const ProgressTexts texts = textsInRange(view);
+    return {view.texts.title, QStringLiteral("Your progress"),
+        [chart = view.chart, texts](
+            QPagedPaintDevice* device, const QDateTime& made) { return renderProgress(device, chart, texts, made); }};
 }
 
 } // namespace
@@ -322,6 +408,13 @@ void ProgressKeeper::copy(QWidget* parent, const QDate& today)
 {
     QGuiApplication::clipboard()->setText(
         progressPlainText(report(parent, today).view.texts, QDateTime::currentDateTime()));
+}
+
+void ProgressKeeper::setChartRange(QWidget* parent, ChartRange range)
+{
+    Journal& j = journal(parent);
+    if (j.isOpen())
+        j.setPreference(kChartRangePreference, chartRangeKey(range));
 }
 
 void ProgressKeeper::setKilograms(QWidget* parent, bool kilograms)

@@ -49,6 +49,7 @@ public:
     void savePdf(QWidget* parent, const QDate& today);
     void copy(QWidget* parent, const QDate& today);
     void setKilograms(QWidget* parent, bool kilograms);
+    void setChartRange(QWidget* parent, ChartRange range);
 
 private:
     struct Report;

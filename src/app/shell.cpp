@@ -194,6 +194,8 @@ QWidget* Shell::load(FormId id)
             [this, window, today] { progressRequest([&] { progress().copy(window, today()); }); });
         connect(window, &ProgressWindow::unitChosen, this,
             [this, window](bool kilograms) { progress().setKilograms(window, kilograms); });
+        connect(window, &ProgressWindow::chartRangeChosen, this,
+            [this, window](ChartRange range) { progressRequest([&] { progress().setChartRange(window, range); }); });
         connect(window, &ProgressWindow::closeRequested, this, [this] { close(FormId::Progress); });
         // What another process stored meanwhile (a weigh-in from the command line).
         connect(window, &ProgressWindow::activated, this, [this] {

@@ -33,8 +33,9 @@ KeyVerdict filterWeightKey(char32_t code)
 KeyVerdict filterWeighInKey(char32_t code, QChar decimalPoint)
 {
     // Ctrl with a letter is the box's own command (select all, undo, paste), not a
-    // character typed.
-    if (code == decimalPoint.unicode() || code < kSpace)
+    // character typed. A full stop is a decimal point in every locale, as on the
+    // command line: scales and phones show one.
+    if (code == decimalPoint.unicode() || code == U'.' || code < kSpace)
         return KeyVerdict {true, code, {}};
     return filterWeightKey(code);
 }

@@ -20,6 +20,15 @@ std::optional<double> readNumber(const QString& text, const QLocale& locale)
     return value;
 }
 
+QString withLocaleDecimalPoint(const QString& text, const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    if (point == QLatin1String(".") || text.contains(point))
+        return text;
+    QString local = text;
+    return local.replace(QLatin1Char('.'), point);
+}
+
 bool isNonNegativeNumber(const QString& text, const QLocale& locale)
 {
     const auto value = readNumber(text, locale);

@@ -9,6 +9,10 @@
 // for text that is not a finite number.
 std::optional<double> readNumber(const QString& text, const QLocale& locale = QLocale());
 
+// A weight as typed with the locale's decimal sign in place of a full stop, which
+// weigh-ins take in every locale: "182.4" is "182,4" in German.
+QString withLocaleDecimalPoint(const QString& text, const QLocale& locale = QLocale());
+
 // True when the text reads as a finite number of zero or more.
 bool isNonNegativeNumber(const QString& text, const QLocale& locale = QLocale());
 

@@ -45,6 +45,10 @@ public:
         lineEdit()->setAccessibleName(QStringLiteral("Weigh-in day"));
     }
 
+    // The date is one stop in the Tab order, not one for each of its parts: the arrow
+    // keys move between day, month and year.
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+
     void stepBy(int steps) override
     {
         if (currentSection() != DaySection) {
@@ -78,9 +82,11 @@ class WeighInRows final : public QAbstractTableModel
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setRows(const QStringList& header, const QList<QStringList>& rows, const QList<QDate>& days)
+    void setRows(
+        const QStringList& header, const QList<QStringList>& rows, const QList<QDate>& days, const QDate& today)
     {
         beginResetModel();
+        m_today = today;
         m_header = header;
         m_rows = rows;
         m_days = days;
@@ -107,6 +113,12 @@ public:
             return m_rows.value(index.row()).value(index.column());
         if (role == Qt::TextAlignmentRole)
             return int((index.column() >= 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        if (role == Qt::FontRole && m_today.isValid() && day(index.row()) > m_today) {
+            // Dated after today: in no figure, set apart so that it is seen.
+            QFont font = Look::verdana(8.25);
+            font.setItalic(true);
+            return font;
+        }
         return {};
     }
 
@@ -125,6 +137,7 @@ private:
     QStringList m_header;
     QList<QStringList> m_rows;
     QList<QDate> m_days;
+    QDate m_today;
 };
 
 namespace {
@@ -145,6 +158,7 @@ ProgressWindow::ProgressWindow()
     , m_weight(new QLineEdit)
     , m_unit(new QComboBox)
     , m_date(new DayEdit)
+    , m_range(new QComboBox)
     , m_add(nullptr)
     , m_rows(new WeighInRows(this))
     , m_table(new QTreeView)
@@ -194,6 +208,17 @@ ProgressWindow::ProgressWindow()
     m_date->setDate(QDate::currentDate());
     setColors(m_date, kCream, kDarkBlue, false);
     m_date->installEventFilter(this);
+    connect(m_date, &QDateEdit::dateChanged, this, &ProgressWindow::nameAdd);
+
+    // The days the chart shows; kept in the journal between starts.
+    m_range->setObjectName(QStringLiteral("cboChartRange"));
+    m_range->setAccessibleName(QStringLiteral("Days the chart shows"));
+    m_range->addItem(QStringLiteral("Your plan"), int(ChartRange::Plan));
+    m_range->addItem(QStringLiteral("The last 90 days"), int(ChartRange::LastNinetyDays));
+    m_range->addItem(QStringLiteral("Everything"), int(ChartRange::Everything));
+    setColors(m_range, kCream, kDarkBlue, false);
+    connect(m_range, &QComboBox::activated, this,
+        [this](int index) { emit chartRangeChosen(ChartRange(m_range->itemData(index).toInt())); });
 
     m_add = WindowParts::commandButton(client, "cmdAddWeighIn", QStringLiteral("&Add"));
     m_add->setToolTip(QStringLiteral("Enter"));
@@ -240,16 +265,30 @@ ProgressWindow::ProgressWindow()
     connect(m_table, &QTreeView::doubleClicked, this, &ProgressWindow::editSelected);
     WindowParts::nameScrollParts(m_table, QStringLiteral("your weigh-ins"));
 
-    m_chart->setParent(client);
+    // The chart with the choice of its days above it, where it stays clear of the
+    // weigh-in box on a small screen.
+    auto* chartPane = new QWidget(client);
+    chartPane->setObjectName(QStringLiteral("pnlChart"));
+    m_chart->setParent(chartPane);
     m_chart->setObjectName(QStringLiteral("chtProgress"));
     m_chart->setAccessibleName(QStringLiteral("Progress chart"));
+    m_range->setParent(chartPane);
+    auto* rangeRow = new QHBoxLayout;
+    rangeRow->addStretch(1);
+    rangeRow->addWidget(caption(chartPane, QStringLiteral("C&hart:"), m_range));
+    rangeRow->addWidget(m_range);
+    auto* chartLayout = new QVBoxLayout(chartPane);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->setSpacing(px(30));
+    chartLayout->addLayout(rangeRow);
+    chartLayout->addWidget(m_chart, 1);
 
     m_text->setParent(client);
     WindowParts::setUpDocumentText(m_text, "txtProgress", QStringLiteral("Where you stand"), this);
 
     const QString handles = QStringLiteral("Move to give the parts more room");
     m_across = WindowParts::splitter(Qt::Horizontal, client, "splWeighIns",
-        QStringLiteral("Your weigh-ins and the chart"), {{m_table, 2}, {m_chart, 5}}, handles);
+        QStringLiteral("Your weigh-ins and the chart"), {{m_table, 2}, {chartPane, 5}}, handles);
     QSplitter* down = WindowParts::splitter(
         Qt::Vertical, client, "splProgress", QStringLiteral("Your progress"), {{m_across, 3}, {m_text, 2}}, handles);
 
@@ -263,7 +302,8 @@ ProgressWindow::ProgressWindow()
     QWidget::setTabOrder(m_unit, m_date);
     QWidget::setTabOrder(m_date, m_add);
     QWidget::setTabOrder(m_add, m_table);
-    QWidget::setTabOrder(m_table, m_chart);
+    QWidget::setTabOrder(m_table, m_range);
+    QWidget::setTabOrder(m_range, m_chart);
     QWidget::setTabOrder(m_chart, m_text);
 
     // As large as suits ten years of weigh-ins, never more than the screen.
@@ -330,14 +370,17 @@ void ProgressWindow::showProgress(const ProgressView& view)
     m_problem->setVisible(!kept);
     for (QWidget* w : std::initializer_list<QWidget*> {m_weight, m_unit, m_date, m_add})
         w->setEnabled(kept);
-    if (!m_editing.isValid())
+    if (!m_editing.isValid()) {
         m_unit->setCurrentIndex(view.kilograms ? 1 : 0);
-    m_date->setMaximumDate(QDate::currentDate());
+        m_date->setMaximumDate(QDate::currentDate());
+    }
+    m_range->setCurrentIndex(std::max(0, m_range->findData(int(view.range))));
+    nameAdd();
 
     // The rows as they were, selection and scroll kept where the days are still there.
     const QList<QDate> selected = selectedDays();
     const int scrolled = m_table->verticalScrollBar()->value();
-    m_rows->setRows(view.texts.weighInHeader, view.texts.weighInRows, view.rowDates);
+    m_rows->setRows(view.texts.weighInHeader, view.texts.weighInRows, view.rowDates, view.today);
     QItemSelection reselect;
     for (const QDate& day : selected) {
         const int row = m_rows->rowOf(day);
@@ -396,7 +439,8 @@ void ProgressWindow::addWeighIn()
     if (!m_add->isEnabled())
         return;
     const bool kilograms = m_unit->currentIndex() == 1;
-    const WeighInReading reading = readWeighIn(m_weight->text(), kilograms, locale());
+    const QString text = withLocaleDecimalPoint(m_weight->text(), locale());
+    const WeighInReading reading = readWeighIn(text, kilograms, locale());
     if (!reading.ok()) {
         MessageBox::information(this, reading.message);
         m_weight->setFocus(Qt::OtherFocusReason);
@@ -404,7 +448,7 @@ void ProgressWindow::addWeighIn()
         return;
     }
     // The figure as typed, in the unit chosen: nothing is lost to a conversion.
-    const double typed = readNumber(m_weight->text().trimmed(), locale()).value_or(reading.pounds);
+    const double typed = readNumber(text.trimmed(), locale()).value_or(reading.pounds);
     emit weighInRequested(
         WeighIn {m_date->date(), typed, kilograms ? WeightUnit::Kilograms : WeightUnit::Pounds}, m_editing);
 }
@@ -421,6 +465,9 @@ void ProgressWindow::editSelected()
         m_editing = day;
         m_weight->setText(writeNumber(w.weight, locale()));
         m_unit->setCurrentIndex(w.unit == WeightUnit::Kilograms ? 1 : 0);
+        // A weigh-in dated after today (a clock that was wrong) keeps its day until
+        // the person moves it.
+        m_date->setMaximumDate(std::max(QDate::currentDate(), day));
         m_date->setDate(day);
         m_add->setText(QStringLiteral("&Save"));
         m_add->setAccessibleDescription(QStringLiteral("Saves the weigh-in of %1").arg(locale().toString(day)));
@@ -433,8 +480,20 @@ void ProgressWindow::editSelected()
 void ProgressWindow::stopEditing()
 {
     m_editing = QDate();
-    m_add->setText(QStringLiteral("&Add"));
-    m_add->setAccessibleDescription(QString());
+    m_date->setMaximumDate(QDate::currentDate());
+    nameAdd();
+}
+
+void ProgressWindow::nameAdd()
+{
+    if (m_editing.isValid())
+        return;
+    const QDate day = m_date->date();
+    const bool taken = std::any_of(
+        m_view.weighIns.cbegin(), m_view.weighIns.cend(), [&day](const WeighIn& w) { return w.date == day; });
+    m_add->setText(taken ? QStringLiteral("&Replace") : QStringLiteral("&Add"));
+    m_add->setAccessibleDescription(
+        taken ? QStringLiteral("Replaces the weigh-in of %1").arg(locale().toString(day)) : QString());
 }
 
 void ProgressWindow::removeSelected()
@@ -454,8 +513,8 @@ QList<QDate> ProgressWindow::selectedDays() const
 
 void ProgressWindow::escape()
 {
-    // Escape leaves the editing of a weigh-in first, then the window.
-    if (m_editing.isValid()) {
+    // Escape leaves the editing or the typing of a weigh-in first, then the window.
+    if (m_editing.isValid() || !m_weight->text().isEmpty()) {
         clearWeighIn();
         return;
     }

@@ -25,9 +25,11 @@ struct ProgressView
     QString problem; // why weigh-ins cannot be kept; empty when they can
     ProgressTexts texts;
     QList<QDate> rowDates; // the day of each row of texts.weighInRows
+    QDate today; // rows after it are weigh-ins dated after today
     QList<WeighIn> weighIns; // as entered, for editing
     ChartData chart;
-    bool kilograms = false; // the unit of the weigh-in box
+    bool kilograms = false; // the unit of the weigh-in box, and the one shown first
+    ChartRange range = ChartRange::Plan; // the days the chart shows
     QString undoText; // what Undo takes back; empty when nothing
     QString redoText;
 };
@@ -58,6 +60,7 @@ signals:
     void savePdfRequested();
     void copyRequested();
     void unitChosen(bool kilograms);
+    void chartRangeChosen(ChartRange range);
     // Close, Escape or the close box: its owner decides.
     void closeRequested();
     // The window came to the front: what another process stored meanwhile can be shown.
@@ -73,6 +76,8 @@ private:
     void addWeighIn();
     void editSelected();
     void stopEditing();
+    // Add says Replace where the day chosen has a weigh-in already.
+    void nameAdd();
     void removeSelected();
     QList<QDate> selectedDays() const;
     void escape();
@@ -82,6 +87,7 @@ private:
     QLineEdit* m_weight;
     QComboBox* m_unit;
     QDateEdit* m_date;
+    QComboBox* m_range;
     QPushButton* m_add;
     WeighInRows* m_rows;
     QTreeView* m_table;

@@ -12,12 +12,18 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QFileDialog>
+#include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeView>
 
 class TestProgressWindow : public QObject
@@ -33,6 +39,20 @@ private slots:
     void planThatCannotBeFollowedOpensNoJournal();
     void importsThatAreRefused_data();
     void importsThatAreRefused();
+    void weighInsThatAreLikelyWrong_data();
+    void weighInsThatAreLikelyWrong();
+    void decimalPointInAnyLocale_data();
+    void decimalPointInAnyLocale();
+    void personsUnitFirst_data();
+    void personsUnitFirst();
+    void chartRanges_data();
+    void chartRanges();
+    void chartRangeKeptAndPrinted();
+    void pointingAtAWeighIn();
+    void goalOnTheChart_data();
+    void goalOnTheChart();
+    void escapeAndTabWhileTyping();
+    void weighInAfterToday();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -112,6 +132,46 @@ void answerImport(const QString& path, QString* summary)
         modal->findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
         return true;
     });
+}
+
+// Weigh-ins straight into the journal, as another program or a wrong clock left them.
+void plantWeighIns(const QList<WeighIn>& weighIns)
+{
+    QVERIFY(Journal().isOpen()); // made, with its tables
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("planted"));
+        db.setDatabaseName(Journal::defaultPath());
+        QVERIFY(db.open());
+        db.transaction();
+        QSqlQuery query(db);
+        query.prepare(QStringLiteral("INSERT OR REPLACE INTO weigh_ins VALUES (?, ?, ?)"));
+        for (const WeighIn& w : weighIns) {
+            query.addBindValue(w.date.toString(Qt::ISODate));
+            query.addBindValue(w.weight);
+            query.addBindValue(unitSymbol(w.unit));
+            QVERIFY(query.exec());
+        }
+        QVERIFY(db.commit());
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("planted"));
+}
+
+// Daily weigh-ins for the days before today, the newest a day ago.
+QList<WeighIn> daily(int days, double weight, WeightUnit unit = WeightUnit::Pounds)
+{
+    QList<WeighIn> list;
+    for (int i = days; i >= 1; --i)
+        list.append({QDate::currentDate().addDays(-i), weight, unit});
+    return list;
+}
+
+QWidget* openProgress(RunningProgram& p)
+{
+    p.form(FormId::Main)->findChild<QAction*>(QStringLiteral("mnuProgress"))->trigger();
+    QWidget* w = p.form(FormId::Progress);
+    RunningProgram::activate(w);
+    return w;
 }
 
 } // namespace
@@ -362,6 +422,338 @@ void TestProgressWindow::importsThatAreRefused()
     QCOMPARE(view.weighIns.size(), 1);
     QCOMPARE(view.undoText, QStringLiteral("Weigh-in"));
     MessageBox::setRecording(false);
+}
+
+void TestProgressWindow::weighInsThatAreLikelyWrong_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer"); // to the question, where one is asked
+    QTest::addColumn<QString>("question"); // empty: none is asked
+    QTest::addColumn<QString>("stored"); // today's row, or empty: nothing stored
+    QTest::newRow("near the week's line") << "182.4" << int(QMessageBox::No) << ""
+                                          << "182.40";
+    QTest::newRow("the other unit, corrected")
+        << "83" << int(QMessageBox::No) << "83 lb is 100 lb under your last weigh-in: did you mean 83 kg?"
+        << "";
+    QTest::newRow("the other unit, kept as typed")
+        << "83" << int(QMessageBox::Yes) << "83 lb is 100 lb under your last weigh-in: did you mean 83 kg?"
+        << "83.00";
+    QTest::newRow("far from the week's line, kept")
+        << "191" << int(QMessageBox::Yes) << "191 lb is 8 lb over the line through your last week's weigh-ins"
+        << "191.00";
+}
+
+// A weigh-in that is likely a slip is asked about once; the answer decides whether it is
+// stored as typed, and Undo names a second weigh-in of a day as the replacement it is.
+void TestProgressWindow::weighInsThatAreLikelyWrong()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(QString, stored);
+    plantWeighIns(daily(7, 183));
+    RunningProgram p;
+    QWidget* w = openProgress(p);
+    MessageBox::takeShown();
+    MessageBox::setNextAnswer(QMessageBox::StandardButton(answer));
+    weighIn(w, typed, QDate::currentDate());
+    const auto shown = MessageBox::takeShown();
+    if (question.isEmpty()) {
+        QVERIFY(shown.isEmpty());
+    } else {
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().text.startsWith(question), qPrintable(shown.first().text));
+        QCOMPARE(shown.first().buttons, QMessageBox::Yes | QMessageBox::No);
+    }
+    auto* box = w->findChild<QLineEdit*>(QStringLiteral("txtWeighIn"));
+    auto* add = w->findChild<QPushButton*>(QStringLiteral("cmdAddWeighIn"));
+    if (stored.isEmpty()) {
+        // Kept in the box, to be corrected.
+        QCOMPARE(rows(w), 7);
+        QCOMPARE(box->text(), typed);
+        QCOMPARE(add->text(), QStringLiteral("&Add"));
+        return;
+    }
+    QCOMPARE(rows(w), 8);
+    QCOMPARE(column(w, 1).first(), stored);
+    QCOMPARE(w->findChild<QAction*>(QStringLiteral("mnuUndo"))->text(), QStringLiteral("&Undo Weigh-in"));
+    // A second weigh-in that day says that it replaces the first, and is asked about
+    // against the week before, not against the one it replaces.
+    QCOMPARE(add->text(), QStringLiteral("&Replace"));
+    weighIn(w, QStringLiteral("182.8"), QDate::currentDate());
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QCOMPARE(rows(w), 8);
+    QCOMPARE(column(w, 1).first(), QStringLiteral("182.80"));
+    QCOMPARE(w->findChild<QAction*>(QStringLiteral("mnuUndo"))->text(), QStringLiteral("&Undo Replace Weigh-in"));
+    trigger(w, "mnuUndo");
+    QCOMPARE(column(w, 1).first(), stored);
+}
+
+void TestProgressWindow::decimalPointInAnyLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::newRow("German, a full stop") << german << "182.4"
+                                         << "182,40";
+    QTest::newRow("German, a comma") << german << "182,4"
+                                     << "182,40";
+    QTest::newRow("English, a full stop") << QLocale(QLocale::English, QLocale::UnitedStates) << "182.4"
+                                          << "182.40";
+    QTest::newRow("French, a full stop") << QLocale(QLocale::French, QLocale::France) << "182.6"
+                                         << "182,60";
+}
+
+// The weigh-in box takes the locale's decimal sign and a full stop, as it is typed and
+// as a weigh-in of the table is edited.
+void TestProgressWindow::decimalPointInAnyLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QLocale::setDefault(locale);
+    {
+        RunningProgram p;
+        QWidget* w = openProgress(p);
+        MessageBox::takeShown();
+        weighIn(w, typed, QDate::currentDate().addDays(-1));
+        QVERIFY(MessageBox::takeShown().isEmpty());
+        QCOMPARE(column(w, 1), QStringList {stored});
+        // Edited from the table: the same box, the same rule.
+        table(w)->setFocus();
+        table(w)->setCurrentIndex(table(w)->model()->index(0, 0));
+        QTest::keyClick(table(w), Qt::Key_F2);
+        weighIn(w, QString(typed).replace(QStringLiteral("2"), QStringLiteral("1")), QDate::currentDate().addDays(-1));
+        QVERIFY(MessageBox::takeShown().isEmpty());
+        QCOMPARE(column(w, 1), QStringList {QString(stored).replace(QStringLiteral("2"), QStringLiteral("1"))});
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestProgressWindow::personsUnitFirst_data()
+{
+    QTest::addColumn<bool>("kilograms");
+    QTest::addColumn<QString>("header");
+    QTest::addColumn<QString>("trend");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("pounds") << false << "Trend (lb)"
+                            << "180.00 (81.65 kg)"
+                            << "180 lb (81.65 kg)";
+    QTest::newRow("kilograms") << true << "Trend (kg)"
+                               << "81.65 (180.00 lb)"
+                               << "81.65 kg (180 lb)";
+}
+
+// The person's unit comes first in the trend column and on the chart; the other is in
+// brackets.
+void TestProgressWindow::personsUnitFirst()
+{
+    QFETCH(bool, kilograms);
+    QFETCH(QString, header);
+    QFETCH(QString, trend);
+    QFETCH(QString, tip);
+    QLocale::setDefault(QLocale::c());
+    RunningProgram p;
+    QWidget* w = openProgress(p);
+    auto* unit = w->findChild<QComboBox*>(QStringLiteral("cboWeighInUnit"));
+    unit->setCurrentIndex(kilograms ? 1 : 0);
+    emit unit->activated(unit->currentIndex());
+    weighIn(w, kilograms ? QStringLiteral("81.6466266") : QStringLiteral("180"), QDate::currentDate());
+    p.shell->unloadForm(FormId::Progress);
+    w = openProgress(p);
+    QCOMPARE(table(w)->model()->headerData(3, Qt::Horizontal).toString(), header);
+    QCOMPARE(column(w, 3), QStringList {trend});
+
+    ChartData chart = weighInChart({{QDate(2026, 3, 1), 180, 180, true}}, QDate(2026, 3, 2));
+    chart.kilogramsFirst = kilograms;
+    QCOMPARE(weighInTip(chart, 0, QLocale::c()),
+        QLocale::c().toString(QDate(2026, 3, 1), QLocale::ShortFormat) + QStringLiteral(": ") + tip);
+}
+
+void TestProgressWindow::chartRanges_data()
+{
+    QTest::addColumn<int>("range");
+    QTest::addColumn<double>("fromDay");
+    QTest::addColumn<double>("lastDay");
+    // Ten years of weigh-ins, a plan of 60 days that began 20 days ago, today on day 3650.
+    QTest::newRow("the plan and the month before it") << int(ChartRange::Plan) << 3600.0 << 3690.0;
+    QTest::newRow("the last 90 days") << int(ChartRange::LastNinetyDays) << 3560.0 << 3650.0;
+    QTest::newRow("everything") << int(ChartRange::Everything) << 0.0 << 3690.0;
+}
+
+void TestProgressWindow::chartRanges()
+{
+    QFETCH(int, range);
+    QFETCH(double, fromDay);
+    QFETCH(double, lastDay);
+    ChartData chart;
+    chart.lastDay = 3690;
+    chart.today = 3650;
+    chart.planFrom = 3630;
+    chart.planTo = 3690;
+    const ChartData shown = chartInRange(chart, ChartRange(range));
+    QCOMPARE(shown.fromDay, fromDay);
+    QCOMPARE(shown.lastDay, lastDay);
+    QCOMPARE(chartRangeOf(chartRangeKey(ChartRange(range))), ChartRange(range));
+    // Without a plan, the plan's range is everything.
+    chart.planFrom.reset();
+    chart.planTo.reset();
+    if (ChartRange(range) == ChartRange::Plan)
+        QCOMPARE(chartInRange(chart, ChartRange::Plan).fromDay, 0.0);
+}
+
+// Pointing at a weigh-in's dot on the chart tells its date and weight; pointing beside
+// the dots tells nothing.
+void TestProgressWindow::pointingAtAWeighIn()
+{
+    QLocale::setDefault(QLocale::c());
+    const QDate day = QDate::currentDate().addDays(-2);
+    plantWeighIns({{day, 180, WeightUnit::Pounds}});
+    RunningProgram p;
+    QWidget* w = openProgress(p);
+    auto* chart = w->findChild<QWidget*>(QStringLiteral("chtProgress"));
+    chart->resize(560, 260);
+    chart->grab(); // painted: the dots have their places
+    const QString expected = QLocale::c().toString(day, QLocale::ShortFormat) + QStringLiteral(": 180 lb (81.65 kg)");
+    QString found;
+    for (int y = 0; y < chart->height() && found.isEmpty(); y += 2) {
+        for (int x = 0; x < chart->width() && found.isEmpty(); x += 2) {
+            QHelpEvent help(QEvent::ToolTip, QPoint(x, y), chart->mapToGlobal(QPoint(x, y)));
+            QApplication::sendEvent(chart, &help);
+            if (QToolTip::isVisible())
+                found = QToolTip::text();
+        }
+    }
+    QCOMPARE(found, expected);
+    QHelpEvent beside(
+        QEvent::ToolTip, QPoint(chart->width() / 2, 2), chart->mapToGlobal(QPoint(chart->width() / 2, 2)));
+    QApplication::sendEvent(chart, &beside);
+    QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+void TestProgressWindow::goalOnTheChart_data()
+{
+    QTest::addColumn<double>("goal");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("a goal to reach") << 170.0 << true;
+    QTest::newRow("a goal of no weight") << 0.0 << false;
+    QTest::newRow("a goal below nothing") << -20.0 << false;
+}
+
+// A goal that no one can weigh draws no dashed line, and the chart keeps its scale at
+// the weights there are.
+void TestProgressWindow::goalOnTheChart()
+{
+    QFETCH(double, goal);
+    QFETCH(bool, drawn);
+    WeightPlan plan;
+    plan.today = QDate(2026, 3, 1);
+    plan.days = 30;
+    plan.startPounds = 180;
+    plan.goalPounds = goal;
+    const ChartData chart = planChart(plan);
+    QCOMPARE(chart.goalPounds.has_value(), drawn);
+    QImage image(400, 260, QImage::Format_RGB32);
+    QPainter painter(&image);
+    paintWeightChart(painter, image.rect(), chart, screenChartColors(), Look::verdana(8.25), QLocale::c());
+}
+
+// The range chosen is kept between starts, and paper takes it: ten years of daily
+// weigh-ins print as the last 90 days, not as a hundred pages.
+void TestProgressWindow::chartRangeKeptAndPrinted()
+{
+    plantWeighIns(daily(3650, 180));
+    {
+        RunningProgram p;
+        QWidget* w = openProgress(p);
+        QCOMPARE(rows(w), 3650);
+        auto* range = w->findChild<QComboBox*>(QStringLiteral("cboChartRange"));
+        range->setCurrentIndex(1);
+        emit range->activated(1);
+    }
+    RunningProgram p;
+    QWidget* w = openProgress(p);
+    QCOMPARE(
+        w->findChild<QComboBox*>(QStringLiteral("cboChartRange"))->currentText(), QStringLiteral("The last 90 days"));
+    const QString pdf = m_data->filePath(QStringLiteral("progress.pdf"));
+    whenOpen([pdf](QWidget* modal) {
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        if (!files)
+            return false;
+        files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(pdf);
+        QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+        return true;
+    });
+    trigger(w, "mnuSaveProgress");
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished());
+    const QString paper = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("page 1 of (\\d+)")).match(paper);
+    QVERIFY2(pages.hasMatch(), qPrintable(paper.left(2000)));
+    QVERIFY2(pages.captured(1).toInt() <= 5, qPrintable(pages.captured(0)));
+}
+
+// Escape while a weigh-in is typed or edited empties the box and keeps the window; the
+// date is one stop in the Tab order.
+void TestProgressWindow::escapeAndTabWhileTyping()
+{
+    RunningProgram p;
+    QWidget* w = openProgress(p);
+    auto* box = w->findChild<QLineEdit*>(QStringLiteral("txtWeighIn"));
+    box->setFocus();
+    typeText(box, QStringLiteral("18"));
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(p.shell->isLoaded(FormId::Progress));
+    QCOMPARE(box->text(), QString());
+
+    auto* date = w->findChild<QDateEdit*>(QStringLiteral("dtpWeighIn"));
+    date->setFocus();
+    QTest::keyClick(date, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w->findChild<QPushButton*>(QStringLiteral("cmdAddWeighIn")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QVERIFY(date->hasFocus());
+    QTest::keyClick(date, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), w->findChild<QComboBox*>(QStringLiteral("cboWeighInUnit")));
+
+    QTest::keyClick(w, Qt::Key_Escape);
+    QVERIFY(!p.shell->isLoaded(FormId::Progress));
+}
+
+// A weigh-in dated after today, left by a wrong clock, is listed and marked, and can be
+// edited onto another day or deleted; it is in no figure.
+void TestProgressWindow::weighInAfterToday()
+{
+    const QDate today = QDate::currentDate();
+    plantWeighIns({{today.addDays(-1), 180, WeightUnit::Pounds}, {today.addDays(3), 179, WeightUnit::Pounds},
+        {today.addDays(2), 178, WeightUnit::Pounds}});
+    RunningProgram p;
+    QWidget* w = openProgress(p);
+    QCOMPARE(rows(w), 3);
+    QCOMPARE(column(w, 1), (QStringList {"179.00", "178.00", "180.00"}));
+    QCOMPARE(column(w, 3).mid(0, 2), (QStringList {"after today", "after today"}));
+    QVERIFY(table(w)->model()->index(0, 0).data(Qt::FontRole).value<QFont>().italic());
+    QVERIFY(!table(w)->model()->index(2, 0).data(Qt::FontRole).value<QFont>().italic());
+
+    // Edited onto today.
+    table(w)->setFocus();
+    table(w)->setCurrentIndex(table(w)->model()->index(0, 0));
+    QTest::keyClick(table(w), Qt::Key_F2);
+    auto* date = w->findChild<QDateEdit*>(QStringLiteral("dtpWeighIn"));
+    QCOMPARE(date->date(), today.addDays(3));
+    weighIn(w, QStringLiteral("179.5"), today);
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QCOMPARE(column(w, 1), (QStringList {"178.00", "179.50", "180.00"}));
+    QCOMPARE(date->maximumDate(), today);
+
+    // Deleted.
+    table(w)->clearSelection();
+    selectRow(w, 0);
+    table(w)->setFocus();
+    QTest::keyClick(table(w), Qt::Key_Delete);
+    QCOMPARE(column(w, 1), (QStringList {"179.50", "180.00"}));
+    QVERIFY(!column(w, 3).contains(QStringLiteral("after today")));
 }
 
 QTEST_MAIN(TestProgressWindow)
