@@ -58,9 +58,22 @@ void Shell::startApplication()
         onlyInstance = m_instanceGuard->tryAcquire();
     }
     if (!onlyInstance) {
-        MessageBox::information(nullptr, QStringLiteral("Application is already running"));
+        // The launcher's "Your Progress" goes to the instance that runs, which shows
+        // it; a plain start, or one that instance does not answer, is refused.
+        const auto handOver = m_progressHandOver ? m_progressHandOver : [] {
+            return InstanceRequest::askToShowProgress(
+                SingleInstanceGuard::socketPathsFor(SingleInstanceGuard::defaultLockPaths()));
+        };
+        if (!m_progressAtStart || !handOver())
+            MessageBox::information(nullptr, QStringLiteral("Application is already running"));
         endApplication();
         return;
+    }
+    if (m_instanceGuard) {
+        m_requests = std::make_unique<InstanceRequestListener>();
+        m_requests->listen(SingleInstanceGuard::socketPathsFor(m_instanceGuard->heldLockPaths()));
+        connect(
+            m_requests.get(), &InstanceRequestListener::showProgressRequested, this, &Shell::showProgressFromElsewhere);
     }
 
     // 2. A fresh seed for this run's draws.
@@ -116,6 +129,8 @@ void Shell::endApplication()
 // | Close, Escape, close box, plan    | unload the plan window                           |
 // | Follow This Plan (plan, results)  | followPlan(): the progress window shows it       |
 // | Your Progress (any of the three)  | showProgress()                                   |
+// | --progress started while it runs  | showProgressFromElsewhere(), until the exit      |
+// |                                   | screen: the progress window, in front            |
 // | Close, Escape, close box, progress| unload the progress window                       |
 // | Any of these while a modal dialog | refused: the dialog comes to the front           |
 // | or a message box is open          |                                                  |
@@ -323,6 +338,13 @@ void Shell::showProgress()
     showForm(FormId::Progress, QGuiApplication::screenAt(QCursor::pos()));
 }
 
+void Shell::showProgressFromElsewhere()
+{
+    if (m_ending || !(isLoaded(FormId::Main) || isLoaded(FormId::Display)))
+        return;
+    showProgress();
+}
+
 void Shell::refreshProgress()
 {
     if (auto* window = static_cast<ProgressWindow*>(loadedForm(FormId::Progress)))
@@ -456,6 +478,10 @@ void Shell::unloadForm(FormId id)
     QWidget* widget = s.widget.data();
     s = Slot();
     m_loadOrder.removeAll(id);
+    // With both working windows gone only the exit screen is left: a later start is
+    // refused as any other, so nobody listens for its requests any more.
+    if ((id == FormId::Main || id == FormId::Display) && !isLoaded(FormId::Main) && !isLoaded(FormId::Display))
+        m_requests.reset();
     if (widget) {
         widget->hide();
         widget->deleteLater();
