@@ -342,6 +342,10 @@ void Shell::showProgressFromElsewhere()
 {
     if (m_ending || !(isLoaded(FormId::Main) || isLoaded(FormId::Display)))
         return;
+    // Shown again from scratch, an open window leaves another desktop or the task bar
+    // and comes up where the person works now, as a window newly opened does.
+    if (QWidget* window = loadedForm(FormId::Progress); window && window->isVisible() && !modalDialogInTheWay())
+        window->hide();
     showProgress();
 }
 

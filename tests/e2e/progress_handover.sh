@@ -2,8 +2,9 @@
 # The launcher's "Your Progress" (--progress) while the program runs, under a window
 # manager: the running instance shows its progress window in front, restored and
 # active, within a second, and the later start ends with status 0 and no message; it
-# does so again with the progress window minimised, and after the running instance
-# was killed and left its socket behind. A plain second start is still refused.
+# does so again with the progress window minimised or on another desktop (it comes to
+# the current one, where it was), and after the running instance was killed and left
+# its socket behind. A plain second start is still refused.
 #
 # Usage: progress_handover.sh BUILD_DIR [openbox]
 here=$(cd "$(dirname "$0")" && pwd)
@@ -61,6 +62,17 @@ xdotool windowminimize --sync "$PROGRESS"
 e2e_wait_for 5 is_state "$PROGRESS" Iconic || e2e_fail "the progress window was not minimised"
 hand_over "progress window minimised"
 [[ "$(xdotool getactivewindow)" == "$PROGRESS" ]] || e2e_fail "a second progress window came up"
+
+# On another desktop than the one the person works on: it comes to the current one,
+# where it was on the screen.
+where() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([0-9]*,[0-9]*\).*/\1/p'; }
+before=$(where "$PROGRESS")
+xdotool set_desktop_for_window "$PROGRESS" 1
+e2e_wait_for 5 sh -c "[ \"\$(xdotool get_desktop_for_window $PROGRESS)\" = 1 ]" || e2e_fail "the window did not move"
+hand_over "progress window on another desktop"
+[[ $(xdotool get_desktop) == 0 && $(xdotool get_desktop_for_window "$PROGRESS") == 0 ]] ||
+    e2e_fail "the progress window is on desktop $(xdotool get_desktop_for_window "$PROGRESS"), not the current one"
+[[ $(where "$PROGRESS") == "$before" ]] || e2e_fail "the progress window moved from $before to $(where "$PROGRESS")"
 
 # A plain second start keeps its message.
 "$E2E_PROGRAM" >>"$E2E_TMP/program-plain.log" 2>&1 &
