@@ -11,6 +11,9 @@ struct PersonalDetails
     QString age;
     QString heightFeet;
     QString heightInches;
+    // The height given in centimetres instead: then the feet and inches are not read.
+    bool heightInCentimetres = false;
+    QString heightCentimetres;
     QString weightPounds;
     QString weightKg;
     QString lossPounds;
