@@ -3,9 +3,11 @@
 #include "app/progresskeeper.h"
 #include "app/updatereminder.h"
 #include "calculator/calculation.h"
+#include "calculator/height.h"
 #include "calculator/resulttexts.h"
 #include "links/cobrand.h"
 #include "platform/messagebox.h"
+#include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "ui/aboutwindow.h"
 #include "ui/displaywindow.h"
@@ -22,6 +24,10 @@
 #include <QScreen>
 
 namespace {
+
+// The height's unit as the person last chose it, kept with the other settings.
+const QString kSettingsSection = QStringLiteral("Settings");
+const QString kHeightUnitKey = QStringLiteral("HeightUnit");
 
 void copyPlan(QWidget*, const WeightPlan&, const PlanTexts& texts)
 {
@@ -151,6 +157,12 @@ QWidget* Shell::load(FormId id)
         connect(main, &MainWindow::aboutRequested, this, [this, main] { showAbout(main); });
         connect(main, &MainWindow::closeRequested, this, [this] { close(FormId::Main); });
         connect(main, &MainWindow::progressRequested, this, &Shell::showProgress);
+        main->setHeightInCentimetres(
+            heightUnitFromSetting(SettingsStore::value(kSettingsSection, kHeightUnitKey)) == HeightUnit::Centimetres);
+        connect(main, &MainWindow::heightUnitChosen, this, [](bool centimetres) {
+            SettingsStore::setValue(kSettingsSection, kHeightUnitKey,
+                heightUnitSetting(centimetres ? HeightUnit::Centimetres : HeightUnit::FeetAndInches));
+        });
         s.widget = main;
         break;
     }
