@@ -222,7 +222,6 @@ void TestInputRules::validationOrderAndMessages_data()
     QTest::newRow("cm 100") << QStringList {"A", "180", "81.5", "10", "4.5", "100"} << -1 << QString();
     QTest::newRow("cm 250") << QStringList {"A", "180", "81.5", "10", "4.5", "250"} << -1 << QString();
     QTest::newRow("cm 251") << QStringList {"A", "180", "81.5", "10", "4.5", "251"} << cm << range;
-    QTest::newRow("cm 0") << QStringList {"A", "180", "81.5", "10", "4.5", "0"} << cm << range;
     QTest::newRow("cm and name empty: name")
         << QStringList {"", "180", "81.5", "10", "4.5", ""} << int(DetailBox::FirstName) << name;
     QTest::newRow("cm empty before the weights") << QStringList {"A", "", "", "", "", ""} << cm << height;

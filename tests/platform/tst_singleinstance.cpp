@@ -276,12 +276,6 @@ private slots:
         QCOMPARE(shown.size(), taken ? 1 : 0);
     }
 
-    void socketsLieBesideTheLocks()
-    {
-        QCOMPARE(SingleInstanceGuard::socketPathsFor({QStringLiteral("/run/user/7/x.lock"), QStringLiteral("/tmp/y")}),
-            (QStringList {QStringLiteral("/run/user/7/x.socket"), QStringLiteral("/tmp/y.socket")}));
-    }
-
     void noLockAnywhereStillStarts()
     {
         SingleInstanceGuard guard({m_dir.filePath(QStringLiteral("missing/a.lock")), QStringLiteral("/proc/b.lock")});
