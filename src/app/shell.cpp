@@ -75,12 +75,6 @@ void Shell::startApplication()
         endApplication();
         return;
     }
-    if (m_instanceGuard) {
-        m_requests = std::make_unique<InstanceRequestListener>();
-        m_requests->listen(SingleInstanceGuard::socketPathsFor(m_instanceGuard->heldLockPaths()));
-        connect(
-            m_requests.get(), &InstanceRequestListener::showProgressRequested, this, &Shell::showProgressFromElsewhere);
-    }
 
     // 2. A fresh seed for this run's draws.
     m_random.seedFromClock();
@@ -101,6 +95,15 @@ void Shell::startApplication()
     // Asked for on the command line: the person's progress, over the main window.
     if (m_progressAtStart)
         showProgress();
+
+    // From now on a later start's --progress comes here; before, while the update
+    // reminder's message waits, it finds nobody and is refused as any second start.
+    if (m_instanceGuard && !m_ending) {
+        m_requests = std::make_unique<InstanceRequestListener>();
+        m_requests->listen(SingleInstanceGuard::socketPathsFor(m_instanceGuard->heldLockPaths()));
+        connect(
+            m_requests.get(), &InstanceRequestListener::showProgressRequested, this, &Shell::showProgressFromElsewhere);
+    }
 }
 
 void Shell::endApplication()
