@@ -4,13 +4,14 @@
 
 namespace {
 
+// A plan kept before heights were given in centimetres has none: it was in feet and inches.
 const char* const kDetailKeys[] = {"name", "gender", "age", "heightFeet", "heightInches", "weightPounds", "weightKg",
-    "lossPounds", "lossKg", "timeFrameDays", "activityText"};
+    "lossPounds", "lossKg", "timeFrameDays", "activityText", "heightCentimetres"};
 
 QString* detailField(PersonalDetails& d, int i)
 {
     QString* fields[] = {&d.name, &d.gender, &d.age, &d.heightFeet, &d.heightInches, &d.weightPounds, &d.weightKg,
-        &d.lossPounds, &d.lossKg, &d.timeFrameDays, &d.activityText};
+        &d.lossPounds, &d.lossKg, &d.timeFrameDays, &d.activityText, &d.heightCentimetres};
     return fields[i];
 }
 
@@ -24,8 +25,11 @@ StoredPlan storedPlanOf(const WeightPlan& plan, const QLocale& locale)
     stored.startPounds = plan.startPounds;
     stored.goalPounds = plan.goalPounds;
     PersonalDetails details = plan.details;
-    for (int i = 0; i < int(std::size(kDetailKeys)); ++i)
-        stored.details.insert(QLatin1String(kDetailKeys[i]), *detailField(details, i));
+    for (int i = 0; i < int(std::size(kDetailKeys)); ++i) {
+        // Kept only where given, so that a plan in feet and inches is kept as before.
+        if (const QString* field = detailField(details, i); field != &details.heightCentimetres || !field->isEmpty())
+            stored.details.insert(QLatin1String(kDetailKeys[i]), *field);
+    }
     stored.details.insert(QStringLiteral("activityIndex"), details.activityIndex);
     stored.details.insert(QStringLiteral("locale"), locale.name());
     const CalorieResult& r = plan.result;
@@ -51,6 +55,7 @@ std::optional<WeightPlan> weightPlanOf(const StoredPlan& stored)
     for (int i = 0; i < int(std::size(kDetailKeys)); ++i)
         *detailField(details, i) = stored.details.value(QLatin1String(kDetailKeys[i])).toString();
     details.activityIndex = stored.details.value(QStringLiteral("activityIndex"), -1).toInt();
+    details.heightInCentimetres = !details.heightCentimetres.isEmpty();
     const QLocale locale(stored.details.value(QStringLiteral("locale"), QLocale().name()).toString());
     CalculationSteps steps;
     const CalorieResult result = calculateCalories(details, {}, locale, &steps);

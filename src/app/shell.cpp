@@ -3,9 +3,11 @@
 #include "app/progresskeeper.h"
 #include "app/updatereminder.h"
 #include "calculator/calculation.h"
+#include "calculator/height.h"
 #include "calculator/resulttexts.h"
 #include "links/cobrand.h"
 #include "platform/messagebox.h"
+#include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 #include "ui/aboutwindow.h"
 #include "ui/displaywindow.h"
@@ -22,6 +24,10 @@
 #include <QScreen>
 
 namespace {
+
+// The height's unit as the person last chose it, kept with the other settings.
+const QString kSettingsSection = QStringLiteral("Settings");
+const QString kHeightUnitKey = QStringLiteral("HeightUnit");
 
 void copyPlan(QWidget*, const WeightPlan&, const PlanTexts& texts)
 {
@@ -58,7 +64,14 @@ void Shell::startApplication()
         onlyInstance = m_instanceGuard->tryAcquire();
     }
     if (!onlyInstance) {
-        MessageBox::information(nullptr, QStringLiteral("Application is already running"));
+        // The launcher's "Your Progress" goes to the instance that runs, which shows
+        // it; a plain start, or one that instance does not answer, is refused.
+        const auto handOver = m_progressHandOver ? m_progressHandOver : [] {
+            return InstanceRequest::askToShowProgress(
+                SingleInstanceGuard::socketPathsFor(SingleInstanceGuard::defaultLockPaths()));
+        };
+        if (!m_progressAtStart || !handOver())
+            MessageBox::information(nullptr, QStringLiteral("Application is already running"));
         endApplication();
         return;
     }
@@ -82,6 +95,15 @@ void Shell::startApplication()
     // Asked for on the command line: the person's progress, over the main window.
     if (m_progressAtStart)
         showProgress();
+
+    // From now on a later start's --progress comes here; before, while the update
+    // reminder's message waits, it finds nobody and is refused as any second start.
+    if (m_instanceGuard && !m_ending) {
+        m_requests = std::make_unique<InstanceRequestListener>();
+        m_requests->listen(SingleInstanceGuard::socketPathsFor(m_instanceGuard->heldLockPaths()));
+        connect(
+            m_requests.get(), &InstanceRequestListener::showProgressRequested, this, &Shell::showProgressFromElsewhere);
+    }
 }
 
 void Shell::endApplication()
@@ -116,6 +138,8 @@ void Shell::endApplication()
 // | Close, Escape, close box, plan    | unload the plan window                           |
 // | Follow This Plan (plan, results)  | followPlan(): the progress window shows it       |
 // | Your Progress (any of the three)  | showProgress()                                   |
+// | --progress started while it runs  | showProgressFromElsewhere(), until the exit      |
+// |                                   | screen: the progress window, in front            |
 // | Close, Escape, close box, progress| unload the progress window                       |
 // | Any of these while a modal dialog | refused: the dialog comes to the front           |
 // | or a message box is open          |                                                  |
@@ -136,6 +160,12 @@ QWidget* Shell::load(FormId id)
         connect(main, &MainWindow::aboutRequested, this, [this, main] { showAbout(main); });
         connect(main, &MainWindow::closeRequested, this, [this] { close(FormId::Main); });
         connect(main, &MainWindow::progressRequested, this, &Shell::showProgress);
+        main->setHeightInCentimetres(
+            heightUnitFromSetting(SettingsStore::value(kSettingsSection, kHeightUnitKey)) == HeightUnit::Centimetres);
+        connect(main, &MainWindow::heightUnitChosen, this, [](bool centimetres) {
+            SettingsStore::setValue(kSettingsSection, kHeightUnitKey,
+                heightUnitSetting(centimetres ? HeightUnit::Centimetres : HeightUnit::FeetAndInches));
+        });
         s.widget = main;
         break;
     }
@@ -325,6 +355,17 @@ void Shell::showProgress()
     showForm(FormId::Progress, QGuiApplication::screenAt(QCursor::pos()));
 }
 
+void Shell::showProgressFromElsewhere()
+{
+    if (m_ending || !(isLoaded(FormId::Main) || isLoaded(FormId::Display)))
+        return;
+    // Shown again from scratch, an open window leaves another desktop or the task bar
+    // and comes up where the person works now, as a window newly opened does.
+    if (QWidget* window = loadedForm(FormId::Progress); window && window->isVisible() && !modalDialogInTheWay())
+        window->hide();
+    showProgress();
+}
+
 void Shell::refreshProgress()
 {
     if (auto* window = static_cast<ProgressWindow*>(loadedForm(FormId::Progress)))
@@ -458,6 +499,10 @@ void Shell::unloadForm(FormId id)
     QWidget* widget = s.widget.data();
     s = Slot();
     m_loadOrder.removeAll(id);
+    // With both working windows gone only the exit screen is left: a later start is
+    // refused as any other, so nobody listens for its requests any more.
+    if ((id == FormId::Main || id == FormId::Display) && !isLoaded(FormId::Main) && !isLoaded(FormId::Display))
+        m_requests.reset();
     if (widget) {
         widget->hide();
         widget->deleteLater();

@@ -16,6 +16,7 @@
 
 class QScreen;
 class QWidget;
+class InstanceRequestListener;
 class ProgressKeeper;
 class SingleInstanceGuard;
 
@@ -49,6 +50,8 @@ public:
     // The start-up steps that reach outside the process, replaceable in tests.
     void setInstanceCheck(std::function<bool()> onlyInstance) { m_onlyInstance = std::move(onlyInstance); }
     void setUpdateReminder(std::function<void()> reminder) { m_updateReminder = std::move(reminder); }
+    // Hands --progress to the instance that runs already; true once it took it.
+    void setProgressHandOver(std::function<bool()> handOver) { m_progressHandOver = std::move(handOver); }
     // Opens the progress window once the main window is up (the --progress option).
     void setProgressAtStart(bool open) { m_progressAtStart = open; }
     // The program's one random-number generator; tests give it a fixed sequence.
@@ -78,6 +81,8 @@ private:
     // The plan followed from today, and the progress window.
     void followPlan(QWidget* from);
     void showProgress();
+    // Asked for by a later start (--progress, the launcher's "Your Progress").
+    void showProgressFromElsewhere();
     void refreshProgress();
     ProgressKeeper& progress();
     // A request of the progress window, refused while a dialog is in the way, after
@@ -136,6 +141,8 @@ private:
     // The journal behind the progress, opened only when first needed.
     std::unique_ptr<ProgressKeeper> m_progress;
     std::unique_ptr<SingleInstanceGuard> m_instanceGuard;
+    std::unique_ptr<InstanceRequestListener> m_requests;
+    std::function<bool()> m_progressHandOver;
     std::function<void(int)> m_terminator;
     std::function<bool()> m_onlyInstance;
     std::function<void()> m_updateReminder;

@@ -1,6 +1,7 @@
 #include "calculator/calculation.h"
 
 #include "calculator/decimalrounding.h"
+#include "calculator/height.h"
 #include "calculator/numbertext.h"
 
 #include <cmath>
@@ -101,8 +102,10 @@ CalorieResult calculateCalories(
 
     s.activityFactor = store(r.activityFactor, activityFactor(details.activityIndex));
 
-    s.totalHeightInches = store(
-        r.totalHeightInches, add(mul(number(details.heightFeet), kInchesPerFoot), number(details.heightInches)));
+    s.totalHeightInches = store(r.totalHeightInches,
+        details.heightInCentimetres
+            ? div(number(details.heightCentimetres), kCentimetresPerInch)
+            : add(mul(number(details.heightFeet), kInchesPerFoot), number(details.heightInches)));
 
     const Equation& eq = equationFor(details.gender);
     s.basalCalories = store(r.basalCalories,

@@ -18,6 +18,9 @@ struct PersonalDetails
     QString timeFrameDays;
     int activityIndex = -1;
     QString activityText;
+    // The height given in centimetres instead: then the feet and inches are not read.
+    bool heightInCentimetres = false;
+    QString heightCentimetres;
 };
 
 // The calculator's outputs. One record lives for the whole run; every calculation

@@ -2,6 +2,7 @@
 
 #include "calculator/conversion.h"
 #include "calculator/decimalrounding.h"
+#include "calculator/height.h"
 #include "calculator/numbertext.h"
 #include "calculator/resulttexts.h"
 
@@ -56,17 +57,22 @@ QStringList explanation(const WeightPlan& plan, const QLocale& locale)
     const Equation& eq = equationFor(d.gender);
     QStringList lines;
 
+    // From centimetres the inches are not whole; they are shown to two decimals, and
+    // the calculation goes on with them unrounded.
+    const QString inches
+        = d.heightInCentimetres ? f(std::round(r.totalHeightInches * 100) / 100) : f(r.totalHeightInches);
     lines << step(s.totalHeightInches, QStringLiteral("Height"),
-        QStringLiteral("%1 ft \u00d7 12 + %2 in = %3 in.")
-            .arg(read(d.heightFeet), read(d.heightInches), f(r.totalHeightInches)),
-        f(r.totalHeightInches) + QStringLiteral(" in"));
+        d.heightInCentimetres
+            ? QStringLiteral("%1 cm \u00f7 %2 = %3 in.").arg(read(d.heightCentimetres), f(kCentimetresPerInch), inches)
+            : QStringLiteral("%1 ft \u00d7 12 + %2 in = %3 in.").arg(read(d.heightFeet), read(d.heightInches), inches),
+        inches + QStringLiteral(" in"));
 
     lines << step(s.basalCalories,
         QStringLiteral("Basal energy (the Harris\u2013Benedict equation for %1)")
             .arg(plan.men ? QStringLiteral("men") : QStringLiteral("women")),
         QStringLiteral("%1 + %2 \u00d7 %3 + %4 \u00d7 %5 \u2212 %6 \u00d7 %7 = %8 calories a day.")
-            .arg(f(eq.constant), f(eq.perPound), read(d.weightPounds), f(eq.perInch), f(r.totalHeightInches),
-                f(eq.perYear), read(d.age), f(r.basalCalories)),
+            .arg(f(eq.constant), f(eq.perPound), read(d.weightPounds), f(eq.perInch), inches, f(eq.perYear),
+                read(d.age), f(r.basalCalories)),
         f(r.basalCalories));
 
     const QString multiple = f(1 + r.activityFactor);

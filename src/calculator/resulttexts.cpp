@@ -7,7 +7,9 @@ ResultTexts resultTexts(const PersonalDetails& details, const CalorieResult& res
     ResultTexts t;
     t.name = details.name;
     t.age = details.age + QStringLiteral(" years");
-    t.height = details.heightFeet + QStringLiteral(" Feet ") + details.heightInches + QStringLiteral(" Inch");
+    t.height = details.heightInCentimetres
+        ? details.heightCentimetres.trimmed() + QStringLiteral(" Centimetres")
+        : details.heightFeet + QStringLiteral(" Feet ") + details.heightInches + QStringLiteral(" Inch");
     t.weight = details.weightPounds + QStringLiteral(" Pounds");
     t.activityLevel = details.activityText;
     t.lossWeight = details.lossPounds + QStringLiteral(" Pounds");

@@ -1,5 +1,6 @@
 #include "calculator/validation.h"
 
+#include "calculator/height.h"
 #include "calculator/numbertext.h"
 
 std::optional<ValidationFailure> validateDetails(const PersonalDetails& details, const QLocale& locale)
@@ -9,6 +10,14 @@ std::optional<ValidationFailure> validateDetails(const PersonalDetails& details,
 
     if (details.name.isEmpty())
         return ValidationFailure {DetailBox::FirstName, QStringLiteral("Please Enter Your Name")};
+    if (details.heightInCentimetres && details.heightCentimetres.trimmed().isEmpty())
+        return ValidationFailure {DetailBox::Centimetres, QStringLiteral("Please Enter Your Height")};
+    if (details.heightInCentimetres && !readCentimetres(details.heightCentimetres, locale)) {
+        return ValidationFailure {DetailBox::Centimetres,
+            QStringLiteral("Please Enter Your Height From %1 To %2 Centimetres")
+                .arg(kShortestCentimetres)
+                .arg(kTallestCentimetres)};
+    }
     if (!isNonNegativeNumber(details.weightPounds, locale))
         return ValidationFailure {DetailBox::Pound, weight};
     if (details.weightKg.isEmpty())

@@ -3,11 +3,17 @@
 #include "platform/executablename.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
+#include <QTimer>
+#include <cstring>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <utility>
 
@@ -17,6 +23,9 @@ namespace {
 // it. A file still without one after this long was left by a process that died in
 // between.
 constexpr qint64 kUnreadableLockAgeSecs = 10;
+
+// A client of the running instance has this long to say what it wants.
+constexpr int kClientPatienceMs = 2000;
 
 // A real folder (not a link to one) that belongs to the user and that nobody else
 // may enter.
@@ -94,6 +103,18 @@ QStringList SingleInstanceGuard::defaultLockPaths()
     return paths;
 }
 
+QStringList SingleInstanceGuard::socketPathsFor(const QStringList& lockPaths)
+{
+    QStringList paths;
+    for (const QString& lock : lockPaths) {
+        QString path = lock;
+        if (path.endsWith(QLatin1String(".lock")))
+            path.chop(5);
+        paths << path + QStringLiteral(".socket");
+    }
+    return paths;
+}
+
 bool SingleInstanceGuard::tryAcquire()
 {
     if (!m_locks.empty())
@@ -124,4 +145,104 @@ QStringList SingleInstanceGuard::heldLockPaths() const
     for (const auto& lock : m_locks)
         paths << lock->fileName();
     return paths;
+}
+
+namespace InstanceRequest {
+
+bool fitsSocketAddress(const QString& path)
+{
+    // The address holds the path and its terminating zero.
+    return !path.isEmpty() && std::size_t(QFile::encodeName(path).size()) < sizeof(sockaddr_un::sun_path);
+}
+
+bool askToShowProgress(const QStringList& socketPaths, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    const QByteArray request(kShowProgress);
+    const QByteArray taken(kTaken);
+    for (const QString& path : socketPaths) {
+        if (!fitsSocketAddress(path) || deadline.hasExpired())
+            continue;
+        QLocalSocket socket;
+        socket.connectToServer(path);
+        if (!socket.waitForConnected(int(deadline.remainingTime())))
+            continue;
+        socket.write(request);
+        if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
+            continue;
+        QByteArray answer;
+        while (answer.size() < taken.size() && !deadline.hasExpired()) {
+            if (!socket.bytesAvailable() && !socket.waitForReadyRead(int(deadline.remainingTime())))
+                break;
+            answer += socket.read(taken.size() - answer.size());
+        }
+        if (answer == taken)
+            return true;
+    }
+    return false;
+}
+
+} // namespace InstanceRequest
+
+InstanceRequestListener::InstanceRequestListener(QObject* parent)
+    : QObject(parent)
+{ }
+
+InstanceRequestListener::~InstanceRequestListener()
+{
+    // The socket files go with the servers, so a later start finds nobody listening.
+    for (QLocalServer* server : m_servers)
+        server->close();
+}
+
+QStringList InstanceRequestListener::listen(const QStringList& socketPaths)
+{
+    QStringList listening;
+    for (const QString& path : socketPaths) {
+        if (!InstanceRequest::fitsSocketAddress(path))
+            continue;
+        // Left by an instance that was killed: nobody listens there any more, as the
+        // caller holds the lock beside it.
+        QLocalServer::removeServer(path);
+        auto* server = new QLocalServer(this);
+        server->setSocketOptions(QLocalServer::UserAccessOption);
+        if (!server->listen(path)) {
+            delete server;
+            continue;
+        }
+        connect(server, &QLocalServer::newConnection, this, [this, server] { take(server); });
+        m_servers.push_back(server);
+        listening << path;
+    }
+    return listening;
+}
+
+void InstanceRequestListener::take(QLocalServer* server)
+{
+    while (QLocalSocket* socket = server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read(socket); });
+        // A client that says nothing, or too little, is dropped.
+        QTimer::singleShot(kClientPatienceMs, socket, [socket] { socket->abort(); });
+        read(socket);
+    }
+}
+
+void InstanceRequestListener::read(QLocalSocket* socket)
+{
+    const QByteArray request(InstanceRequest::kShowProgress);
+    // The request waits in the socket until it is whole; anything that is not the
+    // request, or says more, is dropped unanswered.
+    const QByteArray received = socket->peek(request.size() + 1);
+    if (received.size() > request.size() || !request.startsWith(received)) {
+        socket->abort();
+        return;
+    }
+    if (received.size() < request.size())
+        return;
+    socket->readAll();
+    socket->write(InstanceRequest::kTaken);
+    socket->flush();
+    socket->disconnectFromServer();
+    emit showProgressRequested();
 }

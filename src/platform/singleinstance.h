@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <memory>
 #include <vector>
 
+class QLocalServer;
+class QLocalSocket;
 class QLockFile;
 
 // Recognises another running instance of the program for the same user by lock files
@@ -42,7 +45,54 @@ public:
     static QStringList userLockFolders(const QString& runtimeRoot, const QString& sharedRoot, unsigned int uid);
     static QStringList defaultLockPaths();
 
+    // The socket beside each lock, through which the running instance takes requests:
+    // in the same private folder, so that only the user can reach it.
+    static QStringList socketPathsFor(const QStringList& lockPaths);
+
 private:
     QStringList m_lockPaths;
     std::vector<std::unique_ptr<QLockFile>> m_locks;
+};
+
+// What a later start may ask of the running instance: one fixed short message, and
+// the running instance's fixed answer once it has taken it.
+namespace InstanceRequest {
+inline constexpr char kShowProgress[] = "veltro-show-progress\n";
+inline constexpr char kTaken[] = "taken\n";
+// How long a later start waits for the answer before it gives up.
+inline constexpr int kDefaultTimeoutMs = 3000;
+
+// Whether the path fits a local socket's address; a longer one cannot be used.
+bool fitsSocketAddress(const QString& path);
+
+// Asks the instance listening at the first of the paths that answers to show its
+// progress. True once it has said it took the request; false where nobody listens
+// (no socket, a socket left by a killed process, a path too long) or nobody answers
+// within the time, so the caller never waits longer than that.
+bool askToShowProgress(const QStringList& socketPaths, int timeoutMs = kDefaultTimeoutMs);
+} // namespace InstanceRequest
+
+// The running instance's end: listens at the sockets beside the locks it holds, and
+// answers the one request it knows. Anything else, or a client that says nothing for
+// too long, is dropped without an answer; no client can hold up the program.
+class InstanceRequestListener final : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit InstanceRequestListener(QObject* parent = nullptr);
+    ~InstanceRequestListener() override;
+
+    // Listens at each path that can be had; a socket file left there is replaced,
+    // which only the holder of the lock beside it may do. The paths listened at.
+    QStringList listen(const QStringList& socketPaths);
+
+signals:
+    void showProgressRequested();
+
+private:
+    void take(QLocalServer* server);
+    void read(QLocalSocket* socket);
+
+    std::vector<QLocalServer*> m_servers;
 };

@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "calculator/calculation.h"
+#include "calculator/height.h"
 #include "platform/messagebox.h"
 #include "ui/activecontrol.h"
 #include "ui/keyfilterbinding.h"
@@ -29,10 +30,17 @@ MainWindow::MainWindow()
             {"mnuNext", "Calculate", [this] { calculate(); }},
             {"mnuProgressSep"},
             {"mnuProgress", "Your P&rogress...", [this] { emit progressRequested(); }},
+            {"mnuCentimetres", "Height in &Centimetres",
+                [this] {
+                    setHeightInCentimetres(m_mnuCentimetres->isChecked());
+                    emit heightUnitChosen(m_mnuCentimetres->isChecked());
+                }},
             {"mnuExitSep"},
             {"mnuExit", "E&xit", [this] { emit closeRequested(); }},
         },
         {"mnuFileSep1", "mnuFileSep2", "&Check for Software Update"});
+    m_mnuCentimetres = findChild<QAction*>(QStringLiteral("mnuCentimetres"));
+    m_mnuCentimetres->setCheckable(true);
     applyTabOrder();
     fillLists();
     finish(QStringLiteral("frmMain"));
@@ -130,6 +138,15 @@ void MainWindow::buildControls()
     m_cboFeet = list(frame3, QStringLiteral("cboFeet"), twips(120, 360, 975, 315), QStringLiteral("Height in feet"));
     unit(m_cboInch, QStringLiteral("Label3"), QStringLiteral("inch"), twips(2760, 480, 345, 195));
     unit(m_cboFeet, QStringLiteral("Label1"), QStringLiteral("Feet"), twips(1200, 480, 360, 195));
+    // In place of the two lists while the height is given in centimetres.
+    m_txtCm = textBox(
+        frame3, QStringLiteral("txtCm"), twips(120, 360, 975, 315), QStringLiteral("Height in centimetres"), kDarkBlue);
+    m_txtCm->setMaxLength(3);
+    m_txtCm->hide();
+    m_lblCm = label(frame3, QStringLiteral("lblCm"), QStringLiteral("cm"), twips(1200, 480, 360, 195), kWhite,
+        verdana(8.25), Qt::AlignLeft | Qt::AlignTop, false, true);
+    m_lblCm->setBuddy(m_txtCm);
+    m_lblCm->hide();
 
     QGroupBox* ll = frame(
         fraName, QStringLiteral("ll"), QStringLiteral("Gender"), twips(240, 1200, 1725, 885), kNavy, kCream, frameFont);
@@ -160,7 +177,7 @@ void MainWindow::buildControls()
 
     // Typed characters pass the key filters; leaving a weight box converts into its partner.
     new KeyFilterBinding(m_txtFirstName, filterNameKey, QMessageBox::Information);
-    for (QLineEdit* weight : {m_txtPound, m_txtKg, m_txtLossPound, m_txtLossKg})
+    for (QLineEdit* weight : {m_txtPound, m_txtKg, m_txtLossPound, m_txtLossKg, m_txtCm})
         new KeyFilterBinding(weight, filterWeightKey, QMessageBox::Information);
     auto* activeControl = new ActiveControl(this);
     new WeightPair(m_txtPound, m_txtKg, activeControl, this);
@@ -169,8 +186,9 @@ void MainWindow::buildControls()
 
 void MainWindow::applyTabOrder()
 {
-    const QList<QWidget*> order {m_txtFirstName, m_cboAge, m_cmdExit, m_cboGender, m_cboFeet, m_cboInch, m_cmdNext,
-        m_cboDailyActivity, m_cboDays, m_txtPound, m_txtKg, m_txtLossPound, m_txtLossKg};
+    // The centimetres box stands in for the two height lists, which are hidden then.
+    const QList<QWidget*> order {m_txtFirstName, m_cboAge, m_cmdExit, m_cboGender, m_cboFeet, m_cboInch, m_txtCm,
+        m_cmdNext, m_cboDailyActivity, m_cboDays, m_txtPound, m_txtKg, m_txtLossPound, m_txtLossKg};
     for (int i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(order.at(i), order.at(i + 1));
     QWidget::setTabOrder(m_txtLossKg, m_txtFirstName);
@@ -200,6 +218,36 @@ void MainWindow::fillLists()
     m_txtFirstName->setFocus(Qt::OtherFocusReason);
 }
 
+void MainWindow::setHeightInCentimetres(bool centimetres)
+{
+    m_mnuCentimetres->setChecked(centimetres);
+    if (centimetres == heightInCentimetres())
+        return;
+    if (centimetres) {
+        const auto carried
+            = feetAndInchesToCentimetres(m_cboFeet->currentText().toInt(), m_cboInch->currentText().toInt());
+        m_txtCm->setText(carried ? QString::number(*carried) : QString());
+    } else if (const auto cm = readCentimetres(m_txtCm->text())) {
+        const auto [feet, inches] = centimetresToFeetAndInches(*cm);
+        m_cboFeet->setCurrentIndex(m_cboFeet->findText(QString::number(feet)));
+        m_cboInch->setCurrentIndex(m_cboInch->findText(QString::number(inches)));
+    }
+    const bool focusWasThere = m_txtCm->hasFocus() || m_cboFeet->hasFocus() || m_cboInch->hasFocus();
+    const QList<QWidget*> listsAndUnits {m_cboFeet, m_cboInch, findChild<QWidget*>(QStringLiteral("Label1")),
+        findChild<QWidget*>(QStringLiteral("Label3"))};
+    for (QWidget* w : listsAndUnits)
+        w->setVisible(!centimetres);
+    m_txtCm->setVisible(centimetres);
+    m_lblCm->setVisible(centimetres);
+    if (focusWasThere)
+        (centimetres ? static_cast<QWidget*>(m_txtCm) : m_cboFeet)->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::heightInCentimetres() const
+{
+    return !m_txtCm->isHidden();
+}
+
 void MainWindow::putOfferInFront(OfferLabel offer)
 {
     (offer == OfferLabel::CoBrand ? m_lblCobrand : m_lblFullBrand)->raise();
@@ -213,6 +261,8 @@ PersonalDetails MainWindow::personalDetails() const
     d.age = m_cboAge->currentText();
     d.heightFeet = m_cboFeet->currentText();
     d.heightInches = m_cboInch->currentText();
+    d.heightInCentimetres = heightInCentimetres();
+    d.heightCentimetres = d.heightInCentimetres ? m_txtCm->text() : QString();
     d.weightPounds = m_txtPound->text();
     d.weightKg = m_txtKg->text();
     d.lossPounds = m_txtLossPound->text();
@@ -228,6 +278,8 @@ QWidget* MainWindow::box(DetailBox which) const
     switch (which) {
     case DetailBox::FirstName:
         return m_txtFirstName;
+    case DetailBox::Centimetres:
+        return m_txtCm;
     case DetailBox::Pound:
         return m_txtPound;
     case DetailBox::Kg:

@@ -6,7 +6,9 @@
 #include "ui/workingwindow.h"
 
 class LinkLabel;
+class QAction;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -22,6 +24,11 @@ public:
     // One of the two offers at the bottom lies in front of the other.
     void putOfferInFront(OfferLabel offer);
 
+    // The height in centimetres, in one box, or in feet and inches, in the two lists;
+    // what is entered is carried over where the other unit can hold it.
+    void setHeightInCentimetres(bool centimetres);
+    bool heightInCentimetres() const;
+
 public slots:
     // Calculate (the button and File > Calculate): shows the first missing detail's
     // message and puts the focus there, or asks for the results.
@@ -31,6 +38,8 @@ signals:
     void calculateRequested(const PersonalDetails& details);
     // File > Your Progress.
     void progressRequested();
+    // File > Height in Centimetres, checked or not.
+    void heightUnitChosen(bool centimetres);
 
 private:
     void buildControls();
@@ -56,6 +65,9 @@ private:
     QComboBox* m_cboInch = nullptr;
     QComboBox* m_cboFeet = nullptr;
     QComboBox* m_cboGender = nullptr;
+    QLineEdit* m_txtCm = nullptr;
+    QLabel* m_lblCm = nullptr;
+    QAction* m_mnuCentimetres = nullptr;
     LinkLabel* m_lblCobrand = nullptr;
     LinkLabel* m_lblFullBrand = nullptr;
 };

@@ -22,4 +22,13 @@ inline PersonalDetails details(
     d.activityText = activityLevelTexts().value(activity);
     return d;
 }
+// The same with the height given in centimetres.
+inline PersonalDetails detailsInCentimetres(
+    const char* gender, int age, int centimetres, const QString& pounds, const char* loss, int days, int activity)
+{
+    PersonalDetails d = details(gender, age, 0, 0, pounds, loss, days, activity);
+    d.heightInCentimetres = true;
+    d.heightCentimetres = QString::number(centimetres);
+    return d;
+}
 Q_DECLARE_METATYPE(PersonalDetails)

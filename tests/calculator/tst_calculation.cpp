@@ -47,6 +47,10 @@ void TestCalculation::workedExamples_data()
         << -2095.0 << false;
     QTest::newRow("male 25, 6'0\", 200 lb, 1 lb in 8 days: 0.125 goes to 0.12") << details("Male", 25, 6, 0, "200", "1",
         8, 4) << 72.0 << 2084.8 << 1876.32 << 3961.0 << 0.12 << 420.0 << 3541.0 << true;
+    // 80 kg is 176 lb in the pound box; 178 cm is 70.0787... in, not rounded to 70.
+    QTest::newRow("male 30, 178 cm, 80 kg, 10 lb in 30 days, moderate")
+        << detailsInCentimetres("Male", 30, 178, "176", "10", 30, 2) << 178 / 2.54 << 1874.815748031496
+        << 1031.148661417323 << 2906.0 << 0.33 << 1155.0 << 1751.0 << true;
     QTest::newRow("male 50, 5'8\", 170 lb, nothing to lose")
         << details("Male", 50, 5, 8, "170", "0", 90, 1) << 68.0 << 1674.2 << 627.825 << 2302.0 << 0.0 << 0.0 << 2302.0
         << true;

@@ -1,4 +1,5 @@
 #include "calculator/conversion.h"
+#include "calculator/height.h"
 #include "calculator/keyfilters.h"
 #include "calculator/numbertext.h"
 #include "calculator/validation.h"
@@ -22,6 +23,12 @@ private slots:
     void writtenFiguresReadBackInEveryLocale();
     void validationOrderAndMessages_data();
     void validationOrderAndMessages();
+    void centimetresBox_data();
+    void centimetresBox();
+    void heightCarriedBetweenUnits_data();
+    void heightCarriedBetweenUnits();
+    void heightUnitByLocaleAndChoice_data();
+    void heightUnitByLocaleAndChoice();
 };
 
 void TestInputRules::nameFilterOverEveryCharacterCode()
@@ -177,7 +184,7 @@ void TestInputRules::writtenFiguresReadBackInEveryLocale()
 
 void TestInputRules::validationOrderAndMessages_data()
 {
-    QTest::addColumn<QStringList>("texts"); // name, pound, kg, loss pound, loss kg
+    QTest::addColumn<QStringList>("texts"); // name, pound, kg, loss pound, loss kg[, centimetres]
     QTest::addColumn<int>("box"); // -1: passes
     QTest::addColumn<QString>("message");
 
@@ -205,6 +212,21 @@ void TestInputRules::validationOrderAndMessages_data()
         << QStringList {"A", "-5", "81.5", "10", "4.5"} << int(DetailBox::Pound) << weight;
     QTest::newRow("400 digits") << QStringList {"A", QString(400, QLatin1Char('9')), "1", "10", "4.5"}
                                 << int(DetailBox::Pound) << weight;
+    // A height in centimetres is checked right after the name.
+    const QString height = QStringLiteral("Please Enter Your Height");
+    const QString range = QStringLiteral("Please Enter Your Height From 100 To 250 Centimetres");
+    const int cm = int(DetailBox::Centimetres);
+    QTest::newRow("cm empty") << QStringList {"A", "180", "81.5", "10", "4.5", ""} << cm << height;
+    QTest::newRow("cm blank") << QStringList {"A", "180", "81.5", "10", "4.5", "  "} << cm << height;
+    QTest::newRow("cm 99") << QStringList {"A", "180", "81.5", "10", "4.5", "99"} << cm << range;
+    QTest::newRow("cm 100") << QStringList {"A", "180", "81.5", "10", "4.5", "100"} << -1 << QString();
+    QTest::newRow("cm 250") << QStringList {"A", "180", "81.5", "10", "4.5", "250"} << -1 << QString();
+    QTest::newRow("cm 251") << QStringList {"A", "180", "81.5", "10", "4.5", "251"} << cm << range;
+    QTest::newRow("cm and name empty: name")
+        << QStringList {"", "180", "81.5", "10", "4.5", ""} << int(DetailBox::FirstName) << name;
+    QTest::newRow("cm empty before the weights") << QStringList {"A", "", "", "", "", ""} << cm << height;
+    QTest::newRow("cm fine, pound empty")
+        << QStringList {"A", "", "81.5", "10", "4.5", "178"} << int(DetailBox::Pound) << weight;
     QTest::newRow("blank-only kg box is only checked for emptiness")
         << QStringList {"A", "180", "  ", "10", " "} << -1 << QString();
 }
@@ -220,6 +242,8 @@ void TestInputRules::validationOrderAndMessages()
     d.weightKg = texts.at(2);
     d.lossPounds = texts.at(3);
     d.lossKg = texts.at(4);
+    d.heightInCentimetres = texts.size() > 5;
+    d.heightCentimetres = texts.value(5);
     const auto failure = validateDetails(d, QLocale::c());
     if (box < 0) {
         QVERIFY(!failure);
@@ -228,6 +252,95 @@ void TestInputRules::validationOrderAndMessages()
     QVERIFY(failure);
     QCOMPARE(int(failure->box), box);
     QCOMPARE(failure->message, message);
+}
+
+void TestInputRules::centimetresBox_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("centimetres"); // 0: refused
+    QTest::addColumn<QString>("inches"); // as the plan shows them
+    QTest::newRow("178") << "178" << 178 << "70.08";
+    QTest::newRow("shortest") << "100" << 100 << "39.37";
+    QTest::newRow("tallest") << "250" << 250 << "98.43";
+    QTest::newRow("blanks around") << " 180 " << 180 << "70.87";
+    QTest::newRow("below") << "99" << 0 << "";
+    QTest::newRow("above") << "251" << 0 << "";
+    QTest::newRow("not whole") << "178.5" << 0 << "";
+    QTest::newRow("empty") << "" << 0 << "";
+    QTest::newRow("words") << "tall" << 0 << "";
+}
+
+void TestInputRules::centimetresBox()
+{
+    QFETCH(QString, text);
+    QFETCH(int, centimetres);
+    QFETCH(QString, inches);
+    const auto read = readCentimetres(text, QLocale::c());
+    QCOMPARE(read.value_or(0), centimetres);
+    if (!read)
+        return;
+    // Not rounded: 178 cm is 70.0787... in, which the calculation takes as it is.
+    QCOMPARE(centimetresToInches(*read), *read / 2.54);
+    QCOMPARE(QString::number(centimetresToInches(*read), 'f', 2), inches);
+}
+
+void TestInputRules::heightCarriedBetweenUnits_data()
+{
+    QTest::addColumn<int>("feet");
+    QTest::addColumn<int>("inches");
+    QTest::addColumn<int>("centimetres"); // 0: none within 100 to 250
+    QTest::newRow("5 ft 10 in") << 5 << 10 << 178;
+    QTest::newRow("3 ft 4 in, the shortest in range") << 3 << 4 << 102;
+    QTest::newRow("3 ft 3 in is 99 cm") << 3 << 3 << 0;
+    QTest::newRow("8 ft 2 in") << 8 << 2 << 249;
+    QTest::newRow("8 ft 3 in is 251 cm") << 8 << 3 << 0;
+    QTest::newRow("the lists at start") << 0 << 0 << 0;
+}
+
+void TestInputRules::heightCarriedBetweenUnits()
+{
+    QFETCH(int, feet);
+    QFETCH(int, inches);
+    QFETCH(int, centimetres);
+    const auto cm = feetAndInchesToCentimetres(feet, inches);
+    QCOMPARE(cm.value_or(0), centimetres);
+    // And back to the same feet and inches.
+    if (cm)
+        QCOMPARE(centimetresToFeetAndInches(*cm), std::make_pair(feet, inches));
+}
+
+void TestInputRules::heightUnitByLocaleAndChoice_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("centimetres");
+    QTest::newRow("en_US, nothing chosen") << "en_US"
+                                           << "" << false;
+    QTest::newRow("en_GB, nothing chosen") << "en_GB"
+                                           << "" << false;
+    QTest::newRow("de_DE, nothing chosen") << "de_DE"
+                                           << "" << true;
+    QTest::newRow("fr_FR, nothing chosen") << "fr_FR"
+                                           << "" << true;
+    QTest::newRow("the C locale, nothing chosen") << "C"
+                                                  << "" << false;
+    QTest::newRow("en_US, centimetres chosen") << "en_US"
+                                               << "cm" << true;
+    QTest::newRow("de_DE, feet and inches chosen") << "de_DE"
+                                                   << "ft" << false;
+    QTest::newRow("de_DE, something else stored") << "de_DE"
+                                                  << "yards" << true;
+}
+
+void TestInputRules::heightUnitByLocaleAndChoice()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, stored);
+    QFETCH(bool, centimetres);
+    QCOMPARE(heightUnitFromSetting(stored, QLocale(locale)) == HeightUnit::Centimetres, centimetres);
+    // A choice stored reads back as itself in any locale.
+    for (HeightUnit unit : {HeightUnit::Centimetres, HeightUnit::FeetAndInches})
+        QCOMPARE(heightUnitFromSetting(heightUnitSetting(unit), QLocale(locale)), unit);
 }
 
 QTEST_APPLESS_MAIN(TestInputRules)

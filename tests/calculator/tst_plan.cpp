@@ -27,6 +27,7 @@ private slots:
     void workedExamples_data();
     void workedExamples();
     void typicalRunInWordsAndFigures();
+    void heightInCentimetresInTheExplanation();
     void dailyLossRoundingToNothingKeepsTheWeight();
     void noTimeFrameKeepsTheFloor();
     void stepThatFailedKeepsItsFigureInTheExplanation();
@@ -129,6 +130,17 @@ void TestPlan::typicalRunInWordsAndFigures()
     const QString copied = planPlainText(t, QDateTime(kToday, QTime(9, 30)), kUs);
     for (const char* figure : {"ANNA", "2943", "1788", "1899", "36 days", "2846", "P.S: This software"})
         QVERIFY2(copied.contains(QLatin1String(figure)), figure);
+}
+
+void TestPlan::heightInCentimetresInTheExplanation()
+{
+    const PlanTexts t = planTexts(planFor(detailsInCentimetres("Male", 30, 178, "176", "10", 30, 2)), kUs);
+    QVERIFY2(t.explanation.at(0).contains(QStringLiteral("Height: 178 cm \u00f7 2.54 = 70.08 in.")),
+        qPrintable(t.explanation.at(0)));
+    QVERIFY2(t.explanation.at(1).contains(QStringLiteral("12.9 \u00d7 70.08 \u2212 6.8 \u00d7 30 = 1874.81574803")),
+        qPrintable(t.explanation.at(1)));
+    QVERIFY2(t.explanation.at(2).contains(QStringLiteral("rounded to 2906 calories a day")),
+        qPrintable(t.explanation.at(2)));
 }
 
 void TestPlan::dailyLossRoundingToNothingKeepsTheWeight()

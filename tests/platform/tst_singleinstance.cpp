@@ -2,12 +2,19 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstring>
+#include <future>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 class TestSingleInstance : public QObject
@@ -42,12 +49,42 @@ private:
         stale.write(lines.join('\n'));
     }
 
+    // A socket file as a killed process leaves it: bound, and nobody listening.
+    static bool leaveDeadSocket(const QString& path)
+    {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        std::memcpy(address.sun_path, name.constData(), name.size());
+        const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        ::close(fd);
+        return bound && QFile::exists(path);
+    }
+
+    // The later start's request, made in a thread of its own while this one's event
+    // loop serves the running instance's end; its answer and how long it took.
+    static std::pair<bool, qint64> ask(const QStringList& paths, int timeoutMs)
+    {
+        auto asking = std::async(std::launch::async, [paths, timeoutMs] {
+            QElapsedTimer clock;
+            clock.start();
+            const bool taken = InstanceRequest::askToShowProgress(paths, timeoutMs);
+            return std::make_pair(taken, clock.elapsed());
+        });
+        while (asking.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+            QCoreApplication::processEvents();
+        return asking.get();
+    }
+
 private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
         m_lockPath = m_dir.filePath(QStringLiteral("program.lock"));
         QFile::remove(m_lockPath);
+        for (const QString& socket : QDir(m_dir.path()).entryList({QStringLiteral("*.socket")}, QDir::System))
+            QFile::remove(m_dir.filePath(socket));
     }
 
     void oneHolderAtATime()
@@ -155,6 +192,88 @@ private slots:
         // The shared folder made by the program is closed to others.
         if (expected.contains(shared))
             QCOMPARE(QFileInfo(shared).permissions() & 0x0077, QFileDevice::Permissions());
+    }
+
+    // The launcher's "Your Progress" handed to the running instance, and every way it
+    // can fail without the later start waiting longer than its time-out.
+    void progressHandedOver_data()
+    {
+        QTest::addColumn<QStringList>("sockets"); // listening, dead, silent, missing, long
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("the running instance listens") << QStringList {"listening"} << true;
+        QTest::newRow("after a socket a killed process left") << QStringList {"dead", "listening"} << true;
+        QTest::newRow("a socket a killed process left") << QStringList {"dead"} << false;
+        QTest::newRow("no socket at all") << QStringList {"missing"} << false;
+        QTest::newRow("a path too long for a socket") << QStringList {"long"} << false;
+        QTest::newRow("a listener that never answers") << QStringList {"silent", "listening"} << false;
+    }
+
+    void progressHandedOver()
+    {
+        QFETCH(QStringList, sockets);
+        QFETCH(bool, taken);
+        constexpr int timeoutMs = 700;
+        InstanceRequestListener listener;
+        QSignalSpy shown(&listener, &InstanceRequestListener::showProgressRequested);
+        QLocalServer silent;
+        QStringList paths;
+        for (const QString& kind : sockets) {
+            const QString path = m_dir.filePath(kind + QStringLiteral(".socket"));
+            if (kind == QLatin1String("listening")) {
+                QCOMPARE(listener.listen({path}), QStringList {path});
+            } else if (kind == QLatin1String("dead")) {
+                QVERIFY(leaveDeadSocket(path));
+            } else if (kind == QLatin1String("silent")) {
+                QVERIFY(silent.listen(path));
+            } else if (kind == QLatin1String("long")) {
+                const QString deep = m_dir.filePath(QString(120, QLatin1Char('d')) + QStringLiteral(".socket"));
+                QVERIFY(!InstanceRequest::fitsSocketAddress(deep));
+                QVERIFY(listener.listen({deep}).isEmpty());
+                paths << deep;
+                continue;
+            }
+            paths << path;
+        }
+
+        const auto [answer, elapsed] = ask(paths, timeoutMs);
+        QCOMPARE(answer, taken);
+        QVERIFY2(elapsed < timeoutMs + 500, qPrintable(QString::number(elapsed)));
+        QTRY_COMPARE(shown.size(), taken ? 1 : 0);
+    }
+
+    // The running instance takes its one request and nothing else, and a socket file
+    // left by a killed instance does not keep the next one from listening.
+    void listenerTakesOnlyItsRequest_data()
+    {
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("the request") << QByteArray(InstanceRequest::kShowProgress) << true;
+        QTest::newRow("another message") << QByteArray("veltro-quit\n") << false;
+        QTest::newRow("the request and more") << QByteArray(InstanceRequest::kShowProgress) + "x" << false;
+        QTest::newRow("half the request, then silence") << QByteArray("veltro-show") << false;
+        QTest::newRow("nothing") << QByteArray() << false;
+    }
+
+    void listenerTakesOnlyItsRequest()
+    {
+        QFETCH(QByteArray, message);
+        QFETCH(bool, taken);
+        const QString path = m_dir.filePath(QStringLiteral("program.socket"));
+        QVERIFY(leaveDeadSocket(path));
+        InstanceRequestListener listener;
+        QSignalSpy shown(&listener, &InstanceRequestListener::showProgressRequested);
+        QCOMPARE(listener.listen({path}), QStringList {path});
+        QVERIFY(QFileInfo(path).permissions() & QFileDevice::ReadOwner);
+
+        QLocalSocket client;
+        client.connectToServer(path);
+        QVERIFY(client.waitForConnected(1000));
+        client.write(message);
+        client.flush();
+        // The listener drops whoever it does not answer, at the latest after a while.
+        QTRY_COMPARE_WITH_TIMEOUT(client.state(), QLocalSocket::UnconnectedState, 5000);
+        QCOMPARE(client.readAll(), taken ? QByteArray(InstanceRequest::kTaken) : QByteArray());
+        QCOMPARE(shown.size(), taken ? 1 : 0);
     }
 
     void noLockAnywhereStillStarts()

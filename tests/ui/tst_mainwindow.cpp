@@ -1,4 +1,5 @@
 #include "fixture.h"
+#include "platform/settingsstore.h"
 #include "ui/mainwindow.h"
 #include "ui/screenfit.h"
 
@@ -9,13 +10,21 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Look::applyApplicationLook(); }
+    void initTestCase()
+    {
+        Look::applyApplicationLook();
+        // The height's unit is kept in the settings: a test's own, never the user's.
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(SettingsStore::fileName().contains(QStringLiteral(".qttest")));
+    }
+    void init() { SettingsStore::setValue(QStringLiteral("Settings"), QStringLiteral("HeightUnit"), QString()); }
     void listsAndDefaultsAtStart();
     void layoutCaptionsAndAccessibleNames();
     void tabOrderVisitsTheHiddenExitButton();
@@ -32,6 +41,9 @@ private slots:
     void menusAndMessageBoxesAreNoFocusLoss();
     void validationStopsAtTheFirstMissingBox();
     void menuCalculateDoesNotMoveTheFocus();
+    void heightSwitchCarriesTheHeight_data();
+    void heightSwitchCarriesTheHeight();
+    void heightInCentimetresIsCheckedCalculatedAndKept();
 };
 
 namespace {
@@ -143,7 +155,10 @@ void TestMainWindow::layoutCaptionsAndAccessibleNames()
     QStringList file;
     for (QAction* a : main->findChild<QMenu*>(QStringLiteral("nuFile"))->actions())
         file << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    QCOMPARE(file, (QStringList {"Calculate", "-", "Your P&rogress...", "-", "E&xit"}));
+    QCOMPARE(file, (QStringList {"Calculate", "-", "Your P&rogress...", "Height in &Centimetres", "-", "E&xit"}));
+    // Feet and inches, as in the C locale of the tests, until the person chooses.
+    QVERIFY(!action(p, FormId::Main, "mnuCentimetres")->isChecked());
+    QVERIFY(edit(p, "txtCm")->isHidden() && p.child<QLabel>(FormId::Main, "lblCm")->isHidden());
 }
 
 void TestMainWindow::tabOrderVisitsTheHiddenExitButton()
@@ -527,6 +542,109 @@ void TestMainWindow::menuCalculateDoesNotMoveTheFocus()
     action(p, FormId::Main, "mnuNext")->trigger();
     QVERIFY(MessageBox::takeShown().isEmpty());
     QVERIFY(p.shell->isLoaded(FormId::Display));
+}
+
+void TestMainWindow::heightSwitchCarriesTheHeight_data()
+{
+    QTest::addColumn<int>("feet");
+    QTest::addColumn<int>("inches");
+    QTest::addColumn<QString>("carried"); // into the centimetres box
+    QTest::addColumn<QString>("typed"); // then typed there, over it
+    QTest::addColumn<int>("backFeet");
+    QTest::addColumn<int>("backInches");
+    QTest::newRow("5 ft 10 in is 178 cm, and back") << 5 << 10 << "178"
+                                                    << "" << 5 << 10;
+    QTest::newRow("the lists at start carry nothing") << 0 << 0 << ""
+                                                      << "" << 0 << 0;
+    QTest::newRow("180 cm typed is 5 ft 11 in") << 0 << 0 << ""
+                                                << "180" << 5 << 11;
+    QTest::newRow("a figure out of range leaves the lists") << 5 << 10 << "178"
+                                                            << "99" << 5 << 10;
+}
+
+void TestMainWindow::heightSwitchCarriesTheHeight()
+{
+    QFETCH(int, feet);
+    QFETCH(int, inches);
+    QFETCH(QString, carried);
+    QFETCH(QString, typed);
+    QFETCH(int, backFeet);
+    QFETCH(int, backInches);
+    RunningProgram p;
+    QVERIFY(RunningProgram::activate(p.form(FormId::Main)));
+    QLineEdit* cm = edit(p, "txtCm");
+    QAction* menu = action(p, FormId::Main, "mnuCentimetres");
+    combo(p, "cboFeet")->setCurrentIndex(feet);
+    combo(p, "cboInch")->setCurrentIndex(inches);
+    combo(p, "cboFeet")->setFocus(Qt::OtherFocusReason);
+
+    menu->trigger();
+    QVERIFY(menu->isChecked());
+    for (const char* name : {"cboFeet", "cboInch", "Label1", "Label3"})
+        QVERIFY2(p.child<QWidget>(FormId::Main, name)->isHidden(), name);
+    QVERIFY(!cm->isHidden() && !p.child<QLabel>(FormId::Main, "lblCm")->isHidden());
+    QCOMPARE(cm->text(), carried);
+    QCOMPARE(QApplication::focusWidget(), cm); // the focus stays with the height
+    QCOMPARE(SettingsStore::value(QStringLiteral("Settings"), QStringLiteral("HeightUnit")), QStringLiteral("cm"));
+    if (!typed.isEmpty()) {
+        cm->selectAll();
+        QTest::keyClicks(cm, typed);
+    }
+
+    menu->trigger();
+    QVERIFY(!menu->isChecked() && cm->isHidden() && !combo(p, "cboFeet")->isHidden());
+    QCOMPARE(combo(p, "cboFeet")->currentText(), QString::number(backFeet));
+    QCOMPARE(combo(p, "cboInch")->currentText(), QString::number(backInches));
+    QCOMPARE(QApplication::focusWidget(), combo(p, "cboFeet"));
+    QCOMPARE(SettingsStore::value(QStringLiteral("Settings"), QStringLiteral("HeightUnit")), QStringLiteral("ft"));
+}
+
+// A man of 30, 178 cm, 80 kg, moderately active: the calculation takes 70.08 in, and
+// the next start comes up in centimetres.
+void TestMainWindow::heightInCentimetresIsCheckedCalculatedAndKept()
+{
+    {
+        RunningProgram p;
+        QVERIFY(RunningProgram::activate(p.form(FormId::Main)));
+        action(p, FormId::Main, "mnuCentimetres")->trigger();
+        QTest::keyClicks(edit(p, "txtFirstName"), "john");
+        combo(p, "cboAge")->setCurrentText(QStringLiteral("30"));
+        combo(p, "cboDailyActivity")->setCurrentIndex(2);
+        combo(p, "cboDays")->setCurrentText(QStringLiteral("30"));
+        edit(p, "txtKg")->setFocus(Qt::OtherFocusReason);
+        QTest::keyClicks(edit(p, "txtKg"), "80");
+        edit(p, "txtLossPound")->setFocus(Qt::OtherFocusReason); // leaving converts 80 kg to 176 lb
+        QTest::keyClicks(edit(p, "txtLossPound"), "10");
+        edit(p, "txtLossKg")->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(edit(p, "txtPound")->text(), QStringLiteral("176"));
+
+        auto* cmdNext = p.child<QPushButton>(FormId::Main, "cmdNext");
+        for (const char* figure : {"", "99", "251"}) {
+            edit(p, "txtCm")->setText(QString::fromLatin1(figure));
+            QTest::mouseClick(cmdNext, Qt::LeftButton);
+            const auto shown = MessageBox::takeShown();
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(shown.at(0).text,
+                *figure ? QStringLiteral("Please Enter Your Height From 100 To 250 Centimetres")
+                        : QStringLiteral("Please Enter Your Height"));
+            QCOMPARE(QApplication::focusWidget(), edit(p, "txtCm"));
+            QVERIFY(!p.shell->isLoaded(FormId::Display));
+        }
+        edit(p, "txtCm")->setText(QStringLiteral("178"));
+        QTest::mouseClick(cmdNext, Qt::LeftButton);
+        QVERIFY(MessageBox::takeShown().isEmpty());
+        QVERIFY(p.shell->isLoaded(FormId::Display));
+        const auto* result = p.child<QLabel>(FormId::Display, "lblResult1");
+        QVERIFY2(result->text().endsWith(QStringLiteral(" 2906 calories")), qPrintable(result->text()));
+        bool heightShown = false;
+        for (const QLabel* label : p.form(FormId::Display)->findChildren<QLabel*>())
+            heightShown = heightShown || label->text() == QStringLiteral("178 Centimetres");
+        QVERIFY(heightShown);
+    }
+    RunningProgram again;
+    QVERIFY(action(again, FormId::Main, "mnuCentimetres")->isChecked());
+    QVERIFY(!edit(again, "txtCm")->isHidden() && combo(again, "cboFeet")->isHidden());
+    QVERIFY(edit(again, "txtCm")->text().isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -59,7 +59,8 @@ WeightPlan planOf(const PersonalDetails& d)
     return makeWeightPlan(d, calculateCalories(d, {}, QLocale(), &steps), steps, QDate::currentDate());
 }
 
-const PersonalDetails kJohn {"JOHN", "Male", "30", "5", "10", "180", "81.5", "10", "4.5", "30", 2, "Moderately Active"};
+const PersonalDetails kJohn {
+    "JOHN", "Male", "30", "5", "10", "180", "81.5", "10", "4.5", "30", 2, "Moderately Active", false, {}};
 
 } // namespace
 

@@ -20,6 +20,7 @@ private slots:
     void closingTheResultsWindowKeepsTheMainWindowHidden_data();
     void closingTheResultsWindowKeepsTheMainWindowHidden();
     void endApplicationUnloadsEverythingOnce();
+    void secondInstanceEndsBeforeAnyWindow_data();
     void secondInstanceEndsBeforeAnyWindow();
     void exitScreenLoadStepRunsOncePerLoad();
     void enterPressesTheFocusedButton();
@@ -251,23 +252,49 @@ void TestTransitions::endApplicationUnloadsEverythingOnce()
     QCOMPARE(p.terminations, 1);
 }
 
+// --progress goes to the running instance and ends quietly once it took it; a plain
+// start is refused without asking, as is one that the running instance does not take.
+void TestTransitions::secondInstanceEndsBeforeAnyWindow_data()
+{
+    QTest::addColumn<bool>("progress");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("plain start") << false << true << 0 << true;
+    QTest::newRow("--progress, taken") << true << true << 1 << false;
+    QTest::newRow("--progress, not taken") << true << false << 1 << true;
+}
+
 void TestTransitions::secondInstanceEndsBeforeAnyWindow()
 {
+    QFETCH(bool, progress);
+    QFETCH(bool, taken);
+    QFETCH(int, asked);
+    QFETCH(bool, refused);
     MessageBox::setRecording(true);
     Shell shell;
     int terminations = 0;
+    int handOvers = 0;
     bool reminderRan = false;
     shell.setInstanceCheck([] { return false; });
+    shell.setProgressAtStart(progress);
+    shell.setProgressHandOver([&] {
+        ++handOvers;
+        return taken;
+    });
     shell.setUpdateReminder([&] { reminderRan = true; });
     shell.setTerminator([&](int code) {
         QCOMPARE(code, 0);
         ++terminations;
     });
     shell.startApplication();
+    QCOMPARE(handOvers, asked);
     const auto shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QCOMPARE(shown.at(0).text, QStringLiteral("Application is already running"));
-    QCOMPARE(shown.at(0).icon, QMessageBox::Information);
+    QCOMPARE(shown.size(), refused ? 1 : 0);
+    if (refused) {
+        QCOMPARE(shown.at(0).text, QStringLiteral("Application is already running"));
+        QCOMPARE(shown.at(0).icon, QMessageBox::Information);
+    }
     QCOMPARE(terminations, 1);
     QVERIFY(shell.hasEnded());
     QVERIFY(!reminderRan);
