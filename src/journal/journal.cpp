@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QThread>
+#include <QUrl>
 #include <QtEndian>
 #include <algorithm>
 #include <cerrno>
@@ -160,6 +161,21 @@ Verdict::Kind verdictOf(int applicationId, int version, int tables)
     return Verdict::Ours;
 }
 
+// SQLite reads a WAL journal through its -shm file, which it cannot make in a folder
+// that cannot be written. Without a -wal file beside it no writer can be at it either,
+// and it is read as a file that does not change.
+bool unchanging(const QString& absolute)
+{
+    return ::access(QFile::encodeName(QFileInfo(absolute).path()).constData(), W_OK) != 0
+        && !QFileInfo::exists(absolute + QStringLiteral("-wal"))
+        && !QFileInfo::exists(absolute + QStringLiteral("-shm"));
+}
+
+QString immutableName(const QString& absolute)
+{
+    return QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1");
+}
+
 // Reads a SQLite file without writing to it: its application id, its version and
 // whether its pages hold together, all in one read transaction, so that a journal
 // another process is making is seen either empty or whole.
@@ -169,9 +185,11 @@ Verdict examine(const QString& path)
     Verdict verdict;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(
-            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMilliseconds));
+        const bool immutable = unchanging(path);
+        db.setDatabaseName(immutable ? immutableName(path) : path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1%2")
+                                 .arg(kBusyTimeoutMilliseconds)
+                                 .arg(immutable ? QStringLiteral(";QSQLITE_OPEN_URI") : QString()));
         const auto single = [&](const QString& sql, QVariant* value) {
             QSqlQuery query(db);
             if (!query.exec(sql) || (value && !query.next())) {
@@ -642,12 +660,22 @@ Journal::Opened Journal::openConnection()
         return Opened::No;
     }
     m_db.setDatabaseName(absolute);
+    // SQLite reads a WAL journal through its -shm file, which it cannot make in a
+    // folder that cannot be written. Without a -wal file beside it no writer can be at
+    // it either, and it is read as a file that does not change.
+    const bool immutable = m_readOnly && ::access(QFile::encodeName(QFileInfo(absolute).path()).constData(), W_OK) != 0
+        && !present(absolute + QStringLiteral("-wal")) && !present(absolute + QStringLiteral("-shm"));
+    if (immutable)
+        m_db.setDatabaseName(
+            QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
     // Another process writing (the command line adding a weigh-in while the window
     // runs) is waited for rather than taken for a failure: the timeout is set as the
     // connection opens, before its first statement.
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMilliseconds);
     if (m_readOnly)
         options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    if (immutable)
+        options += QStringLiteral(";QSQLITE_OPEN_URI");
     m_db.setConnectOptions(options);
     if (!m_db.open()) {
         fail(m_path, m_db.lastError().text());
