@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <sched.h>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace {
 
@@ -48,6 +51,7 @@ class TestProgressKeeper : public QObject
 private:
     QTemporaryDir m_dir;
     QDate m_today = QDate::currentDate();
+    bool m_ownMounts = false;
     QString journalPath() const { return m_dir.filePath(QStringLiteral("journal.sqlite")); }
     QString csv() const { return m_dir.filePath(QStringLiteral("weigh-ins.csv")); }
     QList<WeighIn> imported() const
@@ -57,12 +61,22 @@ private:
     }
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void undoAndRedoLeaveWhatWasWrittenSince_data();
     void undoAndRedoLeaveWhatWasWrittenSince();
     void importMadeAgainstAPreviewGoneStale();
+    void journalThatCannotBeWrittenIsShown();
 };
+
+void TestProgressKeeper::initTestCase()
+{
+    // Root writes through any file mode: a read-only journal is a read-only mount then,
+    // in a mount namespace of this test process alone.
+    if (::geteuid() == 0)
+        m_ownMounts = ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+}
 
 void TestProgressKeeper::init()
 {
@@ -159,6 +173,43 @@ void TestProgressKeeper::importMadeAgainstAPreviewGoneStale()
     // One step, which takes the journal back to what the second preview was made from.
     keeper.undo(nullptr);
     QCOMPARE(commandLine.weighIns(), (QList<WeighIn> {kept, since}));
+}
+
+// The weigh-ins of a journal that cannot be written are shown, with why none can be
+// added, and a weigh-in asked for is refused with the same reason.
+void TestProgressKeeper::journalThatCannotBeWrittenIsShown()
+{
+    const bool root = ::geteuid() == 0;
+    if (root && !m_ownMounts)
+        QSKIP("running as root without a mount namespace of its own: nothing here is read-only to root");
+    {
+        Journal journal(journalPath());
+        QVERIFY(journal.apply({imported(), {}}));
+    }
+    const QByteArray file = QFile::encodeName(journalPath());
+    if (root) {
+        QVERIFY(::mount(file.constData(), file.constData(), nullptr, MS_BIND, nullptr) == 0);
+        QVERIFY(::mount(nullptr, file.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0);
+    } else {
+        QVERIFY(QFile::setPermissions(journalPath(), QFile::ReadOwner));
+    }
+    {
+        ProgressKeeper keeper(journalPath());
+        const ProgressView view = keeper.view(nullptr, m_today);
+        QCOMPARE(view.weighIns, imported());
+        QVERIFY2(view.problem.contains(QLatin1String("cannot be added")) && view.problem.contains(journalPath()),
+            qPrintable(view.problem));
+        QVERIFY(MessageBox::takeShown().isEmpty());
+        QVERIFY(!keeper.putWeighIn(nullptr, {m_today, 80, WeightUnit::Kilograms}, QDate()));
+        const auto told = MessageBox::takeShown();
+        QCOMPARE(told.size(), 1);
+        QCOMPARE(told.first().text, view.problem);
+        QCOMPARE(keeper.view(nullptr, m_today).undoText, QString());
+    }
+    if (root)
+        QVERIFY(::umount2(file.constData(), MNT_DETACH) == 0);
+    else
+        QVERIFY(QFile::setPermissions(journalPath(), QFile::ReadOwner | QFile::WriteOwner));
 }
 
 QTEST_MAIN(TestProgressKeeper)
