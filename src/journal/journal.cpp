@@ -572,9 +572,8 @@ Journal::Opened Journal::prepareFile()
 
     if (const auto [place, why] = unwritable(folder, absolute); !place.isEmpty()) {
         m_readOnly = true;
-        m_readOnlyReason = QStringLiteral("Weigh-ins cannot be added or changed: %1 cannot be written (%2). Those "
-                                          "kept so far are shown.")
-                               .arg(place, why);
+        m_readOnlyReason
+            = QStringLiteral("Weigh-ins cannot be added or changed: %1 cannot be written (%2).").arg(place, why);
     }
     if (opened.st_size == 0)
         return Opened::Yes;
