@@ -46,11 +46,8 @@ JournalCommandResult refused(const QString& reason)
 
 void noteMovedAside(const Journal& journal, JournalCommandResult& result)
 {
-    if (const auto moved = journal.movedAside()) {
-        result.errors << QStringLiteral("%1 was damaged or no journal of this program: it was moved to %2 and a new "
-                                        "journal was started.")
-                             .arg(moved->first, moved->second);
-    }
+    if (journal.movedAside())
+        result.errors << journal.movedAsideText();
 }
 
 JournalCommandResult addWeight(const CommandLine& command, Journal& journal, const QDate& today)
@@ -101,6 +98,12 @@ JournalCommandResult exportCsv(const CommandLine& command, Journal& journal)
 {
     QList<WeighIn> weighIns;
     JournalCommandResult result;
+    // Written over, the journal would be lost with every plan followed.
+    if (command.csvPath != QLatin1String("-") && journal.isOwnFile(command.csvPath)) {
+        return refused(QStringLiteral("%1 is your journal of weigh-ins (%2): the weigh-ins are exported to another "
+                                      "file. Nothing was written.")
+                           .arg(command.csvPath, QFileInfo(journal.path()).absoluteFilePath()));
+    }
     // An export makes no journal where there is none yet: it has no weigh-ins.
     if (QFileInfo::exists(journal.path())) {
         weighIns = journal.weighIns();

@@ -31,38 +31,80 @@ const QString kChartRangePreference = QStringLiteral("chartRange");
 constexpr qint64 kLargestImport = 64 * 1024 * 1024;
 
 // One change to the weigh-ins that Undo takes back and Redo makes again: each way, the
-// journal hands back the change that reverses it.
+// journal hands back the change that reverses it. Each way changes a day only while it
+// holds what the other way left there: a weigh-in stored since, from the command line
+// or another window, is never undone with it.
 class JournalCommand final : public QUndoCommand
 {
 public:
-    JournalCommand(Journal& journal, JournalChange change, const QString& text, QString& failure)
+    // `expected`: what the days must hold for the change to be made at all, as the
+    // person saw them when they asked for it.
+    JournalCommand(Journal& journal, JournalChange change, Journal::DayStates expected, const QString& text,
+        ProgressKeeper::Outcome& outcome)
         : QUndoCommand(text)
         , m_journal(journal)
         , m_forward(std::move(change))
-        , m_failure(failure)
+        , m_forwardExpected(std::move(expected))
+        , m_outcome(outcome)
     { }
 
-    void redo() override { run(m_forward, m_backward); }
-    void undo() override { run(m_backward, m_forward); }
+    void redo() override { run(m_forward, m_forwardExpected, m_backward, m_backwardExpected); }
+    void undo() override { run(m_backward, m_backwardExpected, m_forward, m_forwardExpected); }
 
 private:
-    void run(const JournalChange& change, JournalChange& reverse)
+    void run(const JournalChange& change, const Journal::DayStates& expected, JournalChange& reverse,
+        Journal::DayStates& reverseExpected)
     {
-        const std::optional<JournalChange> undone = m_journal.apply(change);
+        const bool first = m_first;
+        m_first = false;
+        const std::optional<JournalChange> undone
+            = m_journal.apply(change, expected, first ? Journal::IfChanged::RefuseAll : Journal::IfChanged::LeaveDay);
         if (!undone) {
             // A journal that refuses a change leaves this step out of the history.
-            m_failure = m_journal.error();
+            m_outcome.failure = m_journal.error();
+            if (first)
+                m_outcome.changedSince = m_journal.changedDays();
             setObsolete(true);
             return;
         }
+        const QList<QDate> left = m_journal.changedDays();
+        m_outcome.left = left;
+        JournalChange made = change;
+        made.remove.removeIf([&left](const QDate& day) { return left.contains(day); });
+        made.put.removeIf([&left](const WeighIn& w) { return left.contains(w.date); });
         reverse = *undone;
+        reverseExpected = Journal::resultOf(made);
     }
 
     Journal& m_journal;
     JournalChange m_forward;
+    Journal::DayStates m_forwardExpected;
     JournalChange m_backward;
-    QString& m_failure;
+    Journal::DayStates m_backwardExpected;
+    ProgressKeeper::Outcome& m_outcome;
+    bool m_first = true;
 };
+
+// What each day of the change holds in `weighIns`.
+Journal::DayStates statesOf(const JournalChange& change, const QList<WeighIn>& weighIns)
+{
+    Journal::DayStates states;
+    for (const QDate& day : Journal::resultOf(change).keys())
+        states.insert(day, std::nullopt);
+    for (const WeighIn& w : weighIns) {
+        if (states.contains(w.date))
+            states.insert(w.date, w);
+    }
+    return states;
+}
+
+QString daysText(const QList<QDate>& days)
+{
+    QStringList names;
+    for (const QDate& day : days)
+        names << QLocale().toString(day, QLocale::ShortFormat);
+    return names.join(QStringLiteral(", "));
+}
 
 QList<DatedWeight> datedWeights(const QList<WeighIn>& weighIns)
 {
@@ -163,7 +205,14 @@ Journal& ProgressKeeper::journal(QWidget* parent)
     const bool open = m_journal->isOpen();
     if (!m_told) {
         m_told = true;
-        if (const auto moved = m_journal->movedAside()) {
+        if (const auto moved = m_journal->movedAside(); moved && !m_journal->movedAsideLinkTarget().isEmpty()) {
+            MessageBox::information(parent,
+                QStringLiteral("In the place of your journal of weigh-ins was a link to %3, which the journal is "
+                               "never written through: the link was moved aside to %2, and %3 was left as it is. A "
+                               "new journal starts at %1.")
+                    .arg(QDir::toNativeSeparators(moved->first), QDir::toNativeSeparators(moved->second),
+                        QDir::toNativeSeparators(m_journal->movedAsideLinkTarget())));
+        } else if (moved) {
             MessageBox::information(parent,
                 QStringLiteral(
                     "Your journal of weigh-ins could not be read, so it was moved aside, untouched, to %2. A "
@@ -224,6 +273,9 @@ ProgressKeeper::Report ProgressKeeper::report(QWidget* parent, const QDate& toda
         v.chart = weighInChart({}, today);
         return r;
     }
+    // A journal that can be read but not written is shown, with why nothing can be added.
+    if (j.isReadOnly())
+        v.problem = j.readOnlyReason();
     v.weighIns = j.weighIns();
     v.kilograms = j.preference(kUnitPreference) == QLatin1String("kg");
     const QList<DatedWeight> dated = datedWeights(v.weighIns);
@@ -271,23 +323,31 @@ bool ProgressKeeper::stale(const QDate& today)
     return today != m_seenDay || m_journal->dataVersion() != m_seenVersion;
 }
 
-bool ProgressKeeper::change(QWidget* parent, const JournalChange& change, const QString& text)
+bool ProgressKeeper::change(
+    QWidget* parent, const JournalChange& change, const QString& text, const Journal::DayStates& expected)
 {
     Journal& j = journal(parent);
     if (!j.isOpen())
         return false;
-    m_failure.clear();
-    m_undo.push(new JournalCommand(j, change, text, m_failure));
-    const bool done = m_failure.isEmpty();
-    tellFailure(parent);
+    m_outcome = {};
+    m_undo.push(new JournalCommand(j, change, expected, text, m_outcome));
+    const bool done = m_outcome.failure.isEmpty();
+    // A change whose days changed since the person saw them is the caller's to tell.
+    if (m_outcome.changedSince.isEmpty())
+        tellFailure(parent);
     return done;
 }
 
 void ProgressKeeper::tellFailure(QWidget* parent)
 {
-    if (!m_failure.isEmpty())
-        MessageBox::critical(parent, m_failure);
-    m_failure.clear();
+    if (!m_outcome.failure.isEmpty())
+        MessageBox::critical(parent, m_outcome.failure);
+    else if (!m_outcome.left.isEmpty())
+        MessageBox::information(parent,
+            QStringLiteral("%1 left as they are: their weigh-ins were changed after this step was made, and the "
+                           "changes since are kept.")
+                .arg(daysText(m_outcome.left)));
+    m_outcome = {};
 }
 
 bool ProgressKeeper::putWeighIn(QWidget* parent, const WeighIn& weighIn, const QDate& replacing)
@@ -323,12 +383,14 @@ void ProgressKeeper::remove(QWidget* parent, const QList<QDate>& days)
 
 void ProgressKeeper::undo(QWidget* parent)
 {
+    m_outcome = {};
     m_undo.undo();
     tellFailure(parent);
 }
 
 void ProgressKeeper::redo(QWidget* parent)
 {
+    m_outcome = {};
     m_undo.redo();
     tellFailure(parent);
 }
@@ -348,6 +410,11 @@ void ProgressKeeper::importFile(QWidget* parent, const QString& path, const QDat
         return;
     QFile file(path);
     const QString shown = QDir::toNativeSeparators(path);
+    // Opening a FIFO or a device would wait for a writer that may never come.
+    if (const QFileInfo info(path); info.exists() && !info.isFile() && !info.isDir()) {
+        MessageBox::critical(parent, QStringLiteral("%1 could not be read: it is no file.").arg(shown));
+        return;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         MessageBox::critical(parent, QStringLiteral("%1 could not be read: %2").arg(shown, file.errorString()));
         return;
@@ -356,15 +423,29 @@ void ProgressKeeper::importFile(QWidget* parent, const QString& path, const QDat
         MessageBox::critical(parent, QStringLiteral("%1 is too large to be a file of weigh-ins.").arg(shown));
         return;
     }
-    const ImportPreview preview = previewImport(parseWeighInsCsv(file.readAll(), today), j.weighIns());
-    if (!preview.error.isEmpty()) {
-        MessageBox::critical(parent, QStringLiteral("%1 cannot be imported: %2").arg(shown, preview.error));
-        return;
+    const ParsedWeighIns parsed = parseWeighInsCsv(file.readAll(), today);
+    // The journal may change while the preview is open (a weigh-in from the command
+    // line): the import then writes nothing, and the preview is made again.
+    for (;;) {
+        const QList<WeighIn> existing = j.weighIns();
+        const ImportPreview preview = previewImport(parsed, existing);
+        if (!preview.error.isEmpty()) {
+            MessageBox::critical(parent, QStringLiteral("%1 cannot be imported: %2").arg(shown, preview.error));
+            return;
+        }
+        if (!confirmImport(parent, QFileInfo(path).fileName(), preview))
+            return;
+        change(parent, preview.change,
+            QStringLiteral("Import of %1").arg(count(preview.added + preview.replaced, QStringLiteral("Weigh-in"))),
+            statesOf(preview.change, existing));
+        if (m_outcome.changedSince.isEmpty())
+            return;
+        MessageBox::information(parent,
+            QStringLiteral("Your journal changed while the preview was open (%1), so nothing was imported. The "
+                           "preview now shows what the import would do.")
+                .arg(daysText(m_outcome.changedSince)));
+        m_outcome = {};
     }
-    if (!confirmImport(parent, QFileInfo(path).fileName(), preview))
-        return;
-    change(parent, preview.change,
-        QStringLiteral("Import of %1").arg(count(preview.added + preview.replaced, QStringLiteral("Weigh-in"))));
 }
 
 void ProgressKeeper::exportFile(QWidget* parent, const QDate& today)
@@ -376,6 +457,12 @@ void ProgressKeeper::exportFile(QWidget* parent, const QDate& today)
         suggestedCsvFileName(today), QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
+    if (j.isOwnFile(path)) {
+        MessageBox::critical(parent,
+            QStringLiteral("%1 is your journal of weigh-ins: they are exported to another file. Nothing was written.")
+                .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     if (const QString failure = writeWeighInsCsv(path, j.weighIns()); !failure.isEmpty())
         MessageBox::critical(parent, QStringLiteral("Your weigh-ins could not be exported: %1").arg(failure));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator/plan.h"
+#include "journal/journal.h"
 #include "ui/progresswindow.h"
 
 #include <QDate>
@@ -9,7 +10,6 @@
 #include <memory>
 #include <optional>
 
-class Journal;
 class QWidget;
 
 // The person's progress: the journal of their weigh-ins and followed plans, opened
@@ -51,19 +51,28 @@ public:
     void setKilograms(QWidget* parent, bool kilograms);
     void setChartRange(QWidget* parent, ChartRange range);
 
+    // How the last change to the weigh-ins went, for the message that tells it.
+    struct Outcome
+    {
+        QString failure; // why the journal refused it
+        QList<QDate> changedSince; // days changed since the person saw them: nothing written
+        QList<QDate> left; // days Undo or Redo left as they were, changed since the step
+    };
+
 private:
     struct Report;
     // The journal, opened on first use; what went wrong on opening is told once.
     Journal& journal(QWidget* parent);
     Report report(QWidget* parent, const QDate& today);
-    bool change(QWidget* parent, const JournalChange& change, const QString& text);
+    bool change(
+        QWidget* parent, const JournalChange& change, const QString& text, const Journal::DayStates& expected = {});
     void tellFailure(QWidget* parent);
 
     QString m_path;
     std::unique_ptr<Journal> m_journal;
     bool m_told = false;
     QUndoStack m_undo;
-    QString m_failure; // of the last change the journal refused
+    Outcome m_outcome;
     std::optional<qint64> m_seenVersion; // of the journal, when the view was last given
     QDate m_seenDay;
 };

@@ -2,6 +2,7 @@
 
 #include <QAtomicInteger>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -10,11 +11,17 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
+#include <QUrl>
 #include <QtEndian>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -23,7 +30,14 @@ const QByteArray kSqliteMagic("SQLite format 3\0", 16);
 constexpr int kSqliteHeaderSize = 100;
 constexpr int kBusyTimeoutMilliseconds = 10000;
 // SQLite's primary result codes for a file that is no database, or a damaged one.
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteIoError = 10;
 constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteFull = 13;
+// Less room than this on the journal's disk is a full disk: SQLite writes whole pages
+// and a -wal file grows by many of them.
+constexpr qint64 kLeastRoom = 256 * 1024;
 constexpr int kSqliteNotADatabase = 26;
 
 // Step N takes a journal from version N-1 to N, in a transaction of its own. A
@@ -58,6 +72,24 @@ const QList<QStringList>& schemaSteps()
         },
     };
     return steps;
+}
+
+// Runs a statement that needs the journal's lock, waiting for it. SQLite's busy
+// timeout covers most waits, but while a journal is being made and switched to WAL,
+// SQLite answers "busy" at once to the others, rather than have two connections wait
+// on each other: those are waited out here, as long as the busy timeout.
+bool execWaiting(QSqlQuery& query, const QString& sql)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!query.exec(sql)) {
+        if ((query.lastError().nativeErrorCode().toInt() & 0xff) != kSqliteBusy
+            || waited.elapsed() > kBusyTimeoutMilliseconds)
+            return false;
+        query.finish();
+        QThread::msleep(20);
+    }
+    return true;
 }
 
 QString newConnectionName()
@@ -115,43 +147,73 @@ struct Verdict
     QString reason; // why it could not be read, for Unreadable
 };
 
+// A file with no application id, no version and no tables is a journal being made:
+// the empty file this program makes first, or one a moment before the transaction
+// that makes its tables commits.
+Verdict::Kind verdictOf(int applicationId, int version, int tables)
+{
+    if (applicationId == 0 && tables == 0 && version == 0)
+        return Verdict::Empty;
+    if (applicationId != Journal::kApplicationId)
+        return Verdict::Foreign;
+    if (version > Journal::kSchemaVersion)
+        return Verdict::Newer;
+    return Verdict::Ours;
+}
+
+// SQLite reads a WAL journal through its -shm file, which it cannot make in a folder
+// that cannot be written. Without a -wal file beside it no writer can be at it either,
+// and it is read as a file that does not change.
+bool unchanging(const QString& absolute)
+{
+    return ::access(QFile::encodeName(QFileInfo(absolute).path()).constData(), W_OK) != 0
+        && !QFileInfo::exists(absolute + QStringLiteral("-wal"))
+        && !QFileInfo::exists(absolute + QStringLiteral("-shm"));
+}
+
+QString immutableName(const QString& absolute)
+{
+    return QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1");
+}
+
 // Reads a SQLite file without writing to it: its application id, its version and
-// whether its pages hold together.
+// whether its pages hold together, all in one read transaction, so that a journal
+// another process is making is seen either empty or whole.
 Verdict examine(const QString& path)
 {
     const QString name = newConnectionName() + QStringLiteral("-examine");
     Verdict verdict;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(
-            QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMilliseconds));
+        const bool immutable = unchanging(path);
+        db.setDatabaseName(immutable ? immutableName(path) : path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1%2")
+                                 .arg(kBusyTimeoutMilliseconds)
+                                 .arg(immutable ? QStringLiteral(";QSQLITE_OPEN_URI") : QString()));
         const auto single = [&](const QString& sql, QVariant* value) {
             QSqlQuery query(db);
-            if (!query.exec(sql) || !query.next()) {
+            if (!query.exec(sql) || (value && !query.next())) {
                 const QSqlError error = query.lastError();
                 verdict.kind = damagedError(error) ? Verdict::Damaged : Verdict::Unreadable;
                 verdict.reason = error.text();
                 return false;
             }
-            *value = query.value(0);
+            if (value)
+                *value = query.value(0);
             return true;
         };
         QVariant applicationId, version, tables, check;
         if (!db.open()) {
             verdict.reason = db.lastError().text();
-        } else if (single(QStringLiteral("PRAGMA application_id"), &applicationId)
-            && single(QStringLiteral("PRAGMA user_version"), &version)
-            && single(QStringLiteral("SELECT count(*) FROM sqlite_master"), &tables)) {
+        } else if (single(QStringLiteral("BEGIN"), nullptr)
+            && single(QStringLiteral("SELECT count(*) FROM sqlite_master"), &tables)
+            && single(QStringLiteral("PRAGMA application_id"), &applicationId)
+            && single(QStringLiteral("PRAGMA user_version"), &version)) {
             verdict.version = version.toInt();
-            if (applicationId.toInt() == 0 && tables.toInt() == 0 && verdict.version == 0)
-                verdict.kind = Verdict::Empty;
-            else if (applicationId.toInt() != Journal::kApplicationId)
-                verdict.kind = Verdict::Foreign;
-            else if (verdict.version > Journal::kSchemaVersion)
-                verdict.kind = Verdict::Newer;
-            else if (single(QStringLiteral("PRAGMA quick_check"), &check))
+            verdict.kind = verdictOf(applicationId.toInt(), verdict.version, tables.toInt());
+            if (verdict.kind == Verdict::Ours && single(QStringLiteral("PRAGMA quick_check"), &check))
                 verdict.kind = check.toString() == QLatin1String("ok") ? Verdict::Ours : Verdict::Damaged;
+            single(QStringLiteral("COMMIT"), nullptr);
         }
         db.close();
     }
@@ -160,8 +222,7 @@ Verdict examine(const QString& path)
 }
 
 // Makes the folders up to and including `folder` that are missing, each 0700. The
-// empty text when the folder is there and can be written, else the folder that
-// failed and why.
+// empty text when the folder is there, else the folder that failed and why.
 std::pair<QString, QString> makeFolder(const QString& folder)
 {
     QStringList missing;
@@ -174,9 +235,42 @@ std::pair<QString, QString> makeFolder(const QString& folder)
         if (::mkdir(QFile::encodeName(path).constData(), S_IRWXU) != 0 && errno != EEXIST)
             return {path, qt_error_string(errno)};
     }
+    return {};
+}
+
+// The empty text when the journal can be written at `path` in `folder`, else why not.
+std::pair<QString, QString> unwritable(const QString& folder, const QString& path)
+{
     if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         return {folder, qt_error_string(errno)};
+    if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return {path, qt_error_string(errno)};
     return {};
+}
+
+// Whether anything, a dangling link too, has this name.
+bool present(const QString& path)
+{
+    struct stat info
+    {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
+// What a file that is not a regular file is, for a message.
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("a FIFO (named pipe)");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("a socket");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("a device");
+    if (S_ISLNK(mode))
+        return QStringLiteral("a link");
+    return QStringLiteral("no regular file");
 }
 
 // A name beside `path` that nothing has yet, with the day and time in it:
@@ -189,10 +283,34 @@ QString asideName(const QString& path, const QString& kind)
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
     for (int n = 1;; ++n) {
         const QString name = stem + (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + suffix;
-        if (!QFileInfo::exists(name) && !QFileInfo::exists(name + QStringLiteral("-wal"))
-            && !QFileInfo::exists(name + QStringLiteral("-shm")))
+        if (!present(name) && !present(name + QStringLiteral("-wal")) && !present(name + QStringLiteral("-shm")))
             return name;
     }
+}
+
+// Renames without ever replacing what has the new name.
+bool renameAside(const QString& from, const QString& to)
+{
+    return ::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD, QFile::encodeName(to).constData(),
+               RENAME_NOREPLACE)
+        == 0;
+}
+
+// The path with every link followed, also where the last one leads to nothing yet.
+QString resolved(const QString& path)
+{
+    QString current = QFileInfo(path).absoluteFilePath();
+    for (int links = 0; links < 40 && QFileInfo(current).isSymLink(); ++links)
+        current = QFileInfo(current).symLinkTarget();
+    const QFileInfo info(current);
+    const QString folder = QFileInfo(info.path()).canonicalFilePath();
+    return folder.isEmpty() ? current : folder + QLatin1Char('/') + info.fileName();
+}
+
+const QStringList& companionSuffixes()
+{
+    static const QStringList suffixes {QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")};
+    return suffixes;
 }
 
 } // namespace
@@ -235,7 +353,7 @@ bool Journal::fail(const QString& what, const QString& reason)
 
 bool Journal::failed(const QSqlQuery& query, const QString& what)
 {
-    m_error = QStringLiteral("%1 %2: %3").arg(what, m_path, query.lastError().text());
+    m_error = QStringLiteral("%1 %2: %3").arg(what, m_path, writeFailure(query.lastError()));
     return false;
 }
 
@@ -249,66 +367,224 @@ bool Journal::newer(int version)
     return false;
 }
 
+QString Journal::movedAsideText() const
+{
+    if (!m_movedAside)
+        return {};
+    if (!m_linkTarget.isEmpty()) {
+        return QStringLiteral("%1 was a link to %2, not a journal of its own: the link was moved to %3 and a new "
+                              "journal was started; %2 was left as it is.")
+            .arg(m_movedAside->first, m_linkTarget, m_movedAside->second);
+    }
+    return QStringLiteral("%1 was damaged or no journal of this program: it was moved to %2 and a new journal was "
+                          "started.")
+        .arg(m_movedAside->first, m_movedAside->second);
+}
+
+bool Journal::isOwnFile(const QString& path) const
+{
+    if (m_path.isEmpty() || path.isEmpty())
+        return false;
+    const QString target = resolved(path);
+    struct stat targetInfo
+    {
+    };
+    const bool targetThere = ::stat(QFile::encodeName(target).constData(), &targetInfo) == 0;
+    const QString journal = QFileInfo(m_path).absoluteFilePath();
+    for (const QString& suffix : QStringList {QString()} + companionSuffixes()) {
+        const QString own = resolved(journal + suffix);
+        if (own == target)
+            return true;
+        // A hard link, or a name through a mount of the same folder.
+        struct stat ownInfo
+        {
+        };
+        if (targetThere && ::stat(QFile::encodeName(own).constData(), &ownInfo) == 0
+            && ownInfo.st_dev == targetInfo.st_dev && ownInfo.st_ino == targetInfo.st_ino)
+            return true;
+    }
+    return false;
+}
+
+QString Journal::writeFailure(const QSqlError& error) const
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    const QString folder = QFileInfo(QFileInfo(m_path).absoluteFilePath()).path();
+    if (code == kSqliteFull || code == kSqliteIoError) {
+        struct statvfs disk
+        {
+        };
+        if (::statvfs(QFile::encodeName(folder).constData(), &disk) == 0
+            && qint64(disk.f_bavail) * qint64(disk.f_frsize) < kLeastRoom)
+            return QStringLiteral("the disk holding %1 is full").arg(folder);
+        // A limit on the size of the files this program writes (ulimit -f) fills the
+        // disk as far as the program can tell.
+        struct rlimit limit
+        {
+        };
+        if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+            return QStringLiteral("the disk holding %1 is full: no file of this program may grow past %2 bytes")
+                .arg(folder)
+                .arg(quint64(limit.rlim_cur));
+        }
+    }
+    if (code == kSqliteReadOnly)
+        return QStringLiteral("it cannot be written (%1)").arg(error.text());
+    return error.text();
+}
+
 bool Journal::open()
 {
     if (m_opened)
         return true;
     if (m_unusable)
         return false;
-    if (prepareFile() && openConnection()) {
+    Opened result = Opened::Again;
+    // Again: a file was moved aside, or the file changed while it was being opened.
+    for (int attempt = 0; attempt < 4 && result == Opened::Again; ++attempt) {
+        result = prepareFile();
+        if (result == Opened::Yes)
+            result = openConnection();
+        if (result != Opened::Yes)
+            closeConnection();
+    }
+    if (result == Opened::Yes) {
         m_opened = true;
         return true;
     }
+    if (result == Opened::Again)
+        fail(m_path, QStringLiteral("it kept changing while it was being opened"));
     // The error stays, and every later call fails with it rather than trying again.
     m_unusable = true;
-    if (!m_connectionName.isEmpty()) {
-        m_db.close();
-        m_db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(m_connectionName);
-        m_connectionName.clear();
-    }
     return false;
 }
 
-bool Journal::prepareFile()
+void Journal::closeConnection()
 {
-    if (m_path.isEmpty())
-        return fail(QStringLiteral("(no folder)"), QStringLiteral("the system names no folder for the program's data"));
-    const QString absolute = QFileInfo(m_path).absoluteFilePath();
-    const auto [folder, why] = makeFolder(QFileInfo(absolute).path());
-    if (!folder.isEmpty())
-        return fail(folder, why);
+    if (m_connectionName.isEmpty())
+        return;
+    m_db.close();
+    m_db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_connectionName.clear();
+}
 
-    QFile file(absolute);
-    if (!QFileInfo::exists(absolute)) {
-        // Made here rather than by SQLite so that it is the person's alone from the
-        // start; SQLite gives its -wal and -shm files the same mode.
-        if (file.open(QIODevice::ReadWrite | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-            return true;
-        if (!QFileInfo::exists(absolute))
-            return fail(absolute, file.errorString());
+Journal::Opened Journal::prepareFile()
+{
+    if (m_path.isEmpty()) {
+        fail(QStringLiteral("(no folder)"), QStringLiteral("the system names no folder for the program's data"));
+        return Opened::No;
     }
-    if (!file.open(QIODevice::ReadWrite))
-        return fail(absolute, file.errorString());
-    const QByteArray header = file.read(kSqliteHeaderSize);
-    const bool empty = file.size() == 0;
-    file.close();
-    if (empty)
-        return true;
+    const QString absolute = QFileInfo(m_path).absoluteFilePath();
+    const QString folder = QFileInfo(absolute).path();
+    const QByteArray name = QFile::encodeName(absolute);
+    m_readOnly = false;
+    m_readOnlyReason.clear();
+    m_noTables = false;
 
-    const QString wal = absolute + QStringLiteral("-wal");
-    const QString shm = absolute + QStringLiteral("-shm");
-    const bool hadWal = QFileInfo::exists(wal);
-    const bool hadShm = QFileInfo::exists(shm);
+    // Looked at, never opened, before it is known to be a regular file: opening a FIFO
+    // waits for a writer, and opening a link writes wherever it points.
+    struct stat info
+    {
+    };
+    if (::lstat(name.constData(), &info) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR) {
+            fail(absolute, qt_error_string(errno));
+            return Opened::No;
+        }
+        const auto [failedFolder, why] = makeFolder(folder);
+        if (!failedFolder.isEmpty()) {
+            fail(failedFolder, why);
+            return Opened::No;
+        }
+        if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0) {
+            fail(folder, qt_error_string(errno));
+            return Opened::No;
+        }
+        // Made here rather than by SQLite so that it is the person's alone from the
+        // start; SQLite gives its -wal and -shm files the same mode. Another process
+        // may make it at the same moment: then it is that one's, being made.
+        const int made
+            = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (made < 0 && errno != EEXIST) {
+            fail(absolute, qt_error_string(errno));
+            return Opened::No;
+        }
+        if (made >= 0)
+            ::close(made);
+        if (::lstat(name.constData(), &info) != 0) {
+            fail(absolute, qt_error_string(errno));
+            return Opened::No;
+        }
+    }
+    if (S_ISLNK(info.st_mode)) {
+        m_linkTarget = QFileInfo(absolute).symLinkTarget();
+        return moveAside(absolute, QStringLiteral("link")) ? Opened::Again : Opened::No;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        fail(absolute,
+            QStringLiteral("it is %1, not a file, and was left as it is; move it away for a journal to be started "
+                           "there")
+                .arg(kindOf(info.st_mode)));
+        return Opened::No;
+    }
+    QList<bool> had;
+    for (const QString& suffix : companionSuffixes()) {
+        const QString companion = absolute + suffix;
+        struct stat beside
+        {
+        };
+        const bool there = ::lstat(QFile::encodeName(companion).constData(), &beside) == 0;
+        had << there;
+        // SQLite would open it by name, and follow a link.
+        if (there && !S_ISREG(beside.st_mode)) {
+            fail(companion,
+                QStringLiteral("it is %1 where the journal keeps a file of its own, and was left as it is; move it "
+                               "away for the journal to be opened")
+                    .arg(kindOf(beside.st_mode)));
+            return Opened::No;
+        }
+    }
+
+    // The file is read through a descriptor that cannot follow a link or wait on a
+    // FIFO, and must be the one looked at.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        fail(absolute, qt_error_string(errno));
+        return Opened::No;
+    }
+    struct stat opened
+    {
+    };
+    QByteArray header(kSqliteHeaderSize, '\0');
+    const bool same = ::fstat(fd, &opened) == 0 && opened.st_dev == info.st_dev && opened.st_ino == info.st_ino;
+    const ssize_t read = same ? ::pread(fd, header.data(), header.size(), 0) : -1;
+    const int readError = errno;
+    ::close(fd);
+    if (!same)
+        return Opened::Again;
+    if (read < 0) {
+        fail(absolute, qt_error_string(readError));
+        return Opened::No;
+    }
+    header.truncate(read);
+    m_identity = {quint64(opened.st_dev), quint64(opened.st_ino)};
+
+    if (const auto [place, why] = unwritable(folder, absolute); !place.isEmpty()) {
+        m_readOnly = true;
+        m_readOnlyReason
+            = QStringLiteral("Weigh-ins cannot be added or changed: %1 cannot be written (%2).").arg(place, why);
+    }
+    if (opened.st_size == 0)
+        return Opened::Yes;
+
     // The header tells a newer journal without SQLite, which would make a -wal and
     // -shm beside even a file it leaves alone: user_version and application_id are
     // big-endian numbers at bytes 60 and 68.
     Verdict verdict;
     const qint32 version = header.size() == kSqliteHeaderSize ? qFromBigEndian<qint32>(header.constData() + 60) : 0;
     const qint32 application = header.size() == kSqliteHeaderSize ? qFromBigEndian<qint32>(header.constData() + 68) : 0;
-    if (!header.startsWith(kSqliteMagic) || header.size() < kSqliteHeaderSize)
-        verdict.kind = Verdict::Damaged;
-    else if (application == kApplicationId && version > kSchemaVersion)
+    if (header.startsWith(kSqliteMagic) && application == kApplicationId && version > kSchemaVersion)
         verdict = {Verdict::Newer, version, {}};
     else
         verdict = examine(absolute);
@@ -316,11 +592,12 @@ bool Journal::prepareFile()
     switch (verdict.kind) {
     case Verdict::Ours:
     case Verdict::Empty:
-        return true;
+        return Opened::Yes;
     case Verdict::Newer:
-        return newer(verdict.version);
+        return newer(verdict.version) ? Opened::Yes : Opened::No;
     case Verdict::Unreadable:
-        return fail(absolute, verdict.reason);
+        fail(absolute, verdict.reason);
+        return Opened::No;
     case Verdict::Foreign:
     case Verdict::Damaged:
         break;
@@ -330,52 +607,188 @@ bool Journal::prepareFile()
     // -shm that only the look above made goes.
     const QString aside
         = asideName(absolute, verdict.kind == Verdict::Foreign ? QStringLiteral("unknown") : QStringLiteral("damaged"));
-    if (!QFile::rename(absolute, aside))
-        return fail(absolute,
-            QStringLiteral("it is damaged or no journal of this program, and could not be moved to %1").arg(aside));
-    for (const auto& [companion, had] : {std::pair {wal, hadWal}, std::pair {shm, hadShm}}) {
-        // A -wal left behind would be read into the new journal as if it were its own.
-        const QString target = aside + companion.mid(absolute.size());
-        if (had && !QFile::rename(companion, target))
-            return fail(companion, QStringLiteral("it could not be moved to %1").arg(target));
-        if (!had)
-            QFile::remove(companion);
+    if (!renameAside(absolute, aside)) {
+        fail(absolute,
+            QStringLiteral("it is damaged or no journal of this program, and could not be moved to %1: %2")
+                .arg(aside, qt_error_string(errno)));
+        return Opened::No;
     }
     m_movedAside = std::pair {absolute, aside};
-    if (!file.open(QIODevice::ReadWrite | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return fail(absolute, file.errorString());
+    for (int i = 0; i < companionSuffixes().size(); ++i) {
+        // A -wal left behind would be read into the new journal as if it were its own.
+        const QString companion = absolute + companionSuffixes().at(i);
+        const QString target = aside + companionSuffixes().at(i);
+        if (had.at(i) && !renameAside(companion, target)) {
+            fail(companion, QStringLiteral("it could not be moved to %1: %2").arg(target, qt_error_string(errno)));
+            return Opened::No;
+        }
+        if (!had.at(i))
+            QFile::remove(companion);
+    }
+    return Opened::Again;
+}
+
+bool Journal::moveAside(const QString& absolute, const QString& kind)
+{
+    const QString aside = asideName(absolute, kind);
+    if (!renameAside(absolute, aside)) {
+        fail(absolute,
+            QStringLiteral("it is a link to %1, and could not be moved to %2: %3")
+                .arg(m_linkTarget, aside, qt_error_string(errno)));
+        return false;
+    }
+    m_movedAside = std::pair {absolute, aside};
+    // What SQLite kept beside a link was never this journal's.
+    for (const QString& suffix : companionSuffixes()) {
+        if (present(absolute + suffix) && !renameAside(absolute + suffix, aside + suffix)) {
+            fail(absolute + suffix,
+                QStringLiteral("it could not be moved to %1: %2").arg(aside + suffix, qt_error_string(errno)));
+            return false;
+        }
+    }
     return true;
 }
 
-bool Journal::openConnection()
+Journal::Opened Journal::openConnection()
 {
+    const QString absolute = QFileInfo(m_path).absoluteFilePath();
     m_connectionName = newConnectionName();
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    if (!m_db.isValid())
-        return fail(m_path, QStringLiteral("the toolkit's SQLite driver is missing (package libqt6sql6-sqlite)"));
-    m_db.setDatabaseName(QFileInfo(m_path).absoluteFilePath());
+    if (!m_db.isValid()) {
+        fail(m_path, QStringLiteral("the toolkit's SQLite driver is missing (package libqt6sql6-sqlite)"));
+        return Opened::No;
+    }
+    m_db.setDatabaseName(absolute);
+    // SQLite reads a WAL journal through its -shm file, which it cannot make in a
+    // folder that cannot be written. Without a -wal file beside it no writer can be at
+    // it either, and it is read as a file that does not change.
+    const bool immutable = m_readOnly && ::access(QFile::encodeName(QFileInfo(absolute).path()).constData(), W_OK) != 0
+        && !present(absolute + QStringLiteral("-wal")) && !present(absolute + QStringLiteral("-shm"));
+    if (immutable)
+        m_db.setDatabaseName(
+            QUrl::fromLocalFile(absolute).toString(QUrl::FullyEncoded) + QStringLiteral("?immutable=1"));
     // Another process writing (the command line adding a weigh-in while the window
-    // runs) is waited for rather than taken for a failure.
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMilliseconds));
-    if (!m_db.open())
-        return fail(m_path, m_db.lastError().text());
+    // runs) is waited for rather than taken for a failure: the timeout is set as the
+    // connection opens, before its first statement.
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMilliseconds);
+    if (m_readOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    if (immutable)
+        options += QStringLiteral(";QSQLITE_OPEN_URI");
+    m_db.setConnectOptions(options);
+    if (!m_db.open()) {
+        fail(m_path, m_db.lastError().text());
+        return Opened::No;
+    }
+    // The toolkit's SQLite driver takes no SQLITE_OPEN_NOFOLLOW and SQLite opens by
+    // name: the file it opened must still be the regular file looked at above.
+    struct stat now
+    {
+    };
+    if (::lstat(QFile::encodeName(absolute).constData(), &now) != 0 || !S_ISREG(now.st_mode)
+        || std::pair {quint64(now.st_dev), quint64(now.st_ino)} != m_identity)
+        return Opened::Again;
 
     QSqlQuery query(m_db);
-    // Read again through SQLite, which sees what a running program has not yet
-    // written back from the -wal file.
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-        return fail(m_path, query.lastError().text());
-    const int version = query.value(0).toInt();
-    if (version > kSchemaVersion)
-        return newer(version);
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next())
-        return fail(m_path, query.lastError().text());
-    if (query.value(0).toString() != QLatin1String("wal"))
-        return fail(m_path, QStringLiteral("SQLite would not keep it in WAL mode"));
-    if (!query.exec(QStringLiteral("PRAGMA foreign_keys=ON")))
-        return fail(m_path, query.lastError().text());
+    const auto value = [&](const QString& sql) {
+        return query.exec(sql) && query.next() ? std::optional<int>(query.value(0).toInt()) : std::nullopt;
+    };
+    const auto mistaken = [&]() {
+        // Damaged or replaced since it was examined: looked at again from the start.
+        if (damagedError(query.lastError()))
+            return Opened::Again;
+        fail(m_path, writeFailure(query.lastError()));
+        return Opened::No;
+    };
+    if (m_readOnly) {
+        if (!query.exec(QStringLiteral("BEGIN")))
+            return mistaken();
+        const std::optional<int> tables = value(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+        const std::optional<int> application = value(QStringLiteral("PRAGMA application_id"));
+        const std::optional<int> version = value(QStringLiteral("PRAGMA user_version"));
+        if (!tables || !application || !version)
+            return mistaken();
+        query.exec(QStringLiteral("COMMIT"));
+        switch (verdictOf(*application, *version, *tables)) {
+        case Verdict::Empty:
+            m_noTables = true;
+            return Opened::Yes;
+        case Verdict::Newer:
+            return newer(*version) ? Opened::Yes : Opened::No;
+        case Verdict::Foreign:
+            fail(m_path, QStringLiteral("it is no journal of this program, and cannot be moved aside"));
+            return Opened::No;
+        default:
+            return Opened::Yes;
+        }
+    }
+
+    // Only a file found to be a journal, or empty, is put in WAL mode: that writes to it.
+    if (!execWaiting(query, QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next())
+        return mistaken();
+    if (query.value(0).toString() != QLatin1String("wal")) {
+        fail(m_path, QStringLiteral("SQLite would not keep it in WAL mode"));
+        return Opened::No;
+    }
+    // A statement left open keeps its read of the journal, and a writer cannot begin
+    // on a read that another process has since written past.
     query.finish();
-    return upgrade(version);
+    // A journal being made is made whole under the write lock, after looking again: of
+    // several processes starting on a new journal at once, the first makes it and the
+    // others find it made.
+    if (!begin()) {
+        fail(m_path, m_error);
+        return Opened::No;
+    }
+    const std::optional<int> tables = value(QStringLiteral("SELECT count(*) FROM sqlite_master"));
+    const std::optional<int> application = value(QStringLiteral("PRAGMA application_id"));
+    const std::optional<int> version = value(QStringLiteral("PRAGMA user_version"));
+    if (!tables || !application || !version) {
+        const Opened result = mistaken();
+        rollback();
+        return result;
+    }
+    switch (verdictOf(*application, *version, *tables)) {
+    case Verdict::Empty:
+        for (const QStringList& step : schemaSteps()) {
+            for (const QString& statement : step) {
+                if (!query.exec(statement)) {
+                    fail(m_path, QStringLiteral("it could not be made: %1").arg(writeFailure(query.lastError())));
+                    rollback();
+                    return Opened::No;
+                }
+            }
+        }
+        if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))) {
+            fail(m_path, QStringLiteral("it could not be made: %1").arg(writeFailure(query.lastError())));
+            rollback();
+            return Opened::No;
+        }
+        query.finish();
+        if (!commit()) {
+            fail(m_path, QStringLiteral("it could not be made: %1").arg(m_error));
+            return Opened::No;
+        }
+        break;
+    case Verdict::Ours:
+        query.finish();
+        rollback();
+        if (!upgrade(*version))
+            return Opened::No;
+        break;
+    case Verdict::Newer:
+        rollback();
+        newer(*version);
+        return Opened::No;
+    default:
+        rollback();
+        return Opened::Again;
+    }
+    if (!query.exec(QStringLiteral("PRAGMA foreign_keys=ON"))) {
+        fail(m_path, query.lastError().text());
+        return Opened::No;
+    }
+    return Opened::Yes;
 }
 
 bool Journal::upgrade(int fromVersion)
@@ -401,7 +814,7 @@ bool Journal::upgrade(int fromVersion)
         statements << QStringLiteral("PRAGMA user_version = %1").arg(step);
         for (const QString& statement : std::as_const(statements)) {
             if (!query.exec(statement)) {
-                const QString reason = query.lastError().text();
+                const QString reason = writeFailure(query.lastError());
                 rollback();
                 return fail(m_path, QStringLiteral("its upgrade to version %1 failed: %2").arg(step).arg(reason));
             }
@@ -414,10 +827,14 @@ bool Journal::upgrade(int fromVersion)
 
 bool Journal::begin()
 {
+    if (m_readOnly) {
+        m_error = m_readOnlyReason;
+        return false;
+    }
     QSqlQuery query(m_db);
-    if (query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (execWaiting(query, QStringLiteral("BEGIN IMMEDIATE")))
         return true;
-    m_error = query.lastError().text();
+    m_error = writeFailure(query.lastError());
     return false;
 }
 
@@ -426,7 +843,7 @@ bool Journal::commit()
     QSqlQuery query(m_db);
     if (query.exec(QStringLiteral("COMMIT")))
         return true;
-    m_error = query.lastError().text();
+    m_error = writeFailure(query.lastError());
     rollback();
     return false;
 }
@@ -440,7 +857,7 @@ void Journal::rollback()
 QList<WeighIn> Journal::weighIns()
 {
     QList<WeighIn> list;
-    if (!open())
+    if (!open() || m_noTables)
         return list;
     m_error.clear();
     QSqlQuery query(m_db);
@@ -456,11 +873,29 @@ QList<WeighIn> Journal::weighIns()
     return list;
 }
 
+Journal::DayStates Journal::resultOf(const JournalChange& change)
+{
+    DayStates states;
+    for (const QDate& day : change.remove)
+        states.insert(day, std::nullopt);
+    for (const WeighIn& weighIn : change.put)
+        states.insert(weighIn.date, weighIn);
+    return states;
+}
+
 std::optional<JournalChange> Journal::apply(const JournalChange& change)
 {
+    return apply(change, {}, IfChanged::RefuseAll);
+}
+
+std::optional<JournalChange> Journal::apply(
+    const JournalChange& requested, const DayStates& expected, IfChanged ifChanged)
+{
+    m_changedDays.clear();
     if (!open())
         return std::nullopt;
     m_error.clear();
+    JournalChange change = requested;
     const QDate today = QDate::currentDate();
     for (const WeighIn& weighIn : change.put) {
         const QString problem = weighInProblem(weighIn, today);
@@ -489,10 +924,16 @@ std::optional<JournalChange> Journal::apply(const JournalChange& change)
             days.append(weighIn.date);
         after.insert(weighIn.date, weighIn);
     }
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        if (!after.contains(it.key()))
+            days.append(it.key());
+    }
     std::sort(days.begin(), days.end());
+    days.erase(std::unique(days.begin(), days.end()), days.end());
 
     if (!begin()) {
-        m_error = QStringLiteral("The journal %1 could not be written: %2").arg(m_path, m_error);
+        if (!m_readOnly)
+            m_error = QStringLiteral("The journal %1 could not be written: %2").arg(m_path, m_error);
         return std::nullopt;
     }
     const auto abandon = [this](const QSqlQuery& query) {
@@ -512,6 +953,27 @@ std::optional<JournalChange> Journal::apply(const JournalChange& change)
         if (select.next())
             before.insert(day, {day, select.value(0).toDouble(), readUnit(select.value(1).toString())});
         select.finish();
+    }
+    // Compared inside the transaction: what another process wrote a moment ago counts.
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
+        const auto was = before.constFind(it.key());
+        const std::optional<WeighIn> holds = was == before.cend() ? std::nullopt : std::optional<WeighIn>(*was);
+        if (holds != it.value())
+            m_changedDays.append(it.key());
+    }
+    if (!m_changedDays.isEmpty()) {
+        if (ifChanged == IfChanged::RefuseAll) {
+            rollback();
+            QStringList named;
+            for (const QDate& day : std::as_const(m_changedDays))
+                named << dayText(day);
+            m_error = QStringLiteral("The weigh-ins of %1 were changed since; nothing was written.")
+                          .arg(named.join(QStringLiteral(", ")));
+            return std::nullopt;
+        }
+        change.remove.removeIf([this](const QDate& day) { return m_changedDays.contains(day); });
+        change.put.removeIf([this](const WeighIn& w) { return m_changedDays.contains(w.date); });
+        days.removeIf([this](const QDate& day) { return m_changedDays.contains(day); });
     }
     QSqlQuery remove(m_db);
     if (!remove.prepare(QStringLiteral("DELETE FROM weigh_ins WHERE day = ?")))
@@ -542,6 +1004,8 @@ std::optional<JournalChange> Journal::apply(const JournalChange& change)
 
     JournalChange undo;
     for (const QDate& day : std::as_const(days)) {
+        if (!after.contains(day))
+            continue; // only expected, not changed
         const std::optional<WeighIn>& now = after.value(day);
         const auto was = before.constFind(day);
         if (was != before.constEnd()) {
@@ -565,7 +1029,7 @@ std::optional<StoredPlan> Journal::followedPlan()
 QList<StoredPlan> Journal::plans()
 {
     QList<StoredPlan> list;
-    if (!open())
+    if (!open() || m_noTables)
         return list;
     m_error.clear();
     QSqlQuery query(m_db);
@@ -604,7 +1068,8 @@ bool Journal::follow(StoredPlan& plan)
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QDateTime followedAt = plan.followedAt.isValid() ? plan.followedAt : now;
     if (!begin()) {
-        m_error = QStringLiteral("The journal %1 could not be written: %2").arg(m_path, m_error);
+        if (!m_readOnly)
+            m_error = QStringLiteral("The journal %1 could not be written: %2").arg(m_path, m_error);
         return false;
     }
     QSqlQuery query(m_db);
@@ -650,7 +1115,7 @@ std::optional<qint64> Journal::dataVersion()
 
 QString Journal::preference(const QString& key)
 {
-    if (!open())
+    if (!open() || m_noTables)
         return {};
     m_error.clear();
     QSqlQuery query(m_db);
@@ -669,7 +1134,8 @@ bool Journal::setPreference(const QString& key, const QString& value)
         return false;
     m_error.clear();
     if (!begin()) {
-        m_error = QStringLiteral("The journal %1 could not be written: %2").arg(m_path, m_error);
+        if (!m_readOnly)
+            m_error = QStringLiteral("The journal %1 could not be written: %2").arg(m_path, m_error);
         return false;
     }
     QSqlQuery query(m_db);

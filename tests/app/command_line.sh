@@ -99,6 +99,30 @@ echo "no journal" >"$journal"
 check 0 err "^$name: $journal was damaged .* moved to $XDG_DATA_HOME/$name/journal-damaged-[0-9-]+\.sqlite " \
     --add-weight 80kg
 check 0 out "^$today,80\.00,176\.37$" --export-csv -
+# An export onto the journal, by its name or through a link, is refused: written over,
+# the journal would be lost.
+ln -s "$journal" "$tmp/link.csv"
+refused "is your journal of weigh-ins" --export-csv "$journal"
+refused "is your journal of weigh-ins" --export-csv "$tmp/link.csv"
+refused "is your journal of weigh-ins" --export-csv "$journal-wal"
+check 0 out "^$today,80\.00,176\.37$" --export-csv -
+# A FIFO in the journal's place is refused at once and left; a link is moved aside and
+# what it points to is not written.
+mv "$journal" "$tmp/journal.sqlite"
+mkfifo "$journal"
+timeout 10 "$program" --add-weight 80kg >"$tmp/out" 2>"$tmp/err"
+got=$?
+if [[ $got == 1 && -p $journal ]] && grep -q "it is a FIFO" "$tmp/err"; then
+    echo "ok: $name --add-weight with a FIFO in the journal's place -> 1"
+else
+    fail "--add-weight with a FIFO in the journal's place: status $got, err: $(cat "$tmp/err")"
+fi
+rm "$journal"
+touch "$tmp/elsewhere.txt"
+ln -s "$tmp/elsewhere.txt" "$journal"
+check 0 err "^$name: $journal was a link to $tmp/elsewhere\.txt, .* moved to $XDG_DATA_HOME/$name/journal-link-" \
+    --add-weight 80kg
+[[ ! -s $tmp/elsewhere.txt && ! -L $journal ]] || fail "the journal was written through a link"
 
 # A help or a version that cannot be written is an error, as in GNU programs.
 for stdout in /dev/full closed; do

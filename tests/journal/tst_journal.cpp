@@ -11,10 +11,14 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
 #include <cstdio>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(WeighIn)
@@ -130,6 +134,10 @@ private slots:
     void leavesANewerJournalAlone();
     void failsQuietlyWhereNothingCanBeKept_data();
     void failsQuietlyWhereNothingCanBeKept();
+    void whatIsNoPlainJournal_data();
+    void whatIsNoPlainJournal();
+    void changesMadeAgainstWhatDaysHold_data();
+    void changesMadeAgainstWhatDaysHold();
     void killedImportLeavesNothing();
     void twoConnectionsSeeEachOther();
     void timings();
@@ -148,7 +156,8 @@ void TestJournal::initTestCase()
 void TestJournal::init()
 {
     QDir dir(m_dir.path());
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+    for (const QFileInfo& entry :
+        dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System)) {
         QFile::setPermissions(entry.filePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (entry.isDir())
             QDir(entry.filePath()).removeRecursively();
@@ -422,8 +431,7 @@ void TestJournal::failsQuietlyWhereNothingCanBeKept_data()
     // root); as another user, as a folder or file without write permission.
     QTest::addColumn<QString>("place");
     QTest::newRow("a folder under a regular file") << "under a file";
-    QTest::newRow("a read-only folder") << "folder";
-    QTest::newRow("a read-only journal in a writable folder") << "file";
+    QTest::newRow("a read-only folder without a journal") << "folder";
 }
 
 void TestJournal::failsQuietlyWhereNothingCanBeKept()
@@ -453,21 +461,6 @@ void TestJournal::failsQuietlyWhereNothingCanBeKept()
             QVERIFY(QFile::setPermissions(named, QFile::ReadOwner | QFile::ExeOwner));
         }
         reason = readOnly;
-    } else {
-        path = named = journalPath();
-        {
-            Journal journal(path);
-            QVERIFY(journal.apply({daily(3, 80), {}}));
-        }
-        if (root) {
-            const QByteArray file = QFile::encodeName(path);
-            QVERIFY(::mount(file.constData(), file.constData(), nullptr, MS_BIND, nullptr) == 0);
-            mounted.path = path;
-            QVERIFY(::mount(nullptr, file.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0);
-        } else {
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner));
-        }
-        reason = readOnly;
     }
 
     Journal journal(path);
@@ -482,6 +475,215 @@ void TestJournal::failsQuietlyWhereNothingCanBeKept()
     QVERIFY(!journal.setPreference(QStringLiteral("unit"), QStringLiteral("kg")));
     QVERIFY(journal.preference(QStringLiteral("unit")).isEmpty());
     QCOMPARE(journal.error(), error);
+}
+
+void TestJournal::whatIsNoPlainJournal_data()
+{
+    // What is in the journal's place, or what is asked of it, and what comes of it:
+    // refused at once and left; moved aside; an export refused; read, but not written.
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("a FIFO") << "refused"
+                            << "a FIFO";
+    QTest::newRow("a socket") << "refused"
+                              << "a socket";
+    QTest::newRow("a folder") << "refused"
+                              << "a folder";
+    QTest::newRow("a FIFO as its -wal") << "refused"
+                                        << "a FIFO";
+    QTest::newRow("a link as its -shm") << "refused"
+                                        << "a link";
+    QTest::newRow("a link to a file elsewhere") << "moved"
+                                                << "was a link to";
+    QTest::newRow("a dangling link") << "moved"
+                                     << "was a link to";
+    QTest::newRow("an export onto it through a link") << "own"
+                                                      << "";
+    QTest::newRow("an export onto it by a relative name") << "own"
+                                                          << "";
+    QTest::newRow("an export onto its -wal") << "own"
+                                             << "";
+    QTest::newRow("a read-only folder") << "read-only"
+                                        << "cannot be written";
+    QTest::newRow("a read-only journal") << "read-only"
+                                         << "cannot be written";
+    QTest::newRow("a full disk") << "full"
+                                 << "is full";
+}
+
+void TestJournal::whatIsNoPlainJournal()
+{
+    QFETCH(QString, outcome);
+    QFETCH(QString, said);
+    const QString row = QString::fromUtf8(QTest::currentDataTag());
+    const QString path = journalPath();
+    const QByteArray file = QFile::encodeName(path);
+    const QString elsewhere = m_dir.filePath(QStringLiteral("elsewhere.txt"));
+    const bool root = ::geteuid() == 0;
+    Mounted mounted;
+    const QList<WeighIn> kept = daily(3, 80);
+    if (outcome != QLatin1String("refused") && outcome != QLatin1String("moved")) {
+        Journal journal(path);
+        QVERIFY(journal.apply({kept, {}}));
+    }
+
+    if (row == QLatin1String("a FIFO")) {
+        QVERIFY(::mkfifo(file.constData(), 0600) == 0);
+    } else if (row == QLatin1String("a socket")) {
+        const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, file.constData(), sizeof address.sun_path);
+        QVERIFY(::bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0);
+        ::close(s);
+    } else if (row == QLatin1String("a folder")) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (row.contains(QLatin1String("-wal"))) {
+        write(path, {});
+        QVERIFY(::mkfifo(file + "-wal", 0600) == 0);
+    } else if (row.contains(QLatin1String("-shm"))) {
+        write(path, {});
+        write(elsewhere, {});
+        QVERIFY(QFile::link(elsewhere, path + QStringLiteral("-shm")));
+    } else if (row == QLatin1String("a link to a file elsewhere")) {
+        write(elsewhere, {});
+        QVERIFY(QFile::link(elsewhere, path));
+    } else if (row == QLatin1String("a dangling link")) {
+        QVERIFY(QFile::link(elsewhere, path));
+    } else if (outcome == QLatin1String("read-only")) {
+        if (root && !m_ownMounts)
+            QSKIP("running as root without a mount namespace of its own: nothing here is read-only to root");
+        const QString place = row.contains(QLatin1String("folder")) ? m_dir.path() : path;
+        const QByteArray name = QFile::encodeName(place);
+        if (root) {
+            QVERIFY(::mount(name.constData(), name.constData(), nullptr, MS_BIND, nullptr) == 0);
+            mounted.path = place;
+            QVERIFY(::mount(nullptr, name.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0);
+        } else {
+            QVERIFY(QFile::setPermissions(place, QFile::ReadOwner | QFile::ExeOwner));
+        }
+    }
+    const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+
+    Journal journal(path);
+    QElapsedTimer timer;
+    timer.start();
+    if (outcome == QLatin1String("refused")) {
+        // At once, named, and left where it was.
+        QVERIFY(!journal.isOpen());
+        QVERIFY(timer.elapsed() < 5000);
+        QVERIFY2(journal.error().contains(said) && journal.error().contains(QLatin1String("left as it is")),
+            qPrintable(journal.error()));
+        QVERIFY(!journal.apply({kept, {}}));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
+    } else if (outcome == QLatin1String("moved")) {
+        // The link goes aside, whatever it points to is not touched, and a journal of
+        // its own starts in its place.
+        QVERIFY2(journal.apply({kept, {}}), qPrintable(journal.error()));
+        QVERIFY(journal.movedAside());
+        const QString aside = journal.movedAside()->second;
+        QVERIFY(QFileInfo(aside).isSymLink());
+        QCOMPARE(QFileInfo(aside).symLinkTarget(), elsewhere);
+        QVERIFY2(journal.movedAsideText().contains(said) && journal.movedAsideText().contains(elsewhere)
+                && journal.movedAsideText().contains(aside),
+            qPrintable(journal.movedAsideText()));
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(mode(path), 0600);
+        QCOMPARE(contents(elsewhere), QByteArray(row.contains(QLatin1String("dangling")) ? "(missing)" : ""));
+        QCOMPARE(Journal(path).weighIns(), kept);
+    } else if (outcome == QLatin1String("own")) {
+        QString target;
+        if (row.contains(QLatin1String("link"))) {
+            target = m_dir.filePath(QStringLiteral("export.csv"));
+            QVERIFY(QFile::link(path, target));
+        } else if (row.contains(QLatin1String("relative"))) {
+            const QString was = QDir::currentPath();
+            QDir::setCurrent(m_dir.filePath(QStringLiteral(".")));
+            target = QStringLiteral("./../%1/journal.sqlite").arg(QFileInfo(m_dir.path()).fileName());
+            QVERIFY(journal.isOwnFile(target));
+            QDir::setCurrent(was);
+            target = path;
+        } else {
+            target = path + QStringLiteral("-wal");
+        }
+        QVERIFY(journal.isOwnFile(target));
+        QVERIFY(!journal.isOwnFile(m_dir.filePath(QStringLiteral("weigh-ins.csv"))));
+        QVERIFY(!journal.isOwnFile(elsewhere));
+    } else if (outcome == QLatin1String("read-only")) {
+        // Read, shown, and every change refused with the reason.
+        QVERIFY2(journal.isOpen(), qPrintable(journal.error()));
+        QVERIFY(journal.isReadOnly());
+        QVERIFY2(journal.readOnlyReason().contains(said), qPrintable(journal.readOnlyReason()));
+        QCOMPARE(journal.weighIns(), kept);
+        QVERIFY(!journal.apply({daily(1, 70, 10), {}}));
+        QCOMPARE(journal.error(), journal.readOnlyReason());
+        StoredPlan plan {0, {}, {}, QDate::currentDate(), 30, 180, 170, {}, {}};
+        QVERIFY(!journal.follow(plan));
+        QCOMPARE(journal.weighIns(), kept);
+    } else {
+        // A disk that fills up: writes past a size fail, as on a full file system.
+        QVERIFY(journal.isOpen());
+        struct rlimit was;
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &was) == 0);
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = was;
+        small.rlim_cur = QFileInfo(path).size() + 64 * 1024;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const bool written = bool(journal.apply({daily(5000, 90, 10), {}}));
+        const QString error = journal.error();
+        ::setrlimit(RLIMIT_FSIZE, &was);
+        std::signal(SIGXFSZ, handler);
+        QVERIFY(!written);
+        QVERIFY2(error.contains(QStringLiteral("the disk holding %1 %2").arg(m_dir.path(), said)), qPrintable(error));
+        QCOMPARE(journal.weighIns(), kept);
+    }
+}
+
+// What a change expects each day to hold is compared inside its transaction, after a
+// second writer has been at the journal.
+void TestJournal::changesMadeAgainstWhatDaysHold_data()
+{
+    QTest::addColumn<bool>("leaveDay"); // else nothing is written
+    QTest::addColumn<bool>("changedBetween");
+    QTest::newRow("all refused, nothing changed since") << false << false;
+    QTest::newRow("all refused, a day changed since") << false << true;
+    QTest::newRow("a day left, nothing changed since") << true << false;
+    QTest::newRow("a day left, a day changed since") << true << true;
+}
+
+void TestJournal::changesMadeAgainstWhatDaysHold()
+{
+    QFETCH(bool, leaveDay);
+    QFETCH(bool, changedBetween);
+    const QList<WeighIn> first = daily(3, 84);
+    Journal window(journalPath());
+    Journal commandLine(journalPath());
+    const std::optional<JournalChange> undo = window.apply({first, {}});
+    QVERIFY(undo);
+    const WeighIn since {first.at(1).date, 95, WeightUnit::Kilograms};
+    if (changedBetween)
+        QVERIFY(commandLine.apply({{since}, {}}));
+
+    const std::optional<JournalChange> redo = window.apply(
+        *undo, Journal::resultOf({first, {}}), leaveDay ? Journal::IfChanged::LeaveDay : Journal::IfChanged::RefuseAll);
+    QCOMPARE(window.changedDays(), changedBetween ? QList<QDate> {since.date} : QList<QDate> {});
+    if (!changedBetween) {
+        QVERIFY(redo);
+        QVERIFY(window.weighIns().isEmpty());
+        QCOMPARE(redo->put, first);
+    } else if (!leaveDay) {
+        QVERIFY(!redo);
+        QVERIFY2(window.error().contains(since.date.toString(Qt::ISODate)), qPrintable(window.error()));
+        QCOMPARE(window.weighIns(), (QList<WeighIn> {first.at(0), since, first.at(2)}));
+    } else {
+        // The day written since stays; what comes back makes again only what was undone.
+        QVERIFY(redo);
+        QCOMPARE(window.weighIns(), QList<WeighIn> {since});
+        QCOMPARE(redo->put, (QList<WeighIn> {first.at(0), first.at(2)}));
+        QVERIFY(window.apply(
+            *redo, {{first.at(0).date, std::nullopt}, {first.at(2).date, std::nullopt}}, Journal::IfChanged::LeaveDay));
+        QCOMPARE(window.weighIns(), (QList<WeighIn> {first.at(0), since, first.at(2)}));
+    }
 }
 
 void TestJournal::killedImportLeavesNothing()
