@@ -1,13 +1,13 @@
 #include "app/progresskeeper.h"
 
 #include "app/followedplan.h"
+#include "app/weighindoubt.h"
 #include "calculator/plantext.h"
 #include "calculator/progress.h"
 #include "calculator/progresstext.h"
 #include "calculator/resulttexts.h"
 #include "journal/journal.h"
 #include "journal/weighincsv.h"
-#include "journal/weighindoubt.h"
 #include "platform/messagebox.h"
 #include "ui/documentoutput.h"
 #include "ui/importpreview.h"
@@ -361,7 +361,8 @@ bool ProgressKeeper::putWeighIn(QWidget* parent, const WeighIn& weighIn, const Q
         = std::any_of(others.cbegin(), others.cend(), [&weighIn](const WeighIn& w) { return w.date == weighIn.date; });
     // A weight far from the week's line, or one that reads as the other unit, is asked
     // about once; stored as typed when the person says so.
-    if (const QString doubt = weighInDoubt(weighIn, others); !doubt.isEmpty()) {
+    // A journal that cannot be written refuses the weigh-in with its reason below, unasked.
+    if (const QString doubt = j.isReadOnly() ? QString() : weighInDoubt(weighIn, others); !doubt.isEmpty()) {
         if (MessageBox::show(parent, doubt, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No)
             != QMessageBox::Yes)
             return false;

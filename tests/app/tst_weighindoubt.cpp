@@ -1,7 +1,7 @@
 // Which weigh-ins the program asks about before it stores them: one that reads as the
 // other unit, and one far from the line through the week before it.
 
-#include "journal/weighindoubt.h"
+#include "app/weighindoubt.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "journal/weighindoubt.h"
+#include "app/weighindoubt.h"
 
 #include "calculator/plantext.h"
 
