@@ -11,67 +11,94 @@
 
 namespace {
 
-struct Record
-{
-    int line = 0; // where it starts
-    QStringList fields;
+// Beyond these a file is no file of weigh-ins, and reading it whole would keep the
+// window waiting: a weigh-in a day for a lifetime is some 40,000 lines, and the
+// trackers write at most a few dozen columns (openScale 3, 26).
+constexpr qsizetype kMostLines = 100'000;
+constexpr qsizetype kMostColumns = 64;
 
-    bool blank() const
-    {
-        return std::all_of(fields.cbegin(), fields.cend(), [](const QString& f) { return f.trimmed().isEmpty(); });
-    }
-};
+bool blank(const QStringList& fields)
+{
+    return std::all_of(fields.cbegin(), fields.cend(), [](const QString& f) { return f.trimmed().isEmpty(); });
+}
 
 // Splits the text into records and fields. A quoted field may hold the separator,
-// line breaks and doubled quotes; a line may end in \n, \r\n or \r.
-QList<Record> readRecords(const QString& text, QChar separator)
+// line breaks and doubled quotes; a line may end in \n, \r\n or \r. Runs of plain
+// characters are taken whole; blank lines are left out. A line keeps no more fields
+// than the first names columns, and the first no more than kMostColumns (one more
+// tells that it has too many).
+QList<CsvTable::Row> readRecords(const QString& text, QChar separator)
 {
-    QList<Record> records;
-    Record record {1, {}};
+    QList<CsvTable::Row> records;
+    CsvTable::Row record {1, {}};
+    qsizetype mostFields = kMostColumns + 1;
+    const auto keep = [&](QString&& field) {
+        if (record.fields.size() < mostFields)
+            record.fields << std::move(field);
+        field = QString();
+    };
+    const auto endRecord = [&] {
+        if (blank(record.fields))
+            return;
+        if (records.isEmpty())
+            mostFields = record.fields.size();
+        records << std::move(record);
+    };
     QString field;
     bool quoted = false;
     int line = 1;
-    const auto lineBreak = [&](int& i) {
-        if (text.at(i) == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+    const QChar* chars = text.constData();
+    const qsizetype size = text.size();
+    const auto lineBreak = [&](qsizetype& i) {
+        if (chars[i] == QLatin1Char('\r') && i + 1 < size && chars[i + 1] == QLatin1Char('\n'))
             ++i;
         ++line;
     };
-    for (int i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+    const auto special = [&](QChar c) {
+        return c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || (!quoted && c == separator);
+    };
+    for (qsizetype i = 0; i < size; ++i) {
+        qsizetype end = i;
+        while (end < size && !special(chars[end]))
+            ++end;
+        if (end > i) {
+            field.append(chars + i, end - i);
+            i = end;
+            if (i == size)
+                break;
+        }
+        const QChar c = chars[i];
         if (quoted) {
             if (c == QLatin1Char('"')) {
-                if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
+                if (i + 1 < size && chars[i + 1] == QLatin1Char('"')) {
                     field += c;
                     ++i;
                 } else {
                     quoted = false;
                 }
-            } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            } else {
                 field += QLatin1Char('\n');
                 lineBreak(i);
+            }
+        } else if (c == QLatin1Char('"')) {
+            if (field.trimmed().isEmpty()) {
+                field.clear();
+                quoted = true;
             } else {
                 field += c;
             }
-        } else if (c == QLatin1Char('"') && field.trimmed().isEmpty()) {
-            field.clear();
-            quoted = true;
         } else if (c == separator) {
-            record.fields << field;
-            field.clear();
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            record.fields << field;
-            field.clear();
-            records << record;
+            keep(std::move(field));
+        } else {
+            keep(std::move(field));
+            endRecord();
             lineBreak(i);
             record = {line, {}};
-        } else {
-            field += c;
+            record.fields.reserve(mostFields);
         }
     }
-    if (!field.isEmpty() || !record.fields.isEmpty()) {
-        record.fields << field;
-        records << record;
-    }
+    keep(std::move(field));
+    endRecord();
     return records;
 }
 
@@ -401,24 +428,32 @@ QString shortQuote(const QString& text)
 CsvTable readCsvTable(const QByteArray& data)
 {
     CsvTable table;
+    // Counted before anything is split, so that a file of millions of lines is refused
+    // at once.
+    const qsizetype lines = std::max(data.count('\n'), data.count('\r'));
+    if (lines > kMostLines) {
+        table.error = QStringLiteral("It has %1 lines, more than any file of weigh-ins (at most %2).")
+                          .arg(lines)
+                          .arg(kMostLines);
+        return table;
+    }
     QString text = QString::fromUtf8(data);
     if (text.startsWith(QChar(0xfeff)))
         text.remove(0, 1);
     const QChar separator = separatorOf(text);
     table.semicolons = separator == QLatin1Char(';');
-    QList<Record> records = readRecords(text, separator);
+    table.rows = readRecords(text, separator);
     text.clear();
-    auto record = records.begin();
-    while (record != records.end() && record->blank())
-        ++record;
-    if (record == records.end()) {
+    if (table.rows.isEmpty()) {
         table.error = QStringLiteral("The file is empty: it has no first line naming its columns.");
         return table;
     }
-    table.header = record->fields;
-    for (++record; record != records.end(); ++record) {
-        if (!record->blank())
-            table.rows.append({record->line, std::move(record->fields)});
+    table.header = table.rows.takeFirst().fields;
+    if (table.header.size() > kMostColumns) {
+        table.error = QStringLiteral("Its first line names more than %1 columns, more than any file of weigh-ins.")
+                          .arg(kMostColumns);
+        table.header.clear();
+        table.rows.clear();
     }
     return table;
 }
