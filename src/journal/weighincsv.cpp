@@ -58,11 +58,19 @@ QList<CsvTable::Row> readRecords(const QString& text, QChar separator)
         return c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || (!quoted && c == separator);
     };
     for (qsizetype i = 0; i < size; ++i) {
+        // Beyond the columns kept, fields are passed over up to a quote or the line's end.
+        const bool full = record.fields.size() >= mostFields;
         qsizetype end = i;
-        while (end < size && !special(chars[end]))
+        while (end < size && !special(chars[end]) && !(full && chars[end] == separator))
             ++end;
+        if (full && !quoted) {
+            while (end < size && chars[end] != QLatin1Char('"') && chars[end] != QLatin1Char('\r')
+                && chars[end] != QLatin1Char('\n'))
+                ++end;
+        }
         if (end > i) {
-            field.append(chars + i, end - i);
+            if (!full)
+                field.append(chars + i, end - i);
             i = end;
             if (i == size)
                 break;

@@ -41,6 +41,7 @@ check() {
 
 check 0 out "^Usage: $name \[options\]$" --help
 check 0 out "-v, --version" -h
+check 0 out "^      --import-csv FILE    Add the weigh-ins of a CSV file" --help
 check 0 out "^$name 1\.00$" --version
 check 0 out "^$name 1\.00$" -style fusion -v
 check 1 err "unknown option '--frobnicate'" --frobnicate
