@@ -319,12 +319,17 @@ ParsedWeighIns readLines(const CsvTable& table, const Layout& layout, const QDat
             }
             break;
         }
-        const std::optional<double> weight = figure(weightText);
+        // "75.2 kg", "180.4 lbs": a unit beside the figure is the weigh-in's own.
+        const qsizetype letter = std::find_if(weightText.cbegin(), weightText.cend(), [](QChar c) {
+            return c.isLetter();
+        }) - weightText.cbegin();
+        const std::optional<WeightUnit> ownUnit = readUnit(weightText.mid(letter));
+        const std::optional<double> weight = figure(ownUnit ? weightText.left(letter).trimmed() : weightText);
         if (!weight) {
             reject(QStringLiteral("The weight %1 is not a number.").arg(shortQuote(weightText)));
             continue;
         }
-        const WeighIn weighIn {date, *weight, column.unit.value_or(WeightUnit::Kilograms)};
+        const WeighIn weighIn {date, *weight, ownUnit.value_or(column.unit.value_or(WeightUnit::Kilograms))};
         const QString problem = weighInProblem(weighIn, today);
         if (!problem.isEmpty()) {
             reject(problem);

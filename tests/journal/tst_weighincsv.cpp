@@ -184,6 +184,13 @@ void TestWeighInCsv::parse_data()
                                          << ""
                                          << ""
                                          << "";
+    QTest::newRow("Garmin: the unit beside the figure") << QByteArray(
+        "Time,Weight,Change\n\"2025-03-01 07:12\",\"180.4 lbs\",\"0.2 lbs\"\n2025-03-02,75.2kg,\n2025-03-03,75 st,\n")
+                                                        << "2025-03-01 180.4 lb, 2025-03-02 75.2 kg"
+                                                        << "4: The weight \"75 st\" is not a number"
+                                                        << ""
+                                                        << ""
+                                                        << "date=0;weight=1;unit=kg;order=ymd";
     QTest::newRow("Withings: weight (kg), a time after the day")
         << QByteArray("Date,\"Weight (kg)\",\"Fat mass (kg)\"\n\"2025-03-01 07:12:00\",80.2,15\n")
         << "2025-03-01 80.2 kg"
