@@ -54,14 +54,14 @@ QList<CsvTable::Row> readRecords(const QString& text, QChar separator)
             ++i;
         ++line;
     };
-    const auto special = [&](QChar c) {
+    const auto endsRun = [&](QChar c) {
         return c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || (!quoted && c == separator);
     };
     for (qsizetype i = 0; i < size; ++i) {
         // Beyond the columns kept, fields are passed over up to a quote or the line's end.
         const bool full = record.fields.size() >= mostFields;
         qsizetype end = i;
-        while (end < size && !special(chars[end]) && !(full && chars[end] == separator))
+        while (end < size && !endsRun(chars[end]) && !(full && chars[end] == separator))
             ++end;
         if (full && !quoted) {
             while (end < size && chars[end] != QLatin1Char('"') && chars[end] != QLatin1Char('\r')
