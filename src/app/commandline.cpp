@@ -77,6 +77,7 @@ struct ValueOption
 constexpr ValueOption kAddWeight {"--add-weight", "a weight with its unit, such as 172.4lb"};
 constexpr ValueOption kDate {"--date", "a day as YYYY-MM-DD"};
 constexpr ValueOption kExportCsv {"--export-csv", "a file, or - for standard output"};
+constexpr ValueOption kImportCsv {"--import-csv", "a file, or - for standard input"};
 
 QString helpText(const QString& program)
 {
@@ -96,7 +97,12 @@ QString helpText(const QString& program)
                           "      --date YYYY-MM-DD    With --add-weight: the day of the weigh-in, today\n"
                           "                           or earlier (by default today).\n"
                           "      --export-csv FILE    Write every weigh-in as CSV to FILE (- for\n"
-                          "                           standard output) and exit, without a window.\n\n"
+                          "                           standard output) and exit, without a window.\n"
+                          "      --import-csv FILE    Add the weigh-ins of a CSV file (- for standard\n"
+                          "                           input) to the journal and exit, without a window,\n"
+                          "                           even while the program runs; print how many were\n"
+                          "                           added, replaced and unchanged, and each line left\n"
+                          "                           out with its reason.\n\n"
                           "The toolkit's own options, such as -platform wayland, -display :1 or\n"
                           "-style fusion, are taken too, with one dash or two.\n")
         .arg(program);
@@ -179,6 +185,9 @@ CommandLine readCommandLine(const QStringList& arguments)
             command.date = value;
         } else if (takes(kExportCsv)) {
             choose(CommandLine::Action::ExportCsv, QLatin1String(kExportCsv.name));
+            command.csvPath = value;
+        } else if (takes(kImportCsv)) {
+            choose(CommandLine::Action::ImportCsv, QLatin1String(kImportCsv.name));
             command.csvPath = value;
         } else {
             // -platform xcb and --platform xcb are both the toolkit's, as are

@@ -5,12 +5,13 @@
 
 // What the command line asks for. Besides the usual --help and --version, the
 // program opens its progress window at start (--progress), or adds a weigh-in to the
-// journal or exports the weigh-ins without any window (--add-weight, --export-csv).
+// journal, exports the weigh-ins or imports a file of them without any window
+// (--add-weight, --export-csv, --import-csv).
 // It leaves the toolkit's own options (-platform, -style, -display..., with one dash
 // or two) to the toolkit.
 struct CommandLine
 {
-    enum class Action { Run, ShowHelp, ShowVersion, AddWeight, ExportCsv, Fail };
+    enum class Action { Run, ShowHelp, ShowVersion, AddWeight, ExportCsv, ImportCsv, Fail };
     Action action = Action::Run;
     QString text; // what to print: the help, the version or the error
     // A toolkit option names the display or the platform to show the windows on.
@@ -21,7 +22,8 @@ struct CommandLine
     // no day given is today.
     QString weight;
     QString date;
-    // ExportCsv: the file to write, "-" for standard output.
+    // ExportCsv: the file to write, "-" for standard output; ImportCsv: the file to
+    // read, "-" for standard input.
     QString csvPath;
 
     // The name the program was started by, for its messages.

@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/importcommand.h"
 #include "app/journalcommand.h"
 #include "app/shell.h"
 #include "buildconfig.h"
@@ -57,7 +58,7 @@ void journalMessages(QtMsgType type, const QMessageLogContext& context, const QS
         print(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
 }
 
-// Adds a weigh-in or exports them without a display, while the program may be
+// Adds a weigh-in, exports them or imports a file of them without a display, while the program may be
 // running: no window, and no part in the lock that keeps a second instance out.
 int runWithoutWindows(const CommandLine& command, int& argc, char** argv)
 {
@@ -65,7 +66,9 @@ int runWithoutWindows(const CommandLine& command, int& argc, char** argv)
     QCoreApplication app(argc, argv);
     nameApplication();
     Journal journal;
-    const JournalCommandResult result = runJournalCommand(command, journal, QDate::currentDate());
+    const JournalCommandResult result = command.action == CommandLine::Action::ImportCsv
+        ? importWeighIns(command.csvPath, journal, QDate::currentDate())
+        : runJournalCommand(command, journal, QDate::currentDate());
     for (const QString& line : result.errors)
         print(stderr, QStringLiteral("%1: %2\n").arg(g_programName, line));
     if (!result.output.isEmpty() && writeToStandardOutput(result.output) != 0)
@@ -113,7 +116,8 @@ int main(int argc, char* argv[])
         print(stderr, command.text);
         return 1;
     }
-    if (command.action == CommandLine::Action::AddWeight || command.action == CommandLine::Action::ExportCsv)
+    if (command.action == CommandLine::Action::AddWeight || command.action == CommandLine::Action::ExportCsv
+        || command.action == CommandLine::Action::ImportCsv)
         return runWithoutWindows(command, argc, argv);
     if (command.action != CommandLine::Action::Run)
         return writeToStandardOutput(command.text.toLocal8Bit());

@@ -9,6 +9,7 @@
 #include "journal/journal.h"
 #include "journal/weighincsv.h"
 #include "platform/messagebox.h"
+#include "ui/columnchoice.h"
 #include "ui/documentoutput.h"
 #include "ui/importpreview.h"
 #include "ui/progressdocument.h"
@@ -26,9 +27,6 @@ namespace {
 
 const QString kUnitPreference = QStringLiteral("weighInUnit");
 const QString kChartRangePreference = QStringLiteral("chartRange");
-// A file of weigh-ins larger than this is not one: ten years of daily weigh-ins with
-// every column of another tracker come to well under a megabyte.
-constexpr qint64 kLargestImport = 64 * 1024 * 1024;
 
 // One change to the weigh-ins that Undo takes back and Redo makes again: each way, the
 // journal hands back the change that reverses it. Each way changes a day only while it
@@ -420,11 +418,23 @@ void ProgressKeeper::importFile(QWidget* parent, const QString& path, const QDat
         MessageBox::critical(parent, QStringLiteral("%1 could not be read: %2").arg(shown, file.errorString()));
         return;
     }
-    if (file.size() > kLargestImport) {
+    if (file.size() > kLargestWeighInFile) {
         MessageBox::critical(parent, QStringLiteral("%1 is too large to be a file of weigh-ins.").arg(shown));
         return;
     }
-    const ParsedWeighIns parsed = parseWeighInsCsv(file.readAll(), today);
+    const CsvTable table = readCsvTable(file.readAll());
+    ParsedWeighIns parsed = parseWeighInsCsv(table, today);
+    // Columns or dates the file does not tell: the person says, starting from what
+    // they said for a file with the same columns, and it is kept once imported.
+    std::optional<CsvColumnChoice> choice;
+    if (parsed.needsChoice) {
+        const QString key = columnChoiceKey(table);
+        choice = chooseCsvColumns(parent, QFileInfo(path).fileName(), parsed.error, table,
+            readColumnChoice(j.preference(key), table).value_or(suggestedColumnChoice(table)));
+        if (!choice)
+            return;
+        parsed = parseWeighInsCsv(table, today, *choice);
+    }
     // The journal may change while the preview is open (a weigh-in from the command
     // line): the import then writes nothing, and the preview is made again.
     for (;;) {
@@ -436,11 +446,14 @@ void ProgressKeeper::importFile(QWidget* parent, const QString& path, const QDat
         }
         if (!confirmImport(parent, QFileInfo(path).fileName(), preview))
             return;
-        change(parent, preview.change,
+        const bool stored = change(parent, preview.change,
             QStringLiteral("Import of %1").arg(count(preview.added + preview.replaced, QStringLiteral("Weigh-in"))),
             statesOf(preview.change, existing));
-        if (m_outcome.changedSince.isEmpty())
+        if (m_outcome.changedSince.isEmpty()) {
+            if (stored && choice)
+                j.setPreference(columnChoiceKey(table), columnChoiceText(*choice));
             return;
+        }
         MessageBox::information(parent,
             QStringLiteral("Your journal changed while the preview was open (%1), so nothing was imported. The "
                            "preview now shows what the import would do.")

@@ -417,18 +417,20 @@ QString quoted(const QString& text)
 QString rangeMessage(double value, bool kilograms, const QLocale& locale)
 {
     const QString unit = kilograms ? QStringLiteral("kg") : QStringLiteral("lb");
-    if (value <= 0)
+    const auto limit = [&](const QString& figure) { return planFigure(figure.toDouble(), locale); };
+    switch (judgeWeighInWeight(value, kilograms)) {
+    case WeighInWeight::Fine:
+        return QString();
+    case WeighInWeight::NotANumber:
+    case WeighInWeight::NotAboveZero:
         return QStringLiteral("A weight must be more than zero: please enter your weight in %1.").arg(unit);
-    const double heaviest = kilograms ? kHeaviestWeighInKilograms : kHeaviestWeighInPounds;
-    const double lightest = kilograms ? kLightestWeighInKilograms : kLightestWeighInPounds;
-    if (value > heaviest) {
+    case WeighInWeight::TooHeavy:
         return QStringLiteral("%1 %2 is more than anyone weighs: please check it. The most a weigh-in may be is %3 %2.")
-            .arg(planFigure(value, locale), unit, planFigure(heaviest, locale));
-    }
-    if (value < lightest) {
+            .arg(planFigure(value, locale), unit, limit(heaviestWeighInText(kilograms)));
+    case WeighInWeight::TooLight:
         return QStringLiteral("%1 %2 is less than a person weighs: please check it. The least a weigh-in may be is %3 "
                               "%2.")
-            .arg(planFigure(value, locale), unit, planFigure(lightest, locale));
+            .arg(planFigure(value, locale), unit, limit(lightestWeighInText(kilograms)));
     }
     return QString();
 }
@@ -523,7 +525,9 @@ WeighInReading readWeighIn(const QString& text, bool kilograms, const QLocale& l
         reading.message = QStringLiteral("Please enter your weight in %1.").arg(unit);
         return reading;
     }
-    const auto value = readNumber(text, locale);
+    // The toolkit reads "1e2" as 100; no one types their weight so.
+    const bool exponent = text.contains(QLatin1Char('e'), Qt::CaseInsensitive);
+    const auto value = exponent ? std::nullopt : readNumber(text, locale);
     if (!value) {
         reading.message = QStringLiteral("%1 is not a number: please enter your weight in %2, such as %3.")
                               .arg(quoted(text), unit, writeNumber(kilograms ? 78.2 : 172.4, locale));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculator/progress.h"
+#include "common/weighinrules.h"
 
 #include <QDateTime>
 #include <QList>
@@ -34,13 +35,6 @@ ProgressTexts progressTextsWithoutPlan(
 // The whole progress as plain text, with the time it was made.
 QString progressPlainText(const ProgressTexts& texts, const QDateTime& made, const QLocale& locale = QLocale());
 
-// The weights a weigh-in may have: beyond them it is a slip of the finger, not a
-// person's weight.
-inline constexpr double kHeaviestWeighInPounds = 1500;
-inline constexpr double kHeaviestWeighInKilograms = 680;
-inline constexpr double kLightestWeighInPounds = 20;
-inline constexpr double kLightestWeighInKilograms = 9;
-
 struct WeighInReading
 {
     double pounds = 0; // kilograms converted with the exact factor
@@ -48,7 +42,8 @@ struct WeighInReading
     bool ok() const { return message.isEmpty(); }
 };
 
-// A weight the person types, in pounds or kilograms, in the locale's form.
+// A weight the person types, in pounds or kilograms, in the locale's form, without an
+// exponent; within judgeWeighInWeight()'s limits.
 WeighInReading readWeighIn(const QString& text, bool kilograms, const QLocale& locale = QLocale());
 
 struct WeightArgument

@@ -1,7 +1,5 @@
 #include "journal/journalrecords.h"
 
-#include <cmath>
-
 QString unitSymbol(WeightUnit unit)
 {
     return unit == WeightUnit::Kilograms ? QStringLiteral("kg") : QStringLiteral("lb");
@@ -13,14 +11,26 @@ QString weighInProblem(const WeighIn& weighIn, const QDate& today)
         return QStringLiteral("The date is not a day of the calendar.");
     if (weighIn.date > today)
         return QStringLiteral("The date %1 is in the future.").arg(weighIn.date.toString(Qt::ISODate));
-    if (!std::isfinite(weighIn.weight))
+    if (weighIn.date < earliestWeighInDay()) {
+        return QStringLiteral("The date %1 is before %2, the earliest day the journal keeps.")
+            .arg(weighIn.date.toString(Qt::ISODate), earliestWeighInDay().toString(Qt::ISODate));
+    }
+    const bool kilograms = weighIn.unit == WeightUnit::Kilograms;
+    const QString unit = unitSymbol(weighIn.unit);
+    const QString weight = QString::number(weighIn.weight, 'g', 12);
+    switch (judgeWeighInWeight(weighIn.weight, kilograms)) {
+    case WeighInWeight::Fine:
+        return {};
+    case WeighInWeight::NotANumber:
         return QStringLiteral("The weight is not a number.");
-    if (weighIn.weight <= 0)
+    case WeighInWeight::NotAboveZero:
         return QStringLiteral("The weight must be above zero.");
-    const double heaviest
-        = weighIn.unit == WeightUnit::Kilograms ? WeighIn::kHeaviestKilograms : WeighIn::kHeaviestPounds;
-    if (weighIn.weight > heaviest)
+    case WeighInWeight::TooLight:
+        return QStringLiteral("The weight %1 %2 is below the lightest the journal keeps, %3 %2.")
+            .arg(weight, unit, lightestWeighInText(kilograms));
+    case WeighInWeight::TooHeavy:
         return QStringLiteral("The weight %1 %2 is above the heaviest the journal keeps, %3 %2.")
-            .arg(QString::number(weighIn.weight, 'g', 12), unitSymbol(weighIn.unit), QString::number(heaviest));
+            .arg(weight, unit, heaviestWeighInText(kilograms));
+    }
     return {};
 }

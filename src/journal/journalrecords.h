@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/weighinrules.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -16,12 +18,7 @@ enum class WeightUnit { Pounds, Kilograms };
 struct WeighIn
 {
     // Measured weights convert by the exact legal factor, not the calculator's 0.453.
-    static constexpr double kKilogramsPerPound = 0.45359237;
-    // Heavier than anyone has weighed: a figure above this is a slip of the keyboard.
-    static constexpr double kHeaviestPounds = 1500;
-    // 1500 lb is 680.39 kg: rounded up, so that the heaviest weigh-in in pounds, written
-    // to a file in kilograms, reads back.
-    static constexpr double kHeaviestKilograms = 680.4;
+    static constexpr double kKilogramsPerPound = kKilogramsPerPoundExactly;
 
     QDate date;
     double weight = 0;
@@ -41,8 +38,9 @@ struct WeighIn
 QString unitSymbol(WeightUnit unit);
 
 // Why the journal would refuse this weigh-in on this day (a weight that is not a
-// figure above zero, absurdly heavy, a date that is not one or lies after today),
-// or the empty text when it would keep it.
+// figure above zero or lies outside judgeWeighInWeight()'s limits, a date that is not
+// one, lies before earliestWeighInDay() or after today), or the empty text when it
+// would keep it. Every way a weigh-in comes in asks this.
 QString weighInProblem(const WeighIn& weighIn, const QDate& today);
 
 // One change to the weigh-ins, applied whole or not at all: the dates to remove,

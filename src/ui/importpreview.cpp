@@ -56,8 +56,13 @@ bool confirmImport(QWidget* parent, const QString& fileName, const ImportPreview
     QStringList lines;
     QList<CsvLineNote> notes = preview.rejected + preview.replacedInFile;
     std::sort(notes.begin(), notes.end(), [](const CsvLineNote& a, const CsvLineNote& b) { return a.line < b.line; });
-    for (const CsvLineNote& note : notes)
+    // Enough to see what is wrong with a file; a list of a hundred thousand would
+    // keep the window from opening.
+    constexpr int kMostShown = 1000;
+    for (const CsvLineNote& note : notes.mid(0, kMostShown))
         lines << QStringLiteral("Line %1: %2").arg(note.line).arg(note.reason);
+    if (notes.size() > kMostShown)
+        lines << QStringLiteral("... and %1 more.").arg(notes.size() - kMostShown);
     auto* left = new QPlainTextEdit(lines.join(QLatin1Char('\n')), dialog);
     left->setObjectName(QStringLiteral("txtLeftOut"));
     left->setAccessibleName(QStringLiteral("Lines left out"));

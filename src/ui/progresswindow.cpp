@@ -2,6 +2,7 @@
 
 #include "calculator/keyfilters.h"
 #include "calculator/numbertext.h"
+#include "common/weighinrules.h"
 #include "platform/messagebox.h"
 #include "ui/keyfilterbinding.h"
 #include "ui/look.h"
@@ -203,7 +204,7 @@ ProgressWindow::ProgressWindow()
     m_date->setAccessibleName(QStringLiteral("Weigh-in day"));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(locale().dateFormat(QLocale::ShortFormat));
-    m_date->setMinimumDate(QDate(1900, 1, 1));
+    m_date->setMinimumDate(earliestWeighInDay());
     m_date->setMaximumDate(QDate::currentDate());
     m_date->setDate(QDate::currentDate());
     setColors(m_date, kCream, kDarkBlue, false);

@@ -2,7 +2,8 @@
 # The program on the command line: --help and --version answer without a display,
 # anything unknown is refused with a pointer to --help, the toolkit's own options
 # still work, and without any graphical session the program says so in one line.
-# Weigh-ins are added and exported without a display, beside a running program.
+# Weigh-ins are added, exported and imported without a display, beside a running
+# program.
 # None of these may dump core.
 #
 # Usage: command_line.sh PROGRAM
@@ -40,6 +41,7 @@ check() {
 
 check 0 out "^Usage: $name \[options\]$" --help
 check 0 out "-v, --version" -h
+check 0 out "^      --import-csv FILE    Add the weigh-ins of a CSV file" --help
 check 0 out "^$name 1\.00$" --version
 check 0 out "^$name 1\.00$" -style fusion -v
 check 1 err "unknown option '--frobnicate'" --frobnicate
@@ -72,6 +74,9 @@ refused "$(date -d tomorrow +%F) is in the future" --add-weight 172lb --date "$(
 refused "'2026-02-30' is not a date" --add-weight 172lb --date 2026-02-30
 refused "has no unit" --add-weight 172.4
 refused "more than zero" --add-weight 0kg
+refused "The least a weigh-in may be is 9\.07 kg\." --add-weight 9kg
+refused "The least a weigh-in may be is 20 lb\." --add-weight 19.99lb
+refused "1899-12-31 is before 1900-01-01" --add-weight 210lb --date 1899-12-31
 refused "does not start with a number" --add-weight heavy
 touch "$tmp/file"
 XDG_DATA_HOME="$tmp/file/data" refused "cannot be kept: $tmp/file/data: Not a directory" --add-weight 172lb
@@ -80,8 +85,8 @@ check 1 err "Try '$name --help'" --add-weight
 check 1 err "cannot be given together" --add-weight 172lb --export-csv -
 check 0 out "^Usage: $name" --progress --help
 # What was refused stored nothing; the export is the CSV and nothing else.
-printf 'date,weight_kg,weight_lb\n%s,78.25,172.51\n%s,78.20,172.40\n' "$earlier" "$today" >"$tmp/expected.csv"
-check 0 out "^date,weight_kg,weight_lb$" --export-csv -
+printf 'date,weight_kg,weight_lb,unit\n%s,78.25,172.51,kg\n%s,78.20,172.40,lb\n' "$earlier" "$today" >"$tmp/expected.csv"
+check 0 out "^date,weight_kg,weight_lb,unit$" --export-csv -
 cmp -s "$tmp/out" "$tmp/expected.csv" || fail "--export-csv - wrote: $(cat "$tmp/out")"
 check 0 out "^Wrote 2 weigh-ins to $tmp/weigh-ins\.csv\.$" --export-csv "$tmp/weigh-ins.csv"
 cmp -s "$tmp/weigh-ins.csv" "$tmp/expected.csv" || fail "--export-csv FILE wrote: $(cat "$tmp/weigh-ins.csv")"
@@ -98,14 +103,44 @@ wait
 echo "no journal" >"$journal"
 check 0 err "^$name: $journal was damaged .* moved to $XDG_DATA_HOME/$name/journal-damaged-[0-9-]+\.sqlite " \
     --add-weight 80kg
-check 0 out "^$today,80\.00,176\.37$" --export-csv -
+check 0 out "^$today,80\.00,176\.37,kg$" --export-csv -
+
+# A file of weigh-ins imported: what was added, replaced and unchanged on standard
+# output, each line left out on standard error; status 1 when nothing is stored.
+# The export imported into an empty journal and exported again is the same file.
+XDG_DATA_HOME="$tmp/other" check 0 out "^$tmp/expected\.csv: 2 weigh-ins added, 0 replaced, 0 unchanged\.$" \
+    --import-csv "$tmp/expected.csv"
+XDG_DATA_HOME="$tmp/other" check 0 out "^date" --export-csv -
+cmp -s "$tmp/out" "$tmp/expected.csv" || fail "export, import, export gave: $(cat "$tmp/out")"
+printf 'date,weight,unit\n%s,180.4,lb\n%s,9kg,kg\n%s,80,kg\n' "$earlier" "$earlier" "$today" >"$tmp/some.csv"
+XDG_DATA_HOME="$tmp/other" check 0 out ": 0 weigh-ins added, 2 replaced, 0 unchanged, 1 line left out\.$" \
+    --import-csv "$tmp/some.csv"
+grep -qx "$name: $tmp/some\.csv:3: The weight \"9kg\" is not a number\." "$tmp/err" || fail "left out: $(cat "$tmp/err")"
+XDG_DATA_HOME="$tmp/other" check 0 out "^$today,80\.00,176\.37,kg$" --export-csv -
+if XDG_DATA_HOME="$tmp/other" "$program" --import-csv - <"$tmp/some.csv" >"$tmp/out" 2>"$tmp/err" \
+    && grep -q "^standard input: 0 weigh-ins added, 0 replaced, 2 unchanged" "$tmp/out"; then
+    echo "ok: $name --import-csv - <some.csv -> 0"
+else
+    fail "--import-csv from standard input: $(cat "$tmp/out" "$tmp/err")"
+fi
+printf 'date,weight\n%s,9\n' "$today" >"$tmp/light.csv"
+check 1 err "light\.csv:2: The weight 9 kg is below the lightest the journal keeps, 9\.07 kg\." --import-csv "$tmp/light.csv"
+printf 'Datum,Gewicht\n03/04/2025,80\n' >"$tmp/german.csv"
+refused "german\.csv cannot be imported: No column of dates.* Import it once from the progress window" \
+    --import-csv "$tmp/german.csv"
+printf 'date,weight\n03/04/2025,80\n' >"$tmp/either.csv"
+refused "is 2025-04-03 or 2025-03-04" --import-csv "$tmp/either.csv"
+refused "cannot read $tmp/none\.csv" --import-csv "$tmp/none.csv"
+check 1 err "option '--import-csv' needs a value" --import-csv
+
+check 0 out "^$today,80\.00,176\.37,kg$" --export-csv -
 # An export onto the journal, by its name or through a link, is refused: written over,
 # the journal would be lost.
 ln -s "$journal" "$tmp/link.csv"
 refused "is your journal of weigh-ins" --export-csv "$journal"
 refused "is your journal of weigh-ins" --export-csv "$tmp/link.csv"
 refused "is your journal of weigh-ins" --export-csv "$journal-wal"
-check 0 out "^$today,80\.00,176\.37$" --export-csv -
+check 0 out "^$today,80\.00,176\.37,kg$" --export-csv -
 # A FIFO in the journal's place is refused at once and left; a link is moved aside and
 # what it points to is not written.
 mv "$journal" "$tmp/journal.sqlite"
@@ -147,6 +182,7 @@ for options in "-platform offscreen" "--platform offscreen --progress"; do
     if kill -0 "$pid" 2>/dev/null; then
         echo "ok: $name $options runs"
         check 0 out "^Stored 81 kg" --add-weight 81kg
+        check 0 out "^$tmp/some\.csv: .* unchanged, 1 line left out\.$" --import-csv "$tmp/some.csv"
         kill "$pid"
     else
         fail "$name $options ended: $(cat "$tmp/gui")"

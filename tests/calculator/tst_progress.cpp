@@ -465,7 +465,13 @@ void TestProgress::readWeighIn_data()
     QTest::newRow("pounds") << "172.4" << false << kUs << 172.4 << "";
     QTest::newRow("kilograms, German") << " 78,2 " << true << german << 172.40148902857428 << "";
     QTest::newRow("heaviest") << "1500" << false << kUs << 1500.0 << "";
-    QTest::newRow("lightest in kg") << "9" << true << kUs << 19.84160358 << "";
+    // The limits are 20 lb and 1500 lb to the hundredth, in kilograms as in pounds.
+    QTest::newRow("lightest in kg") << "9.07" << true << kUs << 19.995927180168398 << "";
+    QTest::newRow("below the lightest in kg") << "9,06" << true << german << 0.0
+                                              << "9,06 kg is less than a person weighs: please check it. The least a "
+                                                 "weigh-in may be is 9,07 kg.";
+    QTest::newRow("heaviest in kg") << "680.39" << true << kUs << 1500.0031856796884 << "";
+    QTest::newRow("exponent") << "1e2" << false << kUs << 0.0 << "\u201c1e2\u201d is not a number";
     QTest::newRow("empty") << "  " << true << kUs << 0.0 << "Please enter your weight in kilograms.";
     QTest::newRow("words") << "heavy" << false << kUs << 0.0
                            << "\u201cheavy\u201d is not a number: please enter your weight in pounds, such as 172.4.";
@@ -475,7 +481,7 @@ void TestProgress::readWeighIn_data()
     QTest::newRow("too heavy") << "1500.5" << false << kUs << 0.0
                                << "1500.5 lb is more than anyone weighs: please check it. The most a weigh-in may be "
                                   "is 1500 lb.";
-    QTest::newRow("too heavy in kg") << "681" << true << kUs << 0.0 << "The most a weigh-in may be is 680 kg.";
+    QTest::newRow("too heavy in kg") << "680.4" << true << kUs << 0.0 << "The most a weigh-in may be is 680.39 kg.";
     QTest::newRow("too light") << "19,9" << false << german << 0.0 << "The least a weigh-in may be is 20 lb.";
     QTest::newRow("1e300") << QString(301, u'9') << false << kUs << 0.0 << "1e+301 lb is more than anyone weighs";
 }
@@ -518,6 +524,9 @@ void TestProgress::readWeightArgument_data()
     QTest::newRow("zero") << "0kg" << 0.0 << false << "more than zero";
     QTest::newRow("below zero") << "-80kg" << 0.0 << false << "more than zero";
     QTest::newRow("too heavy") << "2000 lb" << 0.0 << false << "The most a weigh-in may be is 1500 lb.";
+    QTest::newRow("9kg, below 20 lb") << "9kg" << 0.0 << false << "The least a weigh-in may be is 9.07 kg.";
+    QTest::newRow("19.99lb") << "19.99lb" << 0.0 << false << "The least a weigh-in may be is 20 lb.";
+    QTest::newRow("680.39kg, 1500 lb") << "680.39kg" << 680.39 << true << "";
 }
 
 void TestProgress::readWeightArgument()

@@ -235,11 +235,13 @@ void TestJournal::refusesWhatIsNoWeighIn_data()
     QTest::newRow("not a number") << WeighIn {yesterday, qQNaN(), WeightUnit::Pounds} << "not a number";
     QTest::newRow("infinite") << WeighIn {yesterday, qInf(), WeightUnit::Kilograms} << "not a number";
     QTest::newRow("above 1500 lb") << WeighIn {yesterday, 1500.01, WeightUnit::Pounds} << "heaviest";
-    QTest::newRow("above 680 kg") << WeighIn {yesterday, 680.5, WeightUnit::Kilograms} << "heaviest";
+    QTest::newRow("above 680.39 kg") << WeighIn {yesterday, 680.4, WeightUnit::Kilograms} << "heaviest";
+    QTest::newRow("below 20 lb") << WeighIn {yesterday, 9.06, WeightUnit::Kilograms} << "lightest";
+    QTest::newRow("before 1900") << WeighIn {QDate(1899, 12, 31), 80, WeightUnit::Kilograms} << "earliest";
     QTest::newRow("tomorrow") << WeighIn {today.addDays(1), 80, WeightUnit::Kilograms} << "future";
     QTest::newRow("no date") << WeighIn {QDate(), 80, WeightUnit::Kilograms} << "not a day";
     QTest::newRow("1500 lb today") << WeighIn {today, 1500, WeightUnit::Pounds} << "";
-    QTest::newRow("680 kg") << WeighIn {yesterday, 680, WeightUnit::Kilograms} << "";
+    QTest::newRow("680.39 kg") << WeighIn {yesterday, 680.39, WeightUnit::Kilograms} << "";
 }
 
 void TestJournal::refusesWhatIsNoWeighIn()

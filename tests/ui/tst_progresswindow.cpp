@@ -5,17 +5,20 @@
 #include "app/progresskeeper.h"
 #include "fixture.h"
 #include "journal/journal.h"
+#include "journal/weighincsv.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHelpEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -53,6 +56,7 @@ private slots:
     void goalOnTheChart();
     void escapeAndTabWhileTyping();
     void weighInAfterToday();
+    void importAskingForColumns();
 
 private:
     std::unique_ptr<QTemporaryDir> m_data;
@@ -389,9 +393,10 @@ void TestProgressWindow::importsThatAreRefused_data()
     QTest::newRow("a folder") << QByteArray() << qint64(0) << "could not be read";
     QTest::newRow("larger than any file of weigh-ins")
         << QByteArray("date,weight_kg\n") << qint64(65) * 1024 * 1024 << "too large to be a file of weigh-ins";
-    QTest::newRow("no date column") << QByteArray("day,weight\n2026-01-01,80\n") << qint64(0) << "cannot be imported";
+    // Columns it cannot tell are asked for; the person cancels.
+    QTest::newRow("no date column") << QByteArray("day,weight\n2026-01-01,80\n") << qint64(0) << "No column of dates";
     QTest::newRow("no weight column") << QByteArray("date,mood\n2026-01-01,fine\n") << qint64(0)
-                                      << "cannot be imported";
+                                      << "No column of weights";
 }
 
 // A file that cannot be imported says why, and the journal and the history are as they were.
@@ -413,11 +418,21 @@ void TestProgressWindow::importsThatAreRefused()
     MessageBox::setRecording(true);
     ProgressKeeper keeper;
     QVERIFY(keeper.putWeighIn(nullptr, WeighIn {today, 180, WeightUnit::Pounds}, QDate()));
+    QString asked;
+    if (message.startsWith(QLatin1String("No column")))
+        whenOpen([&asked](QWidget* modal) {
+            if (modal->objectName() != QLatin1String("frmCsvColumns"))
+                return false;
+            asked = modal->findChild<QLabel*>(QStringLiteral("lblCsvColumnsWhy"))->text();
+            qobject_cast<QDialog*>(modal)->reject();
+            return true;
+        });
     keeper.importFile(nullptr, path, today);
     const auto shown = MessageBox::takeShown();
-    QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.first().text.contains(message), qPrintable(shown.first().text));
-    QVERIFY(shown.first().text.contains(QDir::toNativeSeparators(path)));
+    QCOMPARE(shown.size(), asked.isEmpty() ? 1 : 0);
+    const QString said = asked.isEmpty() ? shown.first().text : asked;
+    QVERIFY2(said.contains(message), qPrintable(said));
+    QVERIFY(said.contains(asked.isEmpty() ? QDir::toNativeSeparators(path) : QFileInfo(path).fileName()));
     const ProgressView view = keeper.view(nullptr, today);
     QCOMPARE(view.weighIns.size(), 1);
     QCOMPARE(view.undoText, QStringLiteral("Weigh-in"));
@@ -754,7 +769,76 @@ void TestProgressWindow::weighInAfterToday()
     QTest::keyClick(table(w), Qt::Key_Delete);
     QCOMPARE(column(w, 1), (QStringList {"179.50", "180.00"}));
     QVERIFY(!column(w, 3).contains(QStringLiteral("after today")));
-}
+    // A file whose columns and dates the program cannot tell: the person says, from the
+    // forms that read its dates, and is not asked from scratch for the next such file. A
+    // field of ten million characters is previewed at once.
+    void TestProgressWindow::importAskingForColumns()
+    {
+        const QDate today = QDate::currentDate();
+        const QString path = m_data->filePath(QStringLiteral("Gewicht.csv"));
+        const auto write = [&path](const QByteArray& content) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+        };
+        QVERIFY(write("Datum,Gewicht\n03/04/2025,80\n05/04/2025,\"81,5\"\n"));
+        ProgressKeeper keeper;
+        QStringList offered;
+        QString note;
+        const auto answerColumns = [&](const QString& form) {
+            whenOpen([&, form](QWidget* modal) {
+                if (modal->objectName() != QLatin1String("frmCsvColumns"))
+                    return false;
+                auto* forms = modal->findChild<QComboBox*>(QStringLiteral("cboDateForm"));
+                offered.clear();
+                for (int i = 0; i < forms->count(); ++i)
+                    offered << forms->itemText(i);
+                note = modal->findChild<QLabel*>(QStringLiteral("lblDateFormNote"))->text();
+                if (!form.isEmpty())
+                    forms->setCurrentIndex(forms->findText(form, Qt::MatchStartsWith));
+                modal->findChild<QPushButton*>(QStringLiteral("cmdPreview"))->click();
+                return true;
+            });
+        };
+        QString summary;
+        answerColumns(QStringLiteral("month/day/year"));
+        whenOpen([&summary](QWidget* modal) {
+            if (modal->objectName() != QLatin1String("frmImportPreview"))
+                return false;
+            summary = modal->findChild<QLabel*>(QStringLiteral("lblImportSummary"))->text();
+            modal->findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+            return true;
+        });
+        keeper.importFile(nullptr, path, today);
+        QCOMPARE(
+            offered, (QStringList {dateOrderName(DateOrder::DayMonthYear), dateOrderName(DateOrder::MonthDayYear)}));
+        QVERIFY2(note.contains(QStringLiteral("2025-04-03 or 2025-03-04")), qPrintable(note));
+        QVERIFY2(summary.contains(QStringLiteral("adds 1 weigh-in")), qPrintable(summary));
+        QVERIFY2(summary.contains(QStringLiteral("1 line is left out")), qPrintable(summary));
+        QCOMPARE(
+            keeper.view(nullptr, today).weighIns, (QList<WeighIn> {{QDate(2025, 3, 4), 80, WeightUnit::Kilograms}}));
 
-QTEST_MAIN(TestProgressWindow)
+        // The same columns again: the boxes start at the choice made.
+        QVERIFY(write("Datum,Gewicht\n07/04/2025,79\n2025-02-01,x" + QByteArray(10'000'000, 'x') + "\n"));
+        answerColumns(QString());
+        QElapsedTimer shown;
+        qint64 took = -1;
+        QString left;
+        whenOpen([&](QWidget* modal) {
+            if (modal->objectName() != QLatin1String("frmImportPreview"))
+                return false;
+            took = shown.elapsed();
+            left = modal->findChild<QPlainTextEdit*>(QStringLiteral("txtLeftOut"))->toPlainText();
+            modal->findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+            return true;
+        });
+        shown.start();
+        keeper.importFile(nullptr, path, today);
+        qInfo("preview of a file with a field of ten million characters shown after %lld ms", took);
+        QVERIFY2(took >= 0 && took < 2000, qPrintable(QString::number(took)));
+        QVERIFY2(left.size() < 200, qPrintable(left.left(200)));
+        QCOMPARE(keeper.view(nullptr, today).weighIns.size(), 2);
+        QCOMPARE(keeper.view(nullptr, today).weighIns.last(), (WeighIn {QDate(2025, 7, 4), 79, WeightUnit::Kilograms}));
+    }
+
+    QTEST_MAIN(TestProgressWindow)
 #include "tst_progresswindow.moc"
