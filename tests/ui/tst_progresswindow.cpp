@@ -769,76 +769,76 @@ void TestProgressWindow::weighInAfterToday()
     QTest::keyClick(table(w), Qt::Key_Delete);
     QCOMPARE(column(w, 1), (QStringList {"179.50", "180.00"}));
     QVERIFY(!column(w, 3).contains(QStringLiteral("after today")));
-    // A file whose columns and dates the program cannot tell: the person says, from the
-    // forms that read its dates, and is not asked from scratch for the next such file. A
-    // field of ten million characters is previewed at once.
-    void TestProgressWindow::importAskingForColumns()
-    {
-        const QDate today = QDate::currentDate();
-        const QString path = m_data->filePath(QStringLiteral("Gewicht.csv"));
-        const auto write = [&path](const QByteArray& content) {
-            QFile file(path);
-            return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-        };
-        QVERIFY(write("Datum,Gewicht\n03/04/2025,80\n05/04/2025,\"81,5\"\n"));
-        ProgressKeeper keeper;
-        QStringList offered;
-        QString note;
-        const auto answerColumns = [&](const QString& form) {
-            whenOpen([&, form](QWidget* modal) {
-                if (modal->objectName() != QLatin1String("frmCsvColumns"))
-                    return false;
-                auto* forms = modal->findChild<QComboBox*>(QStringLiteral("cboDateForm"));
-                offered.clear();
-                for (int i = 0; i < forms->count(); ++i)
-                    offered << forms->itemText(i);
-                note = modal->findChild<QLabel*>(QStringLiteral("lblDateFormNote"))->text();
-                if (!form.isEmpty())
-                    forms->setCurrentIndex(forms->findText(form, Qt::MatchStartsWith));
-                modal->findChild<QPushButton*>(QStringLiteral("cmdPreview"))->click();
-                return true;
-            });
-        };
-        QString summary;
-        answerColumns(QStringLiteral("month/day/year"));
-        whenOpen([&summary](QWidget* modal) {
-            if (modal->objectName() != QLatin1String("frmImportPreview"))
+}
+
+// A file whose columns and dates the program cannot tell: the person says, from the
+// forms that read its dates, and is not asked from scratch for the next such file. A
+// field of ten million characters is previewed at once.
+void TestProgressWindow::importAskingForColumns()
+{
+    const QDate today = QDate::currentDate();
+    const QString path = m_data->filePath(QStringLiteral("Gewicht.csv"));
+    const auto write = [&path](const QByteArray& content) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    };
+    QVERIFY(write("Datum,Gewicht\n03/04/2025,80\n05/04/2025,\"81,5\"\n"));
+    ProgressKeeper keeper;
+    QStringList offered;
+    QString note;
+    const auto answerColumns = [&](const QString& form) {
+        whenOpen([&, form](QWidget* modal) {
+            if (modal->objectName() != QLatin1String("frmCsvColumns"))
                 return false;
-            summary = modal->findChild<QLabel*>(QStringLiteral("lblImportSummary"))->text();
-            modal->findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+            auto* forms = modal->findChild<QComboBox*>(QStringLiteral("cboDateForm"));
+            offered.clear();
+            for (int i = 0; i < forms->count(); ++i)
+                offered << forms->itemText(i);
+            note = modal->findChild<QLabel*>(QStringLiteral("lblDateFormNote"))->text();
+            if (!form.isEmpty())
+                forms->setCurrentIndex(forms->findText(form, Qt::MatchStartsWith));
+            modal->findChild<QPushButton*>(QStringLiteral("cmdPreview"))->click();
             return true;
         });
-        keeper.importFile(nullptr, path, today);
-        QCOMPARE(
-            offered, (QStringList {dateOrderName(DateOrder::DayMonthYear), dateOrderName(DateOrder::MonthDayYear)}));
-        QVERIFY2(note.contains(QStringLiteral("2025-04-03 or 2025-03-04")), qPrintable(note));
-        QVERIFY2(summary.contains(QStringLiteral("adds 1 weigh-in")), qPrintable(summary));
-        QVERIFY2(summary.contains(QStringLiteral("1 line is left out")), qPrintable(summary));
-        QCOMPARE(
-            keeper.view(nullptr, today).weighIns, (QList<WeighIn> {{QDate(2025, 3, 4), 80, WeightUnit::Kilograms}}));
+    };
+    QString summary;
+    answerColumns(QStringLiteral("month/day/year"));
+    whenOpen([&summary](QWidget* modal) {
+        if (modal->objectName() != QLatin1String("frmImportPreview"))
+            return false;
+        summary = modal->findChild<QLabel*>(QStringLiteral("lblImportSummary"))->text();
+        modal->findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+        return true;
+    });
+    keeper.importFile(nullptr, path, today);
+    QCOMPARE(offered, (QStringList {dateOrderName(DateOrder::DayMonthYear), dateOrderName(DateOrder::MonthDayYear)}));
+    QVERIFY2(note.contains(QStringLiteral("2025-04-03 or 2025-03-04")), qPrintable(note));
+    QVERIFY2(summary.contains(QStringLiteral("adds 1 weigh-in")), qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("1 line is left out")), qPrintable(summary));
+    QCOMPARE(keeper.view(nullptr, today).weighIns, (QList<WeighIn> {{QDate(2025, 3, 4), 80, WeightUnit::Kilograms}}));
 
-        // The same columns again: the boxes start at the choice made.
-        QVERIFY(write("Datum,Gewicht\n07/04/2025,79\n2025-02-01,x" + QByteArray(10'000'000, 'x') + "\n"));
-        answerColumns(QString());
-        QElapsedTimer shown;
-        qint64 took = -1;
-        QString left;
-        whenOpen([&](QWidget* modal) {
-            if (modal->objectName() != QLatin1String("frmImportPreview"))
-                return false;
-            took = shown.elapsed();
-            left = modal->findChild<QPlainTextEdit*>(QStringLiteral("txtLeftOut"))->toPlainText();
-            modal->findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
-            return true;
-        });
-        shown.start();
-        keeper.importFile(nullptr, path, today);
-        qInfo("preview of a file with a field of ten million characters shown after %lld ms", took);
-        QVERIFY2(took >= 0 && took < 2000, qPrintable(QString::number(took)));
-        QVERIFY2(left.size() < 200, qPrintable(left.left(200)));
-        QCOMPARE(keeper.view(nullptr, today).weighIns.size(), 2);
-        QCOMPARE(keeper.view(nullptr, today).weighIns.last(), (WeighIn {QDate(2025, 7, 4), 79, WeightUnit::Kilograms}));
-    }
+    // The same columns again: the boxes start at the choice made.
+    QVERIFY(write("Datum,Gewicht\n07/04/2025,79\n2025-02-01,x" + QByteArray(10'000'000, 'x') + "\n"));
+    answerColumns(QString());
+    QElapsedTimer shown;
+    qint64 took = -1;
+    QString left;
+    whenOpen([&](QWidget* modal) {
+        if (modal->objectName() != QLatin1String("frmImportPreview"))
+            return false;
+        took = shown.elapsed();
+        left = modal->findChild<QPlainTextEdit*>(QStringLiteral("txtLeftOut"))->toPlainText();
+        modal->findChild<QPushButton*>(QStringLiteral("cmdImport"))->click();
+        return true;
+    });
+    shown.start();
+    keeper.importFile(nullptr, path, today);
+    qInfo("preview of a file with a field of ten million characters shown after %lld ms", took);
+    QVERIFY2(took >= 0 && took < 2000, qPrintable(QString::number(took)));
+    QVERIFY2(left.size() < 200, qPrintable(left.left(200)));
+    QCOMPARE(keeper.view(nullptr, today).weighIns.size(), 2);
+    QCOMPARE(keeper.view(nullptr, today).weighIns.last(), (WeighIn {QDate(2025, 7, 4), 79, WeightUnit::Kilograms}));
+}
 
-    QTEST_MAIN(TestProgressWindow)
+QTEST_MAIN(TestProgressWindow)
 #include "tst_progresswindow.moc"
