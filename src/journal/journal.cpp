@@ -898,7 +898,9 @@ std::optional<JournalChange> Journal::apply(
     JournalChange change = requested;
     const QDate today = QDate::currentDate();
     for (const WeighIn& weighIn : change.put) {
-        const QString problem = weighInProblem(weighIn, today);
+        // A weigh-in the journal held, put back, may lie after today: it was kept once
+        // (a wrong clock) and Undo must not lose it.
+        const QString problem = weighInProblem(weighIn, change.restores ? std::max(today, weighIn.date) : today);
         if (!problem.isEmpty()) {
             m_error = problem;
             return std::nullopt;
@@ -1003,6 +1005,7 @@ std::optional<JournalChange> Journal::apply(
     }
 
     JournalChange undo;
+    undo.restores = true;
     for (const QDate& day : std::as_const(days)) {
         if (!after.contains(day))
             continue; // only expected, not changed

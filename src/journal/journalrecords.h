@@ -49,6 +49,9 @@ struct JournalChange
 {
     QList<WeighIn> put;
     QList<QDate> remove;
+    // The change puts back what the journal held (the one apply() hands back for Undo):
+    // its weigh-ins are taken on any day, also one after today that a wrong clock made.
+    bool restores = false;
 
     bool isEmpty() const { return put.isEmpty() && remove.isEmpty(); }
 };

@@ -769,6 +769,14 @@ void TestProgressWindow::weighInAfterToday()
     QTest::keyClick(table(w), Qt::Key_Delete);
     QCOMPARE(column(w, 1), (QStringList {"179.50", "180.00"}));
     QVERIFY(!column(w, 3).contains(QStringLiteral("after today")));
+
+    // Undo puts it back, after today as it was, and takes back the edit too.
+    QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(MessageBox::takeShown().isEmpty());
+    QCOMPARE(column(w, 1), (QStringList {"178.00", "179.50", "180.00"}));
+    QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(column(w, 1), (QStringList {"179.00", "178.00", "180.00"}));
+    QCOMPARE(column(w, 3).mid(0, 2), (QStringList {"after today", "after today"}));
 }
 
 // A file whose columns and dates the program cannot tell: the person says, from the
