@@ -188,7 +188,20 @@ struct ProgressKeeper::Report
 
 ProgressKeeper::ProgressKeeper(QString journalPath)
     : m_path(std::move(journalPath))
-{ }
+{
+    guardJournal(m_path);
+}
+
+void ProgressKeeper::guardJournal(const QString& journalPath)
+{
+    // A PDF saved over the journal would take the place of every weigh-in and plan.
+    DocumentOutput::setGuard([journalPath](const QString& path) {
+        return Journal(journalPath.isEmpty() ? Journal::defaultPath() : journalPath).isOwnFile(path)
+            ? QStringLiteral("it is your journal of weigh-ins, which a document would take the place of. Nothing "
+                             "was written.")
+            : QString();
+    });
+}
 
 ProgressKeeper::~ProgressKeeper()
 {

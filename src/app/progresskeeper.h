@@ -21,6 +21,9 @@ public:
     // The journal at its usual place, or at the path given.
     explicit ProgressKeeper(QString journalPath = QString());
     ~ProgressKeeper();
+    // Refuses every document written over the journal at this path (its usual place
+    // where empty); each keeper does it for its own journal.
+    static void guardJournal(const QString& journalPath = QString());
     ProgressKeeper(const ProgressKeeper&) = delete;
     ProgressKeeper& operator=(const ProgressKeeper&) = delete;
 

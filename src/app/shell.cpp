@@ -38,7 +38,10 @@ void copyPlan(QWidget*, const WeightPlan&, const PlanTexts& texts)
 
 Shell::Shell()
     : m_terminator([](int code) { QCoreApplication::exit(code); })
-{ }
+{
+    // The plan's PDF too is kept from the journal, before the journal is first opened.
+    ProgressKeeper::guardJournal();
+}
 
 Shell::~Shell()
 {

@@ -53,8 +53,23 @@ void print(QWidget* parent, const QString& dialogTitle, const Document& document
         MessageBox::critical(parent, QStringLiteral("%1 could not be printed.").arg(document.what));
 }
 
+std::function<QString(const QString&)>& guard()
+{
+    static std::function<QString(const QString&)> instance;
+    return instance;
+}
+
+void setGuard(std::function<QString(const QString& path)> guard)
+{
+    DocumentOutput::guard() = std::move(guard);
+}
+
 QString writePdf(const QString& path, const Document& document)
 {
+    if (guard()) {
+        if (const QString refused = guard()(path); !refused.isEmpty())
+            return refused;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

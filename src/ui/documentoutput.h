@@ -21,6 +21,10 @@ struct Document
 // The system's print dialog, then the document on the printer chosen.
 void print(QWidget* parent, const QString& dialogTitle, const Document& document);
 
+// Files no document may be written over (the person's journal): the guard gives the
+// reason for a path, or the empty text where it may be written. None by default.
+void setGuard(std::function<QString(const QString& path)> guard);
+
 // Writes the PDF through a file that takes the place of any old one only once it is
 // whole. Empty when it went well, otherwise the reason.
 QString writePdf(const QString& path, const Document& document);

@@ -3,9 +3,12 @@
 #include "app/progresskeeper.h"
 #include "journal/journal.h"
 #include "platform/messagebox.h"
+#include "ui/documentoutput.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -68,6 +71,8 @@ private slots:
     void undoAndRedoLeaveWhatWasWrittenSince();
     void importMadeAgainstAPreviewGoneStale();
     void journalThatCannotBeWrittenIsShown();
+    void noDocumentOverTheJournal_data();
+    void noDocumentOverTheJournal();
 };
 
 void TestProgressKeeper::initTestCase()
@@ -210,6 +215,41 @@ void TestProgressKeeper::journalThatCannotBeWrittenIsShown()
         QVERIFY(::umount2(file.constData(), MNT_DETACH) == 0);
     else
         QVERIFY(QFile::setPermissions(journalPath(), QFile::ReadOwner | QFile::WriteOwner));
+}
+
+void TestProgressKeeper::noDocumentOverTheJournal_data()
+{
+    QTest::addColumn<QString>("target"); // relative to the journal's folder
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("the journal") << "journal.sqlite" << true;
+    QTest::newRow("its write-ahead log") << "journal.sqlite-wal" << true;
+    QTest::newRow("a link to it") << "link.pdf" << true;
+    QTest::newRow("another file") << "plan.pdf" << false;
+}
+
+// A PDF saved by mistake onto the journal, by its name or through a link, would take the
+// place of every weigh-in: it is refused with the reason and the journal is left whole.
+void TestProgressKeeper::noDocumentOverTheJournal()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, refused);
+    ProgressKeeper keeper(journalPath());
+    {
+        Journal journal(journalPath());
+        QVERIFY(journal.apply({{imported().first()}, {}}));
+    }
+    QFile::remove(m_dir.filePath(QStringLiteral("link.pdf")));
+    QVERIFY(QFile::link(journalPath(), m_dir.filePath(QStringLiteral("link.pdf"))));
+    const DocumentOutput::Document document {
+        QStringLiteral("Plan"), QStringLiteral("Your plan"), [](QPagedPaintDevice* device, const QDateTime&) {
+            QPainter painter(device);
+            painter.drawText(100, 100, QStringLiteral("plan"));
+            return true;
+        }};
+    const QString failure = DocumentOutput::writePdf(m_dir.filePath(target), document);
+    QCOMPARE(failure.contains(QStringLiteral("your journal of weigh-ins")), refused);
+    Journal journal(journalPath());
+    QCOMPARE(journal.weighIns(), QList<WeighIn> {imported().first()});
 }
 
 QTEST_MAIN(TestProgressKeeper)
