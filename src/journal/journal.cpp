@@ -1,5 +1,7 @@
 #include "journal/journal.h"
 
+#include "platform/diskspace.h"
+
 #include <QAtomicInteger>
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,7 +23,6 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -35,9 +36,6 @@ constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteIoError = 10;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteFull = 13;
-// Less room than this on the journal's disk is a full disk: SQLite writes whole pages
-// and a -wal file grows by many of them.
-constexpr qint64 kLeastRoom = 256 * 1024;
 constexpr int kSqliteNotADatabase = 26;
 
 // Step N takes a journal from version N-1 to N, in a transaction of its own. A
@@ -411,22 +409,8 @@ QString Journal::writeFailure(const QSqlError& error) const
     const int code = error.nativeErrorCode().toInt() & 0xff;
     const QString folder = QFileInfo(QFileInfo(m_path).absoluteFilePath()).path();
     if (code == kSqliteFull || code == kSqliteIoError) {
-        struct statvfs disk
-        {
-        };
-        if (::statvfs(QFile::encodeName(folder).constData(), &disk) == 0
-            && qint64(disk.f_bavail) * qint64(disk.f_frsize) < kLeastRoom)
-            return QStringLiteral("the disk holding %1 is full").arg(folder);
-        // A limit on the size of the files this program writes (ulimit -f) fills the
-        // disk as far as the program can tell.
-        struct rlimit limit
-        {
-        };
-        if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
-            return QStringLiteral("the disk holding %1 is full: no file of this program may grow past %2 bytes")
-                .arg(folder)
-                .arg(quint64(limit.rlim_cur));
-        }
+        if (const QString full = fullDiskReason(folder); !full.isEmpty())
+            return full;
     }
     if (code == kSqliteReadOnly)
         return QStringLiteral("it cannot be written (%1)").arg(error.text());

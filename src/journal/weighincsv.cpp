@@ -1,6 +1,9 @@
 #include "journal/weighincsv.h"
 
+#include "platform/diskspace.h"
+
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
@@ -400,14 +403,19 @@ QString writeWeighInsCsv(const QString& path, const QList<WeighIn>& weighIns)
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("%1: %2").arg(path, file.errorString());
     const QByteArray csv = weighInsCsv(weighIns);
+    // A write that fails for want of room says so, whatever the system's words for it.
+    const auto failure = [&path](const QString& reason) {
+        const QString full = fullDiskReason(QFileInfo(QFileInfo(path).absoluteFilePath()).path());
+        return QStringLiteral("%1: %2").arg(path, full.isEmpty() ? reason : full);
+    };
     if (file.write(csv) != csv.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         file.commit();
-        return QStringLiteral("%1: %2").arg(path, reason);
+        return failure(reason);
     }
     if (!file.commit())
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
+        return failure(file.errorString());
     return {};
 }
 

@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -53,6 +55,7 @@ private slots:
     void columnChoice_data();
     void columnChoice();
     void exportImportAndPreview();
+    void exportOntoAFullDisk();
 };
 
 void TestWeighInCsv::parse_data()
@@ -467,6 +470,35 @@ void TestWeighInCsv::exportImportAndPreview()
     QCOMPARE(describe(preview.change.put),
         QStringLiteral("%1 80.9 kg, %2 79 kg")
             .arg(original.at(1).date.toString(Qt::ISODate), today.addDays(-1).toString(Qt::ISODate)));
+}
+
+// An export that runs out of room says the disk is full, and leaves the file it would
+// have replaced as it was.
+void TestWeighInCsv::exportOntoAFullDisk()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("weigh-ins.csv"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("date,weight_kg\n") > 0);
+    old.close();
+    QList<WeighIn> many;
+    for (int day = 0; day < 20000; ++day)
+        many.append({QDate(1990, 1, 1).addDays(day), 80, WeightUnit::Kilograms});
+
+    struct rlimit was;
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &was) == 0);
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = was;
+    small.rlim_cur = 64 * 1024;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const QString failure = writeWeighInsCsv(path, many);
+    ::setrlimit(RLIMIT_FSIZE, &was);
+    std::signal(SIGXFSZ, handler);
+
+    QVERIFY2(failure.contains(QStringLiteral("the disk holding %1 is full").arg(dir.path())), qPrintable(failure));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("date,weight_kg\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("weigh-ins.csv")});
 }
 
 QTEST_GUILESS_MAIN(TestWeighInCsv)
