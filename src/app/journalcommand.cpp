@@ -61,8 +61,8 @@ JournalCommandResult addWeight(const CommandLine& command, Journal& journal, con
         static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
         date = iso.match(command.date).hasMatch() ? QDate::fromString(command.date, Qt::ISODate) : QDate();
         if (!date.isValid()) {
-            return refused(QStringLiteral("'%1' is not a date: write the day as YYYY-MM-DD, such as 2026-12-01.")
-                               .arg(command.date));
+            return refused(QStringLiteral("%1 is not a date: write the day as YYYY-MM-DD, such as 2026-12-01.")
+                               .arg(shortQuote(command.date)));
         }
         if (date > today) {
             return refused(

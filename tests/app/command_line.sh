@@ -71,7 +71,9 @@ check 0 out "^Stored 78\.2 kg \(172\.4 lb\) for $earlier\.$" --add-weight "78,2 
 check 0 out "^Stored 78\.25 kg \(172\.51 lb\) for $earlier, replacing 78\.2 kg \(172\.4 lb\)\.$" \
     --add-weight 78.25 kg --date="$earlier"
 refused "$(date -d tomorrow +%F) is in the future" --add-weight 172lb --date "$(date -d tomorrow +%F)"
-refused "'2026-02-30' is not a date" --add-weight 172lb --date 2026-02-30
+refused "\"2026-02-30\" is not a date" --add-weight 172lb --date 2026-02-30
+# A long argument is quoted short, as every field of a file is.
+refused "^.{0,120}\(100000 characters\) is not a date" --add-weight 172lb --date "$(head -c 100000 /dev/zero | tr '\0' x)"
 refused "has no unit" --add-weight 172.4
 refused "more than zero" --add-weight 0kg
 refused "The least a weigh-in may be is 9\.07 kg\." --add-weight 9kg
