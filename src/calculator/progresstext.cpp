@@ -375,13 +375,20 @@ QString estimate(const Progress& p, const Say& s)
                                   "spends (Hall and Chow, 2011).")
                        .arg(intakeText(std::round(e.calories)), over, planFigure(std::round(e.lowCalories), locale),
                            planFigure(std::round(e.highCalories), locale), planSays);
-    // A person on the plan's line reads a figure below the plan's without this: the plan
-    // counts 3500 kcal for every pound, the model more for the fat that goes after the
-    // first weeks, and less spent by a lighter body.
-    if (plan.result.goalAchievable && e.highCalories < plan.result.goalCalories && p.aheadPounds() > -kOnPlanPounds)
-        text += QStringLiteral(" Your weight keeps to your plan all the same: the plan counts 3500 calories for "
-                               "every pound, while by the model a pound lost after the first weeks is mostly fat, "
-                               "which holds more, and a lighter body spends less.");
+    // A person on the plan's line or ahead of it reads a figure that differs from the
+    // plan's without this: the plan counts 3500 kcal for every pound, the model less for
+    // the water and glycogen of the first weeks, more for the fat that goes after them,
+    // and less spent by a lighter body.
+    if (plan.result.goalAchievable && p.aheadPounds() > -kOnPlanPounds) {
+        if (e.highCalories < plan.result.goalCalories)
+            text += QStringLiteral(" Your weight keeps to your plan all the same: the plan counts 3500 calories for "
+                                   "every pound, while by the model a pound lost after the first weeks is mostly "
+                                   "fat, which holds more, and a lighter body spends less.");
+        else if (e.lowCalories > plan.result.goalCalories)
+            text += QStringLiteral(" Your weight keeps to your plan all the same: the plan counts 3500 calories for "
+                                   "every pound, while by the model much of what goes in the first weeks is water "
+                                   "and glycogen, which hold less.");
+    }
     if (e.keepCalories) {
         const double keep = std::round(*e.keepCalories);
         text

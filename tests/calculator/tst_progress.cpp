@@ -214,6 +214,13 @@ void TestProgress::whereYouStand_data()
                "your plan says 1357 calories", "keeps to your plan all the same: the plan counts 3500 calories",
                "keeps your weight as it is"}
         << QStringList {"behind", "below 1200", "trend"};
+    // Day 20 on the same line: the model reads more eaten than the plan's figure, since
+    // much of the first weeks' loss is water and glycogen, and says so.
+    QTest::newRow("on plan, first weeks") << woman() << onLine(200, 0.25, 0, 20) << 20 << false << 195.0 << 1.75
+                                          << Forecast::OnDate << 120 << ReplanKind::InTime << 195.0 << 21
+                                          << QStringList {"on plan, within 1 lb", "have eaten about \\d+ calories",
+                                                 "the first weeks is water and glycogen, which hold less"}
+                                          << QStringList {"behind", "mostly fat"};
     QTest::newRow("on plan, kilograms first")
         << woman() << onPlan << 70 << true << 182.5 << 1.75 << Forecast::OnDate << 120 << ReplanKind::InTime << 182.5
         << 71
