@@ -118,8 +118,8 @@ void whenOpen(const std::function<bool(QWidget*)>& answer)
     QTimer::singleShot(10000, poll, &QObject::deleteLater);
 }
 
-// Answers the file dialog with a path, then the import's preview with Import.
-void answerImport(const QString& path, QString* summary)
+// Answers the next file dialog with a path.
+void answerFileDialog(const QString& path)
 {
     whenOpen([path](QWidget* modal) {
         auto* files = qobject_cast<QFileDialog*>(modal);
@@ -129,6 +129,24 @@ void answerImport(const QString& path, QString* summary)
         QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
         return true;
     });
+}
+
+// Saves the progress as a PDF at the path, and gives its text as pdftotext reads it
+// (empty where none was written).
+QString savedPaper(QWidget* w, const QString& pdf)
+{
+    answerFileDialog(pdf);
+    trigger(w, "mnuSaveProgress");
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// Answers the file dialog with a path, then the import's preview with Import.
+void answerImport(const QString& path, QString* summary)
+{
+    answerFileDialog(path);
     whenOpen([summary](QWidget* modal) {
         if (modal->objectName() != QLatin1String("frmImportPreview"))
             return false;
@@ -263,20 +281,9 @@ void TestProgressWindow::followAPlanAndKeepItsProgress()
         QCOMPARE(column(w, 1), (QStringList {"179.75", "180.25", "182.00"}));
 
         // On paper and on the clipboard, whole.
-        const QString pdf = m_data->filePath(QStringLiteral("progress.pdf"));
-        whenOpen([pdf](QWidget* modal) {
-            auto* files = qobject_cast<QFileDialog*>(modal);
-            if (!files)
-                return false;
-            files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(pdf);
-            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
-            return true;
-        });
-        trigger(w, "mnuSaveProgress");
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-        QVERIFY(pdftotext.waitForFinished());
-        const QString paper = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const QString paper = savedPaper(w, m_data->filePath(QStringLiteral("progress.pdf")));
+        QVERIFY(!paper.isEmpty());
+        QVERIFY(!paper.isEmpty());
         for (const char* words :
             {"Your progress, JOHN", "Where you stand", "Your plan from today", "Your weigh-ins", "180.25", "page 1 of"})
             QVERIFY2(paper.contains(QLatin1String(words)), words);
@@ -691,20 +698,8 @@ void TestProgressWindow::chartRangeKeptAndPrinted()
     QWidget* w = openProgress(p);
     QCOMPARE(
         w->findChild<QComboBox*>(QStringLiteral("cboChartRange"))->currentText(), QStringLiteral("The last 90 days"));
-    const QString pdf = m_data->filePath(QStringLiteral("progress.pdf"));
-    whenOpen([pdf](QWidget* modal) {
-        auto* files = qobject_cast<QFileDialog*>(modal);
-        if (!files)
-            return false;
-        files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(pdf);
-        QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
-        return true;
-    });
-    trigger(w, "mnuSaveProgress");
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    QVERIFY(pdftotext.waitForFinished());
-    const QString paper = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString paper = savedPaper(w, m_data->filePath(QStringLiteral("progress.pdf")));
+    QVERIFY(!paper.isEmpty());
     const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("page 1 of (\\d+)")).match(paper);
     QVERIFY2(pages.hasMatch(), qPrintable(paper.left(2000)));
     QVERIFY2(pages.captured(1).toInt() <= 5, qPrintable(pages.captured(0)));
