@@ -1,5 +1,6 @@
 #include "app/importcommand.h"
 
+#include "app/journalcommand.h"
 #include "journal/journal.h"
 #include "journal/weighincsv.h"
 
@@ -13,23 +14,6 @@ QString count(qsizetype n, const char* one, const char* many)
     return n == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many).arg(n);
 }
 
-JournalCommandResult refused(const QString& reason)
-{
-    JournalCommandResult result;
-    result.status = 1;
-    result.errors << QString(reason).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return result;
-}
-
-void noteMovedAside(const Journal& journal, JournalCommandResult& result)
-{
-    if (const auto moved = journal.movedAside()) {
-        result.errors << QStringLiteral("%1 was damaged or no journal of this program: it was moved to %2 and a new "
-                                        "journal was started.")
-                             .arg(moved->first, moved->second);
-    }
-}
-
 } // namespace
 
 JournalCommandResult importWeighIns(const QString& path, Journal& journal, const QDate& today)
@@ -40,13 +24,13 @@ JournalCommandResult importWeighIns(const QString& path, Journal& journal, const
                                     : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     const QString name = standardInput ? QStringLiteral("standard input") : path;
     if (!open)
-        return refused(QStringLiteral("cannot read %1: %2").arg(name, file.errorString()));
+        return refusedCommand(QStringLiteral("cannot read %1: %2").arg(name, file.errorString()));
     // One byte past the limit tells a file that is too large, even from a pipe.
     const QByteArray data = file.read(kLargestWeighInFile + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(QStringLiteral("cannot read %1: %2").arg(name, file.errorString()));
+        return refusedCommand(QStringLiteral("cannot read %1: %2").arg(name, file.errorString()));
     if (data.size() > kLargestWeighInFile)
-        return refused(QStringLiteral("%1 is too large to be a file of weigh-ins.").arg(name));
+        return refusedCommand(QStringLiteral("%1 is too large to be a file of weigh-ins.").arg(name));
     return importWeighIns(name, data, journal, today);
 }
 
@@ -60,17 +44,17 @@ JournalCommandResult importWeighIns(const QString& name, const QByteArray& data,
         if (remembered) {
             parsed = parseWeighInsCsv(table, today, *remembered);
         } else {
-            JournalCommandResult result = refused(QStringLiteral(
+            JournalCommandResult result = refusedCommand(QStringLiteral(
                 "%1 cannot be imported: %2 Import it once from the progress window (Import Weigh-ins), which asks "
                 "which column is the date, which the weight and how the dates are written, and remembers it for "
                 "files with these columns; or name the columns date and weight and write the dates as YYYY-MM-DD.")
-                                                      .arg(name, parsed.error));
+                                                             .arg(name, parsed.error));
             noteMovedAside(journal, result);
             return result;
         }
     }
     if (!parsed.error.isEmpty())
-        return refused(QStringLiteral("%1 cannot be imported: %2").arg(name, parsed.error));
+        return refusedCommand(QStringLiteral("%1 cannot be imported: %2").arg(name, parsed.error));
 
     JournalCommandResult result;
     const ImportPreview preview = previewImport(parsed, journal.weighIns());

@@ -36,36 +36,22 @@ QString oneLine(QString text)
     return text.replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed();
 }
 
-JournalCommandResult refused(const QString& reason)
-{
-    JournalCommandResult result;
-    result.status = 1;
-    result.errors << oneLine(reason);
-    return result;
-}
-
-void noteMovedAside(const Journal& journal, JournalCommandResult& result)
-{
-    if (journal.movedAside())
-        result.errors << journal.movedAsideText();
-}
-
 JournalCommandResult addWeight(const CommandLine& command, Journal& journal, const QDate& today)
 {
     const WeightArgument weight = readWeightArgument(command.weight);
     if (!weight.ok())
-        return refused(weight.message);
+        return refusedCommand(weight.message);
     QDate date = today;
     if (!command.date.isEmpty()) {
         // ISO only: 03/04/2026 is a different day in different countries.
         static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
         date = iso.match(command.date).hasMatch() ? QDate::fromString(command.date, Qt::ISODate) : QDate();
         if (!date.isValid()) {
-            return refused(QStringLiteral("%1 is not a date: write the day as YYYY-MM-DD, such as 2026-12-01.")
-                               .arg(shortQuote(command.date)));
+            return refusedCommand(QStringLiteral("%1 is not a date: write the day as YYYY-MM-DD, such as 2026-12-01.")
+                                      .arg(shortQuote(command.date)));
         }
         if (date > today) {
-            return refused(
+            return refusedCommand(
                 QStringLiteral("%1 is in the future: a weigh-in is kept for today or a day before.").arg(command.date));
         }
     }
@@ -100,9 +86,10 @@ JournalCommandResult exportCsv(const CommandLine& command, Journal& journal)
     JournalCommandResult result;
     // Written over, the journal would be lost with every plan followed.
     if (command.csvPath != QLatin1String("-") && journal.isOwnFile(command.csvPath)) {
-        return refused(QStringLiteral("%1 is your journal of weigh-ins (%2): the weigh-ins are exported to another "
-                                      "file. Nothing was written.")
-                           .arg(command.csvPath, QFileInfo(journal.path()).absoluteFilePath()));
+        return refusedCommand(
+            QStringLiteral("%1 is your journal of weigh-ins (%2): the weigh-ins are exported to another "
+                           "file. Nothing was written.")
+                .arg(command.csvPath, QFileInfo(journal.path()).absoluteFilePath()));
     }
     // An export makes no journal where there is none yet: it has no weigh-ins.
     if (QFileInfo::exists(journal.path())) {
@@ -132,6 +119,20 @@ JournalCommandResult exportCsv(const CommandLine& command, Journal& journal)
 }
 
 } // namespace
+
+JournalCommandResult refusedCommand(const QString& reason)
+{
+    JournalCommandResult result;
+    result.status = 1;
+    result.errors << oneLine(reason);
+    return result;
+}
+
+void noteMovedAside(const Journal& journal, JournalCommandResult& result)
+{
+    if (journal.movedAside())
+        result.errors << journal.movedAsideText();
+}
 
 JournalCommandResult runJournalCommand(const CommandLine& command, Journal& journal, const QDate& today)
 {
