@@ -9,6 +9,9 @@
 
 namespace {
 
+// Times the import is compared again with a journal that others keep changing.
+constexpr int kImportTries = 10;
+
 QString count(qsizetype n, const char* one, const char* many)
 {
     return n == 1 ? QString::fromLatin1(one) : QString::fromLatin1(many).arg(n);
@@ -57,7 +60,11 @@ JournalCommandResult importWeighIns(const QString& name, const QByteArray& data,
         return refusedCommand(QStringLiteral("%1 cannot be imported: %2").arg(name, parsed.error));
 
     JournalCommandResult result;
-    const ImportPreview preview = previewImport(parsed, journal.weighIns());
+    // Compared with the journal again inside the transaction: a weigh-in stored since
+    // the comparison (another command, the window) is never written over unseen; the
+    // comparison is then made anew.
+    QList<WeighIn> existing = journal.weighIns();
+    ImportPreview preview = previewImport(parsed, existing);
     noteMovedAside(journal, result);
     if (!journal.error().isEmpty()) {
         result.status = 1;
@@ -74,10 +81,16 @@ JournalCommandResult importWeighIns(const QString& name, const QByteArray& data,
         result.errors << QStringLiteral("%1 has no line that reads as a weigh-in: nothing was stored.").arg(name);
         return result;
     }
-    if (!preview.change.isEmpty() && !journal.apply(preview.change)) {
-        result.status = 1;
-        result.errors << QString(journal.error()).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        return result;
+    for (int tries = 0; !preview.change.isEmpty(); ++tries) {
+        if (journal.apply(preview.change, Journal::statesOf(preview.change, existing), Journal::IfChanged::RefuseAll))
+            break;
+        if (journal.changedDays().isEmpty() || tries == kImportTries) {
+            result.status = 1;
+            result.errors << QString(journal.error()).replace(QLatin1Char('\n'), QLatin1Char(' '));
+            return result;
+        }
+        existing = journal.weighIns();
+        preview = previewImport(parsed, existing);
     }
     result.output = QStringLiteral("%1: %2 added, %3 replaced, %4 unchanged%5.\n")
                         .arg(name, count(preview.added, "1 weigh-in", "%1 weigh-ins"),

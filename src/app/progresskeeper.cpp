@@ -83,19 +83,6 @@ private:
     bool m_first = true;
 };
 
-// What each day of the change holds in `weighIns`.
-Journal::DayStates statesOf(const JournalChange& change, const QList<WeighIn>& weighIns)
-{
-    Journal::DayStates states;
-    for (const QDate& day : Journal::resultOf(change).keys())
-        states.insert(day, std::nullopt);
-    for (const WeighIn& w : weighIns) {
-        if (states.contains(w.date))
-            states.insert(w.date, w);
-    }
-    return states;
-}
-
 QString daysText(const QList<QDate>& days)
 {
     QStringList names;
@@ -461,7 +448,7 @@ void ProgressKeeper::importFile(QWidget* parent, const QString& path, const QDat
             return;
         const bool stored = change(parent, preview.change,
             QStringLiteral("Import of %1").arg(count(preview.added + preview.replaced, QStringLiteral("Weigh-in"))),
-            statesOf(preview.change, existing));
+            Journal::statesOf(preview.change, existing));
         if (m_outcome.changedSince.isEmpty()) {
             if (stored && choice)
                 j.setPreference(columnChoiceKey(table), columnChoiceText(*choice));

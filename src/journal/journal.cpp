@@ -867,6 +867,18 @@ Journal::DayStates Journal::resultOf(const JournalChange& change)
     return states;
 }
 
+Journal::DayStates Journal::statesOf(const JournalChange& change, const QList<WeighIn>& weighIns)
+{
+    DayStates states;
+    for (const QDate& day : resultOf(change).keys())
+        states.insert(day, std::nullopt);
+    for (const WeighIn& w : weighIns) {
+        if (states.contains(w.date))
+            states.insert(w.date, w);
+    }
+    return states;
+}
+
 std::optional<JournalChange> Journal::apply(const JournalChange& change)
 {
     return apply(change, {}, IfChanged::RefuseAll);

@@ -90,6 +90,8 @@ public:
     QList<QDate> changedDays() const { return m_changedDays; }
     // What the days a change touches hold once it is made.
     static DayStates resultOf(const JournalChange& change);
+    // What each day the change touches holds in `weighIns`: what it expects to find.
+    static DayStates statesOf(const JournalChange& change, const QList<WeighIn>& weighIns);
     // The plan followed now, if any.
     std::optional<StoredPlan> followedPlan();
     // Every plan ever followed, in the order they were followed, the one followed now
