@@ -1166,6 +1166,7 @@ bool Journal::follow(StoredPlan& plan)
     m_error.clear();
     if (!plan.start.isValid() || plan.days <= 0 || !std::isfinite(plan.startPounds)
         || !std::isfinite(plan.goalPounds)) {
+        //: Why a plan could not be followed: it lacks what the journal keeps of it
         m_error = QCoreApplication::translate(
             "JournalMessages", "The plan has no start date, time frame or weights to keep.");
         return false;

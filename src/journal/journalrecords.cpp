@@ -35,8 +35,10 @@ QString unitSymbolText(WeightUnit unit)
 
 QString weighInProblem(const WeighIn& weighIn, const QDate& today)
 {
-    if (!weighIn.date.isValid())
+    if (!weighIn.date.isValid()) {
+        //: Why a weigh-in is refused (the weigh-in box, an imported line, the command line)
         return WeighInMessages::tr("The date is not a day of the calendar.");
+    }
     if (weighIn.date > today) {
         //: %1 is the day of the weigh-in, as 2026-12-09
         return WeighInMessages::tr("The date %1 is in the future.").arg(weighIn.date.toString(Qt::ISODate));
@@ -53,8 +55,10 @@ QString weighInProblem(const WeighIn& weighIn, const QDate& today)
     case WeighInWeight::Fine:
         return {};
     case WeighInWeight::NotANumber:
+        //: Why a weigh-in is refused (the weigh-in box, an imported line, the command line)
         return WeighInMessages::tr("The weight is not a number.");
     case WeighInWeight::NotAboveZero:
+        //: Why a weigh-in is refused (the weigh-in box, an imported line, the command line)
         return WeighInMessages::tr("The weight must be above zero.");
     case WeighInWeight::TooLight:
         //: %1 is the weight given, %2 the unit's symbol (kg or lb), %3 the lightest weight the journal keeps
