@@ -4,10 +4,23 @@
 #include "calculator/height.h"
 #include "calculator/numbertext.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <optional>
 
 namespace {
+
+// The choices of the main window's lists that the calculation reads.
+struct PersonalDetailsText
+{
+    Q_DECLARE_TR_FUNCTIONS(PersonalDetails)
+};
+
+QString maleText()
+{
+    //: First choice of the main window's gender list, 97 px wide; keep it as short as "Male"
+    return PersonalDetailsText::tr("Male");
+}
 
 constexpr double kInchesPerFoot = 12;
 
@@ -66,13 +79,30 @@ bool store(double& field, std::optional<double> value)
 
 QStringList activityLevelTexts()
 {
+    // The plan names a level by the words before " (": translations keep that form.
     return {
-        QStringLiteral("Sedentary (Resting, sleeping, reclining)"),
-        QStringLiteral("Lightly Active (Seated and standing activities, e.g. computer use)"),
-        QStringLiteral("Moderately Active (Some walking, garage work, house cleaning, child care)"),
-        QStringLiteral("Very Active (Fast walking, heavy gardening, manual labor, cycling, skiing, tennis)"),
-        QStringLiteral("Extremely Active (Walking with load uphill, basketball, climbing, football, soccer)"),
+        //: A level of daily activity in the main window's list (521 px wide) and on the results window. Keep the
+        //: form "Level (examples)": the plan names the level by the words before " ("
+        PersonalDetailsText::tr("Sedentary (Resting, sleeping, reclining)"),
+        //: A level of daily activity in the main window's list (521 px wide) and on the results window. Keep the
+        //: form "Level (examples)": the plan names the level by the words before " ("
+        PersonalDetailsText::tr("Lightly Active (Seated and standing activities, e.g. computer use)"),
+        //: A level of daily activity in the main window's list (521 px wide) and on the results window. Keep the
+        //: form "Level (examples)": the plan names the level by the words before " ("
+        PersonalDetailsText::tr("Moderately Active (Some walking, garage work, house cleaning, child care)"),
+        //: A level of daily activity in the main window's list (521 px wide) and on the results window. Keep the
+        //: form "Level (examples)": the plan names the level by the words before " ("
+        PersonalDetailsText::tr("Very Active (Fast walking, heavy gardening, manual labor, cycling, skiing, tennis)"),
+        //: A level of daily activity in the main window's list (521 px wide) and on the results window. Keep the
+        //: form "Level (examples)": the plan names the level by the words before " ("
+        PersonalDetailsText::tr("Extremely Active (Walking with load uphill, basketball, climbing, football, soccer)"),
     };
+}
+
+QStringList genderTexts()
+{
+    //: Second choice of the main window's gender list, 97 px wide; keep it as short as "Female"
+    return {maleText(), PersonalDetailsText::tr("Female")};
 }
 
 std::optional<double> activityFactor(int activityIndex)
@@ -133,5 +163,7 @@ CalorieResult calculateCalories(
 
 const Equation& equationFor(const QString& gender)
 {
-    return gender == QLatin1String("Male") ? kMaleEquation : kFemaleEquation;
+    // The English word too: a plan kept in the journal holds the text chosen then.
+    const bool male = gender == QLatin1String("Male") || gender == maleText();
+    return male ? kMaleEquation : kFemaleEquation;
 }

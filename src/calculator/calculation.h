@@ -24,7 +24,8 @@ struct Equation
 inline constexpr Equation kMaleEquation {66, 6.3, 12.9, 6.8};
 inline constexpr Equation kFemaleEquation {655, 4.3, 4.7, 4.7};
 
-// Exactly "Male" takes the men's equation; any other text the women's.
+// Exactly "Male", or the first of genderTexts() in the person's language, takes the
+// men's equation; any other text the women's.
 const Equation& equationFor(const QString& gender);
 
 // Which steps of a calculation stored a fresh figure (true) and which failed and kept
@@ -52,5 +53,8 @@ CalorieResult calculateCalories(const PersonalDetails& details, const CalorieRes
 // any other index.
 std::optional<double> activityFactor(int activityIndex);
 
-// The levels of daily activity, in the order of their index.
+// The levels of daily activity, in the order of their index, in the person's language.
 QStringList activityLevelTexts();
+
+// The choices of gender, men first, in the person's language.
+QStringList genderTexts();

@@ -3,9 +3,17 @@
 #include "calculator/bodymodel.h"
 #include "calculator/numbertext.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
+
+// Why the model of the body draws nothing (the plan's text ends its sentence with
+// these), and why a plan cannot be followed (a message box over the plan window).
+struct PlanProblemText
+{
+    Q_DECLARE_TR_FUNCTIONS(PlanProblems)
+};
 
 // Paces are figures of two decimals times seven: a hair's breadth of binary noise
 // must not push one over its limit.
@@ -29,20 +37,24 @@ PlanModel planModel(const WeightPlan& plan, const QLocale& locale)
         return model;
     }
     if (plan.noBodyWeightLeft()) {
-        model.refusal = QStringLiteral("The model cannot follow a goal below no body weight.");
+        //: Why the plan draws no curve of the body's model; follows "...so it draws nothing: "
+        model.refusal = PlanProblemText::tr("The model cannot follow a goal below no body weight.");
         return model;
     }
     if (!(plan.result.goalCalories > 0)) {
-        model.refusal = QStringLiteral("The model needs a daily intake above nothing.");
+        //: Why the plan draws no curve of the body's model; follows "...so it draws nothing: "
+        model.refusal = PlanProblemText::tr("The model needs a daily intake above nothing.");
         return model;
     }
     if (plan.days < 1 || plan.days > kLongestModelDays) {
-        model.refusal = QStringLiteral("The model cannot follow this time frame.");
+        //: Why the plan draws no curve of the body's model; follows "...so it draws nothing: "
+        model.refusal = PlanProblemText::tr("The model cannot follow this time frame.");
         return model;
     }
     const QList<double> kilograms = body->weightsKg(plan.result.goalCalories, plan.days);
     if (kilograms.isEmpty()) {
-        model.refusal = QStringLiteral("At this intake the body would leave what the model holds for.");
+        //: Why the plan draws no curve of the body's model; follows "...so it draws nothing: "
+        model.refusal = PlanProblemText::tr("At this intake the body would leave what the model holds for.");
         return model;
     }
     for (const double kg : kilograms)
@@ -154,15 +166,24 @@ QString followProblem(const WeightPlan& plan)
 {
     const CalculationSteps& s = plan.steps;
     if (!(s.activityFactor && s.totalHeightInches && s.basalCalories && s.activityCalories && s.maintenanceCalories
-            && s.lossPerDayPounds && s.dailyDeficit && s.goalCalories))
-        return QStringLiteral("The figures of this plan are too large to compute, so it cannot be followed.");
-    if (!(plan.lossPounds > 0))
-        return QStringLiteral("This plan has no weight to lose, so there is nothing to follow.");
-    if (plan.noBodyWeightLeft())
-        return QStringLiteral("This plan's goal leaves no body weight at all, so it cannot be followed: please "
-                              "choose a smaller goal.");
-    if (!plan.showsLoss())
-        return QStringLiteral("No daily intake reaches this plan's goal in its time, so it cannot be followed: please "
-                              "choose a longer time frame and calculate again.");
+            && s.lossPerDayPounds && s.dailyDeficit && s.goalCalories)) {
+        //: Message box when the person asks to follow a plan that cannot be followed
+        return PlanProblemText::tr("The figures of this plan are too large to compute, so it cannot be followed.");
+    }
+    if (!(plan.lossPounds > 0)) {
+        //: Message box when the person asks to follow a plan that cannot be followed
+        return PlanProblemText::tr("This plan has no weight to lose, so there is nothing to follow.");
+    }
+    if (plan.noBodyWeightLeft()) {
+        //: Message box when the person asks to follow a plan that cannot be followed
+        return PlanProblemText::tr("This plan's goal leaves no body weight at all, so it cannot be followed: please "
+                                   "choose a smaller goal.");
+    }
+    if (!plan.showsLoss()) {
+        //: Message box when the person asks to follow a plan that cannot be followed; "calculate again" is
+        //: pressing the main window's Calculate button again
+        return PlanProblemText::tr("No daily intake reaches this plan's goal in its time, so it cannot be followed: "
+                                   "please choose a longer time frame and calculate again.");
+    }
     return QString();
 }

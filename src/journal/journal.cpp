@@ -3,6 +3,7 @@
 #include "platform/diskspace.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,6 +27,46 @@
 #include <unistd.h>
 
 namespace {
+
+// Why the journal cannot be opened, read or written: the windows and the command
+// line show these. The members of Journal name the context in full, as
+// QCoreApplication::translate("JournalMessages", ...).
+struct JournalMessages
+{
+    Q_DECLARE_TR_FUNCTIONS(JournalMessages)
+};
+
+// Messages given in more than one place; each takes the journal's path and the reason.
+QString couldNotBeWritten()
+{
+    //: %1 is the journal's path, %2 the reason
+    return JournalMessages::tr("The journal %1 could not be written: %2");
+}
+
+QString weighInsNotWritten()
+{
+    //: %1 is the journal's path, %2 the reason
+    return JournalMessages::tr("The weigh-ins could not be written to %1: %2");
+}
+
+QString planNotWritten()
+{
+    //: %1 is the journal's path, %2 the reason
+    return JournalMessages::tr("The plan could not be written to %1: %2");
+}
+
+QString preferenceNotWritten()
+{
+    //: %1 is the journal's path, %2 the reason
+    return JournalMessages::tr("The preference could not be written to %1: %2");
+}
+
+// Why a new journal could not be made, after its path; %1 is the reason.
+QString couldNotBeMade()
+{
+    //: Why the journal cannot be opened, after its path. %1 is the reason
+    return JournalMessages::tr("it could not be made: %1");
+}
 
 const QByteArray kSqliteMagic("SQLite format 3\0", 16);
 constexpr int kSqliteHeaderSize = 100;
@@ -258,17 +299,30 @@ bool present(const QString& path)
 // What a file that is not a regular file is, for a message.
 QString kindOf(mode_t mode)
 {
-    if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
-    if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO (named pipe)");
-    if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    if (S_ISLNK(mode))
-        return QStringLiteral("a link");
-    return QStringLiteral("no regular file");
+    // The kinds complete "it is %1, not a file" and "it is %1 where the journal keeps
+    // a file of its own".
+    if (S_ISDIR(mode)) {
+        //: What stands where the journal's file should be, in "it is %1, not a file"
+        return JournalMessages::tr("a folder");
+    }
+    if (S_ISFIFO(mode)) {
+        //: What stands where the journal's file should be, in "it is %1, not a file"
+        return JournalMessages::tr("a FIFO (named pipe)");
+    }
+    if (S_ISSOCK(mode)) {
+        //: What stands where the journal's file should be, in "it is %1, not a file"
+        return JournalMessages::tr("a socket");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        //: What stands where the journal's file should be, in "it is %1, not a file"
+        return JournalMessages::tr("a device");
+    }
+    if (S_ISLNK(mode)) {
+        //: What stands where the journal's file should be, in "it is %1, not a file"
+        return JournalMessages::tr("a link");
+    }
+    //: What stands where the journal's file should be, in "it is %1, not a file"
+    return JournalMessages::tr("no regular file");
 }
 
 // A name beside `path` that nothing has yet, with the day and time in it:
@@ -345,20 +399,24 @@ void Journal::setWriteHook(int rows, std::function<void(int)> hook)
 
 bool Journal::fail(const QString& what, const QString& reason)
 {
-    m_error = QStringLiteral("Your weigh-ins cannot be kept: %1: %2").arg(what, reason);
+    //: Why the journal cannot be opened. %1 is a path (the journal's file or folder), %2 the reason, a clause
+    //: that starts with a small letter ("it cannot be written (...)")
+    m_error = QCoreApplication::translate("JournalMessages", "Your weigh-ins cannot be kept: %1: %2").arg(what, reason);
     return false;
 }
 
-bool Journal::failed(const QSqlQuery& query, const QString& what)
+bool Journal::failed(const QSqlQuery& query, const QString& message)
 {
-    m_error = QStringLiteral("%1 %2: %3").arg(what, m_path, writeFailure(query.lastError()));
+    m_error = message.arg(m_path, writeFailure(query.lastError()));
     return false;
 }
 
 bool Journal::newer(int version)
 {
-    m_error = QStringLiteral("The journal %1 was written by a newer version of this program (journal version %2; "
-                             "this version reads up to %3). It was left as it is: the newer version can open it.")
+    //: %1 is the journal's path, %2 the version of the journal, %3 the highest version this program reads
+    m_error = QCoreApplication::translate("JournalMessages",
+        "The journal %1 was written by a newer version of this program (journal version %2; "
+        "this version reads up to %3). It was left as it is: the newer version can open it.")
                   .arg(QFileInfo(m_path).absoluteFilePath())
                   .arg(version)
                   .arg(kSchemaVersion);
@@ -370,12 +428,16 @@ QString Journal::movedAsideText() const
     if (!m_movedAside)
         return {};
     if (!m_linkTarget.isEmpty()) {
-        return QStringLiteral("%1 was a link to %2, not a journal of its own: the link was moved to %3 and a new "
-                              "journal was started; %2 was left as it is.")
+        //: %1 is the journal's path, %2 the file the link pointed to, %3 the path the link was moved to
+        return QCoreApplication::translate("JournalMessages",
+            "%1 was a link to %2, not a journal of its own: the link was moved to %3 and a new "
+            "journal was started; %2 was left as it is.")
             .arg(m_movedAside->first, m_linkTarget, m_movedAside->second);
     }
-    return QStringLiteral("%1 was damaged or no journal of this program: it was moved to %2 and a new journal was "
-                          "started.")
+    //: %1 is the journal's path, %2 the path it was moved to
+    return QCoreApplication::translate("JournalMessages",
+        "%1 was damaged or no journal of this program: it was moved to %2 and a new journal "
+        "was started.")
         .arg(m_movedAside->first, m_movedAside->second);
 }
 
@@ -413,7 +475,8 @@ QString Journal::writeFailure(const QSqlError& error) const
             return full;
     }
     if (code == kSqliteReadOnly)
-        return QStringLiteral("it cannot be written (%1)").arg(error.text());
+        //: Why the journal failed, after "%1: " naming its path. %1 is the database's own words
+        return QCoreApplication::translate("JournalMessages", "it cannot be written (%1)").arg(error.text());
     return error.text();
 }
 
@@ -437,7 +500,8 @@ bool Journal::open()
         return true;
     }
     if (result == Opened::Again)
-        fail(m_path, QStringLiteral("it kept changing while it was being opened"));
+        //: Why the journal cannot be opened, after its path
+        fail(m_path, QCoreApplication::translate("JournalMessages", "it kept changing while it was being opened"));
     // The error stays, and every later call fails with it rather than trying again.
     m_unusable = true;
     return false;
@@ -456,7 +520,11 @@ void Journal::closeConnection()
 Journal::Opened Journal::prepareFile()
 {
     if (m_path.isEmpty()) {
-        fail(QStringLiteral("(no folder)"), QStringLiteral("the system names no folder for the program's data"));
+        //: Stands in the place of the journal's path in a message when there is none
+        const QString noFolder = QCoreApplication::translate("JournalMessages", "(no folder)");
+        //: Why the journal cannot be opened, after "(no folder)"
+        fail(noFolder,
+            QCoreApplication::translate("JournalMessages", "the system names no folder for the program's data"));
         return Opened::No;
     }
     const QString absolute = QFileInfo(m_path).absoluteFilePath();
@@ -507,8 +575,10 @@ Journal::Opened Journal::prepareFile()
     }
     if (!S_ISREG(info.st_mode)) {
         fail(absolute,
-            QStringLiteral("it is %1, not a file, and was left as it is; move it away for a journal to be started "
-                           "there")
+            //: Why the journal cannot be opened, after its path. %1 is what stands there, as "a folder"
+            QCoreApplication::translate("JournalMessages",
+                "it is %1, not a file, and was left as it is; move it away for a journal to be "
+                "started there")
                 .arg(kindOf(info.st_mode)));
         return Opened::No;
     }
@@ -523,8 +593,11 @@ Journal::Opened Journal::prepareFile()
         // SQLite would open it by name, and follow a link.
         if (there && !S_ISREG(beside.st_mode)) {
             fail(companion,
-                QStringLiteral("it is %1 where the journal keeps a file of its own, and was left as it is; move it "
-                               "away for the journal to be opened")
+                //: Why the journal cannot be opened, after the path of a file SQLite keeps beside it. %1 is what
+                //: stands there, as "a folder"
+                QCoreApplication::translate("JournalMessages",
+                    "it is %1 where the journal keeps a file of its own, and was left as it is; move "
+                    "it away for the journal to be opened")
                     .arg(kindOf(beside.st_mode)));
             return Opened::No;
         }
@@ -557,7 +630,10 @@ Journal::Opened Journal::prepareFile()
     if (const auto [place, why] = unwritable(folder, absolute); !place.isEmpty()) {
         m_readOnly = true;
         m_readOnlyReason
-            = QStringLiteral("Weigh-ins cannot be added or changed: %1 cannot be written (%2).").arg(place, why);
+            //: %1 is the journal's file or folder, %2 the system's reason
+            = QCoreApplication::translate(
+                "JournalMessages", "Weigh-ins cannot be added or changed: %1 cannot be written (%2).")
+                  .arg(place, why);
     }
     if (opened.st_size == 0)
         return Opened::Yes;
@@ -593,7 +669,10 @@ Journal::Opened Journal::prepareFile()
         = asideName(absolute, verdict.kind == Verdict::Foreign ? QStringLiteral("unknown") : QStringLiteral("damaged"));
     if (!renameAside(absolute, aside)) {
         fail(absolute,
-            QStringLiteral("it is damaged or no journal of this program, and could not be moved to %1: %2")
+            //: Why the journal cannot be opened, after its path. %1 is the path it was to be moved to, %2 the
+            //: system's reason
+            QCoreApplication::translate(
+                "JournalMessages", "it is damaged or no journal of this program, and could not be moved to %1: %2")
                 .arg(aside, qt_error_string(errno)));
         return Opened::No;
     }
@@ -603,7 +682,11 @@ Journal::Opened Journal::prepareFile()
         const QString companion = absolute + companionSuffixes().at(i);
         const QString target = aside + companionSuffixes().at(i);
         if (had.at(i) && !renameAside(companion, target)) {
-            fail(companion, QStringLiteral("it could not be moved to %1: %2").arg(target, qt_error_string(errno)));
+            //: Why the journal cannot be opened, after the path of a file beside it. %1 is the path it was to be
+            //: moved to, %2 the system's reason
+            fail(companion,
+                QCoreApplication::translate("JournalMessages", "it could not be moved to %1: %2")
+                    .arg(target, qt_error_string(errno)));
             return Opened::No;
         }
         if (!had.at(i))
@@ -617,7 +700,9 @@ bool Journal::moveAside(const QString& absolute, const QString& kind)
     const QString aside = asideName(absolute, kind);
     if (!renameAside(absolute, aside)) {
         fail(absolute,
-            QStringLiteral("it is a link to %1, and could not be moved to %2: %3")
+            //: Why the journal cannot be opened, after its path. %1 is the file the link points to, %2 the path it
+            //: was to be moved to, %3 the system's reason
+            QCoreApplication::translate("JournalMessages", "it is a link to %1, and could not be moved to %2: %3")
                 .arg(m_linkTarget, aside, qt_error_string(errno)));
         return false;
     }
@@ -626,7 +711,10 @@ bool Journal::moveAside(const QString& absolute, const QString& kind)
     for (const QString& suffix : companionSuffixes()) {
         if (present(absolute + suffix) && !renameAside(absolute + suffix, aside + suffix)) {
             fail(absolute + suffix,
-                QStringLiteral("it could not be moved to %1: %2").arg(aside + suffix, qt_error_string(errno)));
+                //: Why the journal cannot be opened, after the path of a file beside it. %1 is the path it was to
+                //: be moved to, %2 the system's reason
+                QCoreApplication::translate("JournalMessages", "it could not be moved to %1: %2")
+                    .arg(aside + suffix, qt_error_string(errno)));
             return false;
         }
     }
@@ -639,7 +727,10 @@ Journal::Opened Journal::openConnection()
     m_connectionName = newConnectionName();
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     if (!m_db.isValid()) {
-        fail(m_path, QStringLiteral("the toolkit's SQLite driver is missing (package libqt6sql6-sqlite)"));
+        //: Why the journal cannot be opened, after its path. libqt6sql6-sqlite is the name of a package: keep it
+        fail(m_path,
+            QCoreApplication::translate(
+                "JournalMessages", "the toolkit's SQLite driver is missing (package libqt6sql6-sqlite)"));
         return Opened::No;
     }
     m_db.setDatabaseName(absolute);
@@ -700,7 +791,10 @@ Journal::Opened Journal::openConnection()
         case Verdict::Newer:
             return newer(*version) ? Opened::Yes : Opened::No;
         case Verdict::Foreign:
-            fail(m_path, QStringLiteral("it is no journal of this program, and cannot be moved aside"));
+            //: Why the journal cannot be opened, after its path
+            fail(m_path,
+                QCoreApplication::translate(
+                    "JournalMessages", "it is no journal of this program, and cannot be moved aside"));
             return Opened::No;
         default:
             return Opened::Yes;
@@ -711,7 +805,8 @@ Journal::Opened Journal::openConnection()
     if (!execWaiting(query, QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next())
         return mistaken();
     if (query.value(0).toString() != QLatin1String("wal")) {
-        fail(m_path, QStringLiteral("SQLite would not keep it in WAL mode"));
+        //: Why the journal cannot be opened, after its path. WAL is SQLite's name of a way to keep a database
+        fail(m_path, QCoreApplication::translate("JournalMessages", "SQLite would not keep it in WAL mode"));
         return Opened::No;
     }
     // A statement left open keeps its read of the journal, and a writer cannot begin
@@ -737,20 +832,20 @@ Journal::Opened Journal::openConnection()
         for (const QStringList& step : schemaSteps()) {
             for (const QString& statement : step) {
                 if (!query.exec(statement)) {
-                    fail(m_path, QStringLiteral("it could not be made: %1").arg(writeFailure(query.lastError())));
+                    fail(m_path, couldNotBeMade().arg(writeFailure(query.lastError())));
                     rollback();
                     return Opened::No;
                 }
             }
         }
         if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion))) {
-            fail(m_path, QStringLiteral("it could not be made: %1").arg(writeFailure(query.lastError())));
+            fail(m_path, couldNotBeMade().arg(writeFailure(query.lastError())));
             rollback();
             return Opened::No;
         }
         query.finish();
         if (!commit()) {
-            fail(m_path, QStringLiteral("it could not be made: %1").arg(m_error));
+            fail(m_path, couldNotBeMade().arg(m_error));
             return Opened::No;
         }
         break;
@@ -800,7 +895,12 @@ bool Journal::upgrade(int fromVersion)
             if (!query.exec(statement)) {
                 const QString reason = writeFailure(query.lastError());
                 rollback();
-                return fail(m_path, QStringLiteral("its upgrade to version %1 failed: %2").arg(step).arg(reason));
+                //: Why the journal cannot be opened, after its path. %1 is the journal version it was to reach, %2
+                //: the reason
+                return fail(m_path,
+                    QCoreApplication::translate("JournalMessages", "its upgrade to version %1 failed: %2")
+                        .arg(step)
+                        .arg(reason));
             }
         }
         if (!commit())
@@ -847,7 +947,8 @@ QList<WeighIn> Journal::weighIns()
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT day, weight, unit FROM weigh_ins ORDER BY day"))) {
-        failed(query, QStringLiteral("The weigh-ins could not be read from"));
+        //: %1 is the journal's path, %2 the reason
+        failed(query, QCoreApplication::translate("JournalMessages", "The weigh-ins could not be read from %1: %2"));
         return list;
     }
     while (query.next()) {
@@ -904,7 +1005,8 @@ std::optional<JournalChange> Journal::apply(
     }
     for (const QDate& day : change.remove) {
         if (!day.isValid()) {
-            m_error = QStringLiteral("The date is not a day of the calendar.");
+            //: Why a weigh-in could not be removed
+            m_error = QCoreApplication::translate("JournalMessages", "The date is not a day of the calendar.");
             return std::nullopt;
         }
     }
@@ -931,11 +1033,11 @@ std::optional<JournalChange> Journal::apply(
 
     if (!begin()) {
         if (!m_readOnly)
-            m_error = QStringLiteral("The journal %1 could not be written: %2").arg(m_path, m_error);
+            m_error = couldNotBeWritten().arg(m_path, m_error);
         return std::nullopt;
     }
     const auto abandon = [this](const QSqlQuery& query) {
-        failed(query, QStringLiteral("The weigh-ins could not be written to"));
+        failed(query, weighInsNotWritten());
         rollback();
         return std::nullopt;
     };
@@ -965,7 +1067,9 @@ std::optional<JournalChange> Journal::apply(
             QStringList named;
             for (const QDate& day : std::as_const(m_changedDays))
                 named << dayText(day);
-            m_error = QStringLiteral("The weigh-ins of %1 were changed since; nothing was written.")
+            //: %1 names the days, as 2026-12-08, 2026-12-09
+            m_error = QCoreApplication::translate(
+                "JournalMessages", "The weigh-ins of %1 were changed since; nothing was written.")
                           .arg(named.join(QStringLiteral(", ")));
             return std::nullopt;
         }
@@ -996,7 +1100,7 @@ std::optional<JournalChange> Journal::apply(
             m_writeHook(written);
     }
     if (!commit()) {
-        m_error = QStringLiteral("The weigh-ins could not be written to %1: %2").arg(m_path, m_error);
+        m_error = weighInsNotWritten().arg(m_path, m_error);
         return std::nullopt;
     }
 
@@ -1035,7 +1139,8 @@ QList<StoredPlan> Journal::plans()
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT id, followed_at, ended_at, start_day, days, start_pounds, goal_pounds, "
                                    "details, results FROM plans ORDER BY ended_at IS NULL, id"))) {
-        failed(query, QStringLiteral("The plans could not be read from"));
+        //: %1 is the journal's path, %2 the reason
+        failed(query, QCoreApplication::translate("JournalMessages", "The plans could not be read from %1: %2"));
         return list;
     }
     while (query.next()) {
@@ -1061,21 +1166,23 @@ bool Journal::follow(StoredPlan& plan)
     m_error.clear();
     if (!plan.start.isValid() || plan.days <= 0 || !std::isfinite(plan.startPounds)
         || !std::isfinite(plan.goalPounds)) {
-        m_error = QStringLiteral("The plan has no start date, time frame or weights to keep.");
+        //: Why a plan could not be followed: it lacks what the journal keeps of it
+        m_error = QCoreApplication::translate(
+            "JournalMessages", "The plan has no start date, time frame or weights to keep.");
         return false;
     }
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QDateTime followedAt = plan.followedAt.isValid() ? plan.followedAt : now;
     if (!begin()) {
         if (!m_readOnly)
-            m_error = QStringLiteral("The journal %1 could not be written: %2").arg(m_path, m_error);
+            m_error = couldNotBeWritten().arg(m_path, m_error);
         return false;
     }
     QSqlQuery query(m_db);
     query.prepare(QStringLiteral("UPDATE plans SET ended_at = ? WHERE ended_at IS NULL"));
     query.addBindValue(timeText(now));
     if (!query.exec()) {
-        failed(query, QStringLiteral("The plan could not be written to"));
+        failed(query, planNotWritten());
         rollback();
         return false;
     }
@@ -1086,14 +1193,14 @@ bool Journal::follow(StoredPlan& plan)
             QVariant(plan.goalPounds), QVariant(jsonText(plan.details)), QVariant(jsonText(plan.results))})
         query.addBindValue(value);
     if (!query.exec()) {
-        failed(query, QStringLiteral("The plan could not be written to"));
+        failed(query, planNotWritten());
         rollback();
         return false;
     }
     const qint64 id = query.lastInsertId().toLongLong();
     query.finish();
     if (!commit()) {
-        m_error = QStringLiteral("The plan could not be written to %1: %2").arg(m_path, m_error);
+        m_error = planNotWritten().arg(m_path, m_error);
         return false;
     }
     plan.id = id;
@@ -1121,7 +1228,8 @@ QString Journal::preference(const QString& key)
     query.prepare(QStringLiteral("SELECT value FROM preferences WHERE key = ?"));
     query.addBindValue(key);
     if (!query.exec()) {
-        failed(query, QStringLiteral("The preferences could not be read from"));
+        //: %1 is the journal's path, %2 the reason
+        failed(query, QCoreApplication::translate("JournalMessages", "The preferences could not be read from %1: %2"));
         return {};
     }
     return query.next() ? query.value(0).toString() : QString();
@@ -1134,7 +1242,7 @@ bool Journal::setPreference(const QString& key, const QString& value)
     m_error.clear();
     if (!begin()) {
         if (!m_readOnly)
-            m_error = QStringLiteral("The journal %1 could not be written: %2").arg(m_path, m_error);
+            m_error = couldNotBeWritten().arg(m_path, m_error);
         return false;
     }
     QSqlQuery query(m_db);
@@ -1142,13 +1250,13 @@ bool Journal::setPreference(const QString& key, const QString& value)
     query.addBindValue(key);
     query.addBindValue(value);
     if (!query.exec()) {
-        failed(query, QStringLiteral("The preference could not be written to"));
+        failed(query, preferenceNotWritten());
         rollback();
         return false;
     }
     query.finish();
     if (!commit()) {
-        m_error = QStringLiteral("The preference could not be written to %1: %2").arg(m_path, m_error);
+        m_error = preferenceNotWritten().arg(m_path, m_error);
         return false;
     }
     return true;

@@ -127,7 +127,8 @@ private:
     void rollback();
     bool newer(int version);
     bool fail(const QString& what, const QString& reason);
-    bool failed(const QSqlQuery& query, const QString& what);
+    // The message takes the journal's path as %1 and the reason as %2.
+    bool failed(const QSqlQuery& query, const QString& message);
 
     QString m_path;
     QString m_connectionName;

@@ -35,7 +35,10 @@ struct WeighIn
 };
 
 // The unit's short name as the journal and the CSV files write it: "lb" or "kg".
+// Stored and read back, so never translated.
 QString unitSymbol(WeightUnit unit);
+// The unit's symbol as a sentence shows it after a figure, in the person's language.
+QString unitSymbolText(WeightUnit unit);
 
 // Why the journal would refuse this weigh-in on this day (a weight that is not a
 // figure above zero or lies outside judgeWeighInWeight()'s limits, a date that is not

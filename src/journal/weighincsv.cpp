@@ -2,6 +2,7 @@
 
 #include "platform/diskspace.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QHash>
@@ -13,6 +14,13 @@
 #include <initializer_list>
 
 namespace {
+
+// The reasons an imported file, or a line of it, is not read; the import's preview
+// and the command line show them.
+struct CsvImport
+{
+    Q_DECLARE_TR_FUNCTIONS(CsvImport)
+};
 
 // Beyond these a file is no file of weigh-ins, and reading it whole would keep the
 // window waiting: a weigh-in a day for a lifetime is some 40,000 lines, and the
@@ -262,12 +270,15 @@ ParsedWeighIns readLines(const CsvTable& table, const Layout& layout, const QDat
         const auto field = [&](int index) { return row.fields.value(index).trimmed(); };
         const QString dateText = field(layout.date);
         if (dateText.isEmpty()) {
-            reject(QStringLiteral("No date."));
+            //: Why a line of an imported file is left out: it has no date
+            reject(CsvImport::tr("No date."));
             continue;
         }
         const QDate date = dayIn(dayParts(dateText), layout.order);
         if (!date.isValid()) {
-            reject(QStringLiteral("The date %1 does not read as %2.")
+            //: Why a line of an imported file is left out. %1 is the date as the file gives it, in quotes; %2 the
+            //: form of dates expected, as "year-month-day, such as 2026-12-09"
+            reject(CsvImport::tr("The date %1 does not read as %2.")
                        .arg(shortQuote(dateText), dateOrderName(layout.order)));
             continue;
         }
@@ -278,9 +289,14 @@ ParsedWeighIns readLines(const CsvTable& table, const Layout& layout, const QDat
             const QString unitText = field(layout.unit);
             const std::optional<WeightUnit> unit = readUnit(unitText);
             if (!unit) {
-                reject(unitText.isEmpty()
-                        ? QStringLiteral("No unit.")
-                        : QStringLiteral("The unit %1 is neither kg nor lb.").arg(shortQuote(unitText)));
+                if (unitText.isEmpty()) {
+                    //: Why a line of an imported file is left out: its unit column is empty
+                    reject(CsvImport::tr("No unit."));
+                } else {
+                    //: Why a line of an imported file is left out. %1 is the unit as the file gives it, in quotes;
+                    //: kg and lb are the words the file must write: keep them as they are
+                    reject(CsvImport::tr("The unit %1 is neither kg nor lb.").arg(shortQuote(unitText)));
+                }
                 continue;
             }
             // The column named in that unit, else one that names none.
@@ -289,7 +305,8 @@ ParsedWeighIns readLines(const CsvTable& table, const Layout& layout, const QDat
             const auto unnamed
                 = std::find_if(columns.cbegin(), columns.cend(), [](const WeightColumn& c) { return !c.unit; });
             if (named == columns.cend() && unnamed == columns.cend()) {
-                reject(QStringLiteral("The unit is %1, but no column of weights is in %1.").arg(unitSymbol(*unit)));
+                //: Why a line of an imported file is left out. %1 is the symbol of the line's unit (kg or lb)
+                reject(CsvImport::tr("The unit is %1, but no column of weights is in %1.").arg(unitSymbolText(*unit)));
                 continue;
             }
             columns = {{(named != columns.cend() ? named : unnamed)->index, unit}};
@@ -303,7 +320,8 @@ ParsedWeighIns readLines(const CsvTable& table, const Layout& layout, const QDat
                 break;
         }
         if (weightText.isEmpty()) {
-            reject(QStringLiteral("No weight."));
+            //: Why a line of an imported file is left out: it has no weight
+            reject(CsvImport::tr("No weight."));
             continue;
         }
         // Files of this program's first version give both units, two decimals each and
@@ -329,7 +347,8 @@ ParsedWeighIns readLines(const CsvTable& table, const Layout& layout, const QDat
         const std::optional<WeightUnit> ownUnit = readUnit(weightText.mid(letter));
         const std::optional<double> weight = figure(ownUnit ? weightText.left(letter).trimmed() : weightText);
         if (!weight) {
-            reject(QStringLiteral("The weight %1 is not a number.").arg(shortQuote(weightText)));
+            //: Why a line of an imported file is left out. %1 is the weight as the file gives it, in quotes
+            reject(CsvImport::tr("The weight %1 is not a number.").arg(shortQuote(weightText)));
             continue;
         }
         const WeighIn weighIn {date, *weight, ownUnit.value_or(column.unit.value_or(WeightUnit::Kilograms))};
@@ -340,8 +359,10 @@ ParsedWeighIns readLines(const CsvTable& table, const Layout& layout, const QDat
         }
         const auto earlier = lineOfDay.constFind(date);
         if (earlier != lineOfDay.constEnd()) {
+            //: Why a line of an imported file is passed over. %1 is the number of a later line of the file, %2
+            //: the day both give, as 2026-12-09
             parsed.replacedInFile.append({*earlier,
-                QStringLiteral("Line %1 gives the same day, %2, and is taken instead: one weigh-in a day.")
+                CsvImport::tr("Line %1 gives the same day, %2, and is taken instead: one weigh-in a day.")
                     .arg(row.line)
                     .arg(date.toString(Qt::ISODate))});
         }
@@ -363,14 +384,17 @@ QString ambiguousDates(const CsvTable& table, int column, const QList<DateOrder>
         const QDate first = dayIn(parts, orders.at(0));
         const QDate second = dayIn(parts, orders.at(1));
         if (first.isValid() && second.isValid() && first != second) {
-            return QStringLiteral("The dates read in more than one way: %1 on line %2 is %3 or %4, and the file "
-                                  "does not tell which.")
+            //: Why an imported file needs the person to choose the form of its dates. %1 is a date of the file,
+            //: in quotes; %2 the number of its line; %3 and %4 the two days it may be, as 2026-12-09
+            return CsvImport::tr("The dates read in more than one way: %1 on line %2 is %3 or %4, and the file does "
+                                 "not tell which.")
                 .arg(shortQuote(text))
                 .arg(row.line)
                 .arg(first.toString(Qt::ISODate), second.toString(Qt::ISODate));
         }
     }
-    return QStringLiteral("The dates read in more than one way. The file does not tell which.");
+    //: Why an imported file needs the person to choose the form of its dates
+    return CsvImport::tr("The dates read in more than one way. The file does not tell which.");
 }
 
 // Two decimals after a full stop, whatever the locale.
@@ -400,13 +424,16 @@ QByteArray weighInsCsv(const QList<WeighIn>& weighIns)
 QString writeWeighInsCsv(const QString& path, const QList<WeighIn>& weighIns)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(path, file.errorString());
+    if (!file.open(QIODevice::WriteOnly)) {
+        //: Why weigh-ins could not be saved to a file. %1 is the file's path, %2 the reason
+        return CsvImport::tr("%1: %2").arg(path, file.errorString());
+    }
     const QByteArray csv = weighInsCsv(weighIns);
     // A write that fails for want of room says so, whatever the system's words for it.
     const auto failure = [&path](const QString& reason) {
         const QString full = fullDiskReason(QFileInfo(QFileInfo(path).absoluteFilePath()).path());
-        return QStringLiteral("%1: %2").arg(path, full.isEmpty() ? reason : full);
+        //: Why weigh-ins could not be saved to a file. %1 is the file's path, %2 the reason
+        return CsvImport::tr("%1: %2").arg(path, full.isEmpty() ? reason : full);
     };
     if (file.write(csv) != csv.size()) {
         const QString reason = file.errorString();
@@ -421,18 +448,25 @@ QString writeWeighInsCsv(const QString& path, const QList<WeighIn>& weighIns)
 
 QString suggestedCsvFileName(const QDate& today)
 {
-    return QStringLiteral("weigh-ins %1.csv").arg(today.toString(Qt::ISODate));
+    //: Name the save dialog suggests for a file of weigh-ins; %1 is today, as 2026-12-09. Keep ".csv" at the end
+    return CsvImport::tr("weigh-ins %1.csv").arg(today.toString(Qt::ISODate));
 }
 
 QString dateOrderName(DateOrder order)
 {
     switch (order) {
     case DateOrder::YearMonthDay:
-        return QStringLiteral("year-month-day, such as 2026-12-09");
+        //: A form of dates in an imported file, in the list of forms to choose from and in the reasons a line
+        //: is left out. Keep the example date as it is
+        return CsvImport::tr("year-month-day, such as 2026-12-09");
     case DateOrder::DayMonthYear:
-        return QStringLiteral("day.month.year, such as 09.12.2026");
+        //: A form of dates in an imported file, in the list of forms to choose from and in the reasons a line
+        //: is left out. Keep the example date as it is
+        return CsvImport::tr("day.month.year, such as 09.12.2026");
     case DateOrder::MonthDayYear:
-        return QStringLiteral("month/day/year, such as 12/09/2026");
+        //: A form of dates in an imported file, in the list of forms to choose from and in the reasons a line
+        //: is left out. Keep the example date as it is
+        return CsvImport::tr("month/day/year, such as 12/09/2026");
     }
     return {};
 }
@@ -441,9 +475,13 @@ QString shortQuote(const QString& text)
 {
     // Enough for any date, weight or column name; a field of megabytes is not shown.
     constexpr int kLongest = 32;
-    if (text.size() <= kLongest)
-        return QStringLiteral("\"%1\"").arg(text);
-    return QStringLiteral("\"%1\u2026\" (%2 characters)").arg(text.left(kLongest)).arg(text.size());
+    if (text.size() <= kLongest) {
+        //: A date, weight, unit or column name of a file, quoted in a message or a list; %1 is the text
+        return CsvImport::tr("\"%1\"").arg(text);
+    }
+    //: A long field of a file, quoted in a message: %1 is its first 32 characters, %n how many it has (always
+    //: more than 32)
+    return CsvImport::tr("\"%1…\" (%n characters)", "", int(text.size())).arg(text.left(kLongest));
 }
 
 CsvTable readCsvTable(const QByteArray& data)
@@ -453,7 +491,8 @@ CsvTable readCsvTable(const QByteArray& data)
     // at once.
     const qsizetype lines = std::max(data.count('\n'), data.count('\r'));
     if (lines > kMostLines) {
-        table.error = QStringLiteral("It has %1 lines, more than any file of weigh-ins (at most %2).")
+        //: Why a file cannot be imported. %1 is the number of its lines, %2 the most a file may have (100000)
+        table.error = CsvImport::tr("It has %1 lines, more than any file of weigh-ins (at most %2).")
                           .arg(lines)
                           .arg(kMostLines);
         return table;
@@ -466,12 +505,14 @@ CsvTable readCsvTable(const QByteArray& data)
     table.rows = readRecords(text, separator);
     text.clear();
     if (table.rows.isEmpty()) {
-        table.error = QStringLiteral("The file is empty: it has no first line naming its columns.");
+        //: Why a file cannot be imported
+        table.error = CsvImport::tr("The file is empty: it has no first line naming its columns.");
         return table;
     }
     table.header = table.rows.takeFirst().fields;
     if (table.header.size() > kMostColumns) {
-        table.error = QStringLiteral("Its first line names more than %1 columns, more than any file of weigh-ins.")
+        //: Why a file cannot be imported. %1 is the most columns a file may have (64)
+        table.error = CsvImport::tr("Its first line names more than %1 columns, more than any file of weigh-ins.")
                           .arg(kMostColumns);
         table.header.clear();
         table.rows.clear();
@@ -502,8 +543,8 @@ DateForms dateFormsOf(const CsvTable& table, int column)
     if (forms.orders.size() > 1)
         forms.note = ambiguousDates(table, column, forms.orders);
     else if (!forms.everyLine)
-        forms.note = QStringLiteral("No form reads every date of this column: the lines it does not read are left "
-                                    "out.");
+        //: Note beside the chosen column of dates of an imported file
+        forms.note = CsvImport::tr("No form reads every date of this column: the lines it does not read are left out.");
     return forms;
 }
 
@@ -623,13 +664,17 @@ ParsedWeighIns parseWeighInsCsv(const CsvTable& table, const QDate& today)
         layout.weights.append({pounds, WeightUnit::Pounds});
     if (layout.date < 0) {
         parsed.needsChoice = true;
-        parsed.error = QStringLiteral("No column of dates: the first line names none of date, dateTime or DATE.");
+        //: Why an imported file needs the person to choose its columns. date, dateTime and DATE are the names
+        //: a file gives its column of dates: keep them as they are
+        parsed.error = CsvImport::tr("No column of dates: the first line names none of date, dateTime or DATE.");
         return parsed;
     }
     if (layout.weights.isEmpty()) {
         parsed.needsChoice = true;
+        //: Why an imported file needs the person to choose its columns. weight, weight_kg and weight_lb are the
+        //: names a file gives its column of weights: keep them as they are
         parsed.error
-            = QStringLiteral("No column of weights: the first line names none of weight, weight_kg or weight_lb.");
+            = CsvImport::tr("No column of weights: the first line names none of weight, weight_kg or weight_lb.");
         return parsed;
     }
     const DateForms forms = dateFormsOf(table, layout.date);

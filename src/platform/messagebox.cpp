@@ -2,6 +2,7 @@
 
 #include "platform/fixedsizewindow.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QQueue>
 #include <functional>
@@ -14,13 +15,24 @@ QQueue<QMessageBox::StandardButton> g_answers;
 QList<Shown> g_shown;
 std::function<void(const Shown&)> g_observer;
 
+struct MessageBoxText
+{
+    Q_DECLARE_TR_FUNCTIONS(MessageBox)
+};
+
 } // namespace
+
+QString applicationTitle()
+{
+    //: Title of every message box. Veltro is the product's name: keep it as it is
+    return MessageBoxText::tr("Veltro Weight Loss Calculator");
+}
 
 QMessageBox::StandardButton show(
     QWidget* parent, const QString& text, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
 {
     if (g_recording) {
-        const Shown shown {text, kApplicationTitle, icon, buttons};
+        const Shown shown {text, applicationTitle(), icon, buttons};
         g_shown.append(shown);
         if (g_observer)
             g_observer(shown);
@@ -34,7 +46,8 @@ QMessageBox::StandardButton show(
     shownText.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
     QPointer<QWidget> owner = parent ? parent->window() : nullptr;
-    QPointer<QMessageBox> box = new QMessageBox(icon, kApplicationTitle, shownText, buttons, parent);
+    const QString title = applicationTitle();
+    QPointer<QMessageBox> box = new QMessageBox(icon, title, shownText, buttons, parent);
     box->setObjectName(QStringLiteral("messageBox"));
     box->setWindowModality(Qt::ApplicationModal); // resets the window flags
     // A box of no window of ours (at start-up) must not open beneath another
@@ -42,7 +55,7 @@ QMessageBox::StandardButton show(
     if (!owner)
         box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box->setTextFormat(Qt::PlainText);
-    box->setAccessibleName(kApplicationTitle);
+    box->setAccessibleName(title);
     box->setAccessibleDescription(shownText);
     keepFixedSize(box);
     const auto answer = static_cast<QMessageBox::StandardButton>(box->exec());

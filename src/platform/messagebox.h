@@ -13,7 +13,8 @@ class QWidget;
 // (OK or No when the queue is empty).
 namespace MessageBox {
 
-inline const QString kApplicationTitle = QStringLiteral("Veltro Weight Loss Calculator");
+// The title of every box, in the person's language.
+QString applicationTitle();
 
 QMessageBox::StandardButton show(QWidget* parent, const QString& text, QMessageBox::Icon icon,
     QMessageBox::StandardButtons buttons = QMessageBox::Ok);

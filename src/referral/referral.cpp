@@ -1,8 +1,49 @@
 #include "referral/referral.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace Referral {
+namespace {
+
+// The refer-a-friend form of the exit screen: its boxes' placeholders and the
+// message boxes its checks show.
+struct ReferralText
+{
+    Q_DECLARE_TR_FUNCTIONS(Referral)
+};
+
+} // namespace
+
+QString namePlaceholder()
+{
+    //: Placeholder of the exit screen's box for the person's name, 225 px wide
+    return ReferralText::tr("Your Name");
+}
+
+QString emailPlaceholder()
+{
+    //: Placeholder of the exit screen's box for the person's e-mail address, 225 px wide
+    return ReferralText::tr("Your Email Address");
+}
+
+QString messagePlaceholder()
+{
+    //: Placeholder of the exit screen's box for the message to the friend, 121 px wide
+    return ReferralText::tr("Your Message");
+}
+
+QString friendNamePlaceholder()
+{
+    //: Placeholder of the exit screen's box for the friend's name, 225 px wide
+    return ReferralText::tr("Friend's Name");
+}
+
+QString friendEmailPlaceholder()
+{
+    //: Placeholder of the exit screen's box for the friend's e-mail address, 225 px wide
+    return ReferralText::tr("Friend's Email Address");
+}
 
 bool clearsOnFocus(const QString& text, const QString& placeholder)
 {
@@ -17,40 +58,53 @@ bool restoresOnFocusLoss(const QString& text)
 KeyVerdict filterEmailKey(char32_t code)
 {
     if (code == kSpace)
-        return KeyVerdict {false, 0, QStringLiteral("Email Address Cannot Contain Space")};
+        //: Message box over the exit screen when a space is typed into an e-mail box; one short line
+        return KeyVerdict {false, 0, ReferralText::tr("Email Address Cannot Contain Space")};
     return KeyVerdict {true, code, QString()};
 }
 
 std::optional<QString> emailAddressesFailure(const QString& referrerEmail, const QString& friendEmail)
 {
-    if (referrerEmail == friendEmail)
-        return QStringLiteral("Please Enter Distinct Email Addresses");
+    if (referrerEmail == friendEmail) {
+        //: Message box over the exit screen when both e-mail addresses are the same; one short line
+        return ReferralText::tr("Please Enter Distinct Email Addresses");
+    }
     for (const QChar required : {QLatin1Char('@'), QLatin1Char('.')}) {
-        if (!referrerEmail.contains(required) || !friendEmail.contains(required))
-            return QStringLiteral("Please Enter Proper Email Address");
+        if (!referrerEmail.contains(required) || !friendEmail.contains(required)) {
+            //: Message box over the exit screen when an e-mail address lacks "@" or "."; one short line
+            return ReferralText::tr("Please Enter Proper Email Address");
+        }
     }
     return std::nullopt;
 }
 
 std::optional<QString> referralFieldsFailure(const ReferralFields& fields)
 {
+    // A box still showing its placeholder is as empty: the placeholder as the box
+    // shows it, in the person's language.
     struct Check
     {
         const QString& value;
-        const QString& placeholder;
+        QString placeholder;
         const char* message;
     };
     const Check checks[] = {
-        {fields.referrerName, kNamePlaceholder, "Please Enter Your Name"},
-        {fields.referrerEmail, kEmailPlaceholder, "Please Enter Your Email"},
-        {fields.referralMessage, kMessagePlaceholder, "Please Enter Your Message"},
-        {fields.friendName, kFriendNamePlaceholder, "Please Enter Your Friend's Name"},
-        {fields.friendEmail, kFriendEmailPlaceholder, "Please Enter Your Friend's Email"},
+        //: Message box over the exit screen when the person's name is left empty; one short line
+        {fields.referrerName, namePlaceholder(), QT_TRANSLATE_NOOP("Referral", "Please Enter Your Name")},
+        //: Message box over the exit screen when the person's e-mail address is left empty; one short line
+        {fields.referrerEmail, emailPlaceholder(), QT_TRANSLATE_NOOP("Referral", "Please Enter Your Email")},
+        //: Message box over the exit screen when the message to the friend is left empty; one short line
+        {fields.referralMessage, messagePlaceholder(), QT_TRANSLATE_NOOP("Referral", "Please Enter Your Message")},
+        //: Message box over the exit screen when the friend's name is left empty; one short line
+        {fields.friendName, friendNamePlaceholder(), QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Name")},
+        //: Message box over the exit screen when the friend's e-mail address is left empty; one short line
+        {fields.friendEmail, friendEmailPlaceholder(),
+            QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Email")},
     };
     for (const Check& check : checks) {
         const QString value = trimSpaces(check.value);
         if (value.isEmpty() || value == check.placeholder)
-            return QString::fromLatin1(check.message);
+            return QCoreApplication::translate("Referral", check.message);
     }
     return std::nullopt;
 }

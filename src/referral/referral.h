@@ -19,12 +19,12 @@ struct ReferralFields
 
 namespace Referral {
 
-// What each box shows until the user types into it.
-inline const QString kNamePlaceholder = QStringLiteral("Your Name");
-inline const QString kEmailPlaceholder = QStringLiteral("Your Email Address");
-inline const QString kMessagePlaceholder = QStringLiteral("Your Message");
-inline const QString kFriendNamePlaceholder = QStringLiteral("Friend's Name");
-inline const QString kFriendEmailPlaceholder = QStringLiteral("Friend's Email Address");
+// What each box shows until the user types into it, in the person's language.
+QString namePlaceholder();
+QString emailPlaceholder();
+QString messagePlaceholder();
+QString friendNamePlaceholder();
+QString friendEmailPlaceholder();
 
 // Gaining the focus clears a box whose space-trimmed text is exactly its placeholder.
 bool clearsOnFocus(const QString& text, const QString& placeholder);

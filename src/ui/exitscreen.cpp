@@ -147,14 +147,14 @@ void ExitScreen::buildControls()
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtMessage->setTabChangesFocus(true);
     m_txtMessage->setAccessibleName(QStringLiteral("Your message"));
-    m_txtMessage->setProperty(kPlaceholderProperty, Referral::kMessagePlaceholder);
-    setBoxText(m_txtMessage, Referral::kMessagePlaceholder + QStringLiteral("\r\n"));
+    m_txtMessage->setProperty(kPlaceholderProperty, Referral::messagePlaceholder());
+    setBoxText(m_txtMessage, Referral::messagePlaceholder() + QStringLiteral("\r\n"));
 
     m_txtFriendName = textBox(frame2, QStringLiteral("txtFriendName"), twips(85, 720, 3375, 285),
-        Referral::kFriendNamePlaceholder, QStringLiteral("Friend's name"));
+        Referral::friendNamePlaceholder(), QStringLiteral("Friend's name"));
     m_txtFriendEmail = textBox(frame2, QStringLiteral("txtFriendEmail"), twips(3600, 720, 3375, 285),
-        Referral::kFriendEmailPlaceholder, QStringLiteral("Friend's email address"));
-    m_txtEmail = textBox(frame2, QStringLiteral("txtEmail"), twips(3600, 360, 3375, 285), Referral::kEmailPlaceholder,
+        Referral::friendEmailPlaceholder(), QStringLiteral("Friend's email address"));
+    m_txtEmail = textBox(frame2, QStringLiteral("txtEmail"), twips(3600, 360, 3375, 285), Referral::emailPlaceholder(),
         QStringLiteral("Your email address"));
 
     m_cmdSubmit = pushButton(
@@ -167,7 +167,7 @@ void ExitScreen::buildControls()
     connect(
         m_cmdSubmit, &QPushButton::pressed, m_cmdSubmit, [this] { m_cmdSubmit->setFocus(Qt::ShortcutFocusReason); });
 
-    m_txtName = textBox(frame2, QStringLiteral("txtName"), twips(85, 360, 3375, 285), Referral::kNamePlaceholder,
+    m_txtName = textBox(frame2, QStringLiteral("txtName"), twips(85, 360, 3375, 285), Referral::namePlaceholder(),
         QStringLiteral("Your name"));
 
     for (QLineEdit* email : {m_txtEmail, m_txtFriendEmail}) {

@@ -209,7 +209,8 @@ void MainWindow::fillLists()
     m_cboFeet->addItems(numbers(0, 12));
     m_cboInch->addItems(numbers(0, 11));
     m_cboDays->addItems(numbers(1, 1000));
-    m_cboGender->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+    // The calculation tells the equations apart by these texts, in whichever language.
+    m_cboGender->addItems(genderTexts());
     m_cboDailyActivity->addItems(activityLevelTexts());
 
     for (QComboBox* combo : {m_cboAge, m_cboGender, m_cboFeet, m_cboInch, m_cboDailyActivity, m_cboDays})

@@ -1,3 +1,4 @@
+#include "../pseudotranslator.h"
 #include "calculator/calculation.h"
 #include "calculator/decimalrounding.h"
 #include "calculator/resulttexts.h"
@@ -22,6 +23,8 @@ private slots:
     void overflowAbandonsOnlyItsStep();
     void resultTextsForTheTypicalRun();
     void resultTextsForAnUnreachableGoal();
+    void translatedResultTextsKeepTheirFigures();
+    void translatedGenderTakesItsEquation();
 };
 
 void TestCalculation::workedExamples_data()
@@ -229,5 +232,46 @@ void TestCalculation::resultTextsForAnUnreachableGoal()
     QVERIFY(resultTexts(d, r).result1.contains(QStringLiteral(" 100000000000000000000 calories")));
 }
 
-QTEST_APPLESS_MAIN(TestCalculation)
+QTEST_GUILESS_MAIN(TestCalculation)
+// Each line of the results window is one text for the translator, its figures inside.
+void TestCalculation::translatedResultTextsKeepTheirFigures()
+{
+    const PseudoTranslation translation;
+    PersonalDetails d = details("Male", 30, 5, 10, "180", "10", 30, 2);
+    ResultTexts t = resultTexts(d, calculateCalories(d, {}, QLocale::c()));
+    QCOMPARE(t.age, QStringLiteral("<30 years>"));
+    QCOMPARE(t.height, QStringLiteral("<5 Feet 10 Inch>"));
+    QCOMPARE(t.weight, QStringLiteral("<180 Pounds>"));
+    QCOMPARE(
+        t.activityLevel, QStringLiteral("<Moderately Active (Some walking, garage work, house cleaning, child care)>"));
+    QCOMPARE(t.timeFrame, QStringLiteral("<30 day/days>"));
+    QCOMPARE(t.result1,
+        QStringLiteral("<To maintain your current weight your daily intake of calories should be 2943 calories>"));
+    QCOMPARE(t.result2, QStringLiteral("<To reach your goal, your daily intake of calories should be 1788 calories>"));
+    d = detailsInCentimetres("Male", 30, 178, "180", "10", 30, 2);
+    d.heightCentimetres = QStringLiteral(" 178 ");
+    QCOMPARE(resultTexts(d, {}).height, QStringLiteral("<178 Centimetres>"));
+    t = resultTexts(d, calculateCalories(details("Male", 30, 5, 10, "180", "200", 1, 0), {}, QLocale::c()));
+    QCOMPARE(t.result2, QStringLiteral("<This daily intake of calories cannot be achieved.>"));
+}
+
+// The gender list in another language still tells the equations apart, and so does
+// the English word of a plan kept from before.
+void TestCalculation::translatedGenderTakesItsEquation()
+{
+    const auto basal = [](const QString& gender) {
+        PersonalDetails d = details("", 30, 5, 10, "180", "10", 30, 2);
+        d.gender = gender;
+        return calculateCalories(d, {}, QLocale::c()).basalCalories;
+    };
+    const double male = basal(QStringLiteral("Male"));
+    const double female = basal(QStringLiteral("Female"));
+    const PseudoTranslation translation;
+    QCOMPARE(genderTexts(), (QStringList {QStringLiteral("<Male>"), QStringLiteral("<Female>")}));
+    QCOMPARE(basal(genderTexts().at(0)), male);
+    QCOMPARE(basal(QStringLiteral("Male")), male);
+    QCOMPARE(basal(genderTexts().at(1)), female);
+    QCOMPARE(basal(QStringLiteral("Female")), female);
+}
+
 #include "tst_calculation.moc"

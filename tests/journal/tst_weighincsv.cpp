@@ -1,3 +1,4 @@
+#include "../pseudotranslator.h"
 #include "journal/journal.h"
 #include "journal/weighincsv.h"
 
@@ -56,6 +57,7 @@ private slots:
     void columnChoice();
     void exportImportAndPreview();
     void exportOntoAFullDisk();
+    void translationLeavesTheFilesWords();
 };
 
 void TestWeighInCsv::parse_data()
@@ -502,4 +504,43 @@ void TestWeighInCsv::exportOntoAFullDisk()
 }
 
 QTEST_GUILESS_MAIN(TestWeighInCsv)
+// In another language the files and the remembered column choices are written and
+// read as in English; only what a person reads is translated, each reason whole.
+void TestWeighInCsv::translationLeavesTheFilesWords()
+{
+    const QList<WeighIn> weighIns {
+        {QDate(2026, 12, 1), 80.5, WeightUnit::Kilograms}, {QDate(2026, 12, 2), 178, WeightUnit::Pounds}};
+    const QByteArray file = weighInsCsv(weighIns);
+    const CsvTable table = readCsvTable("day;kilos;unit\n2026-12-01;80,5;kg\n");
+    CsvColumnChoice choice = suggestedColumnChoice(table);
+    choice.unit = WeightUnit::Pounds;
+    const QString remembered = columnChoiceText(choice);
+
+    const PseudoTranslation translation;
+    QCOMPARE(weighInsCsv(weighIns), file);
+    QCOMPARE(describe(parseWeighInsCsv(file, kToday).weighIns), describe(weighIns));
+    QCOMPARE(columnChoiceText(choice), remembered);
+    QVERIFY(readColumnChoice(remembered, table) == choice);
+    QCOMPARE(unitSymbol(WeightUnit::Kilograms), QStringLiteral("kg"));
+    QCOMPARE(unitSymbolText(WeightUnit::Kilograms), QStringLiteral("<kg>"));
+
+    const ParsedWeighIns parsed
+        = parseWeighInsCsv(QByteArrayLiteral("date,weight,unit\n"
+                                             ",80,kg\n"
+                                             "2026-12-01,80,st\n"
+                                             "2026-12-02,900,kg\n"
+                                             "2026-12-03,80,kg\n"
+                                             "2026-12-03-and-a-good-deal-more-than-a-date,80,kg\n"),
+            kToday);
+    QCOMPARE(describe(parsed.weighIns), QStringLiteral("2026-12-03 80 kg"));
+    QCOMPARE(describe(parsed.rejected),
+        QStringLiteral("2: <No date.>"
+                       " | 3: <The unit <\"st\"> is neither kg nor lb.>"
+                       " | 4: <The weight 900 <kg> is above the heaviest the journal keeps, 680.39 <kg>.>"
+                       " | 6: <The date <\"2026-12-03-and-a-good-deal-more-…\" (43 characters)> does not read as "
+                       "<year-month-day, such as 2026-12-09>.>"));
+    QCOMPARE(parseWeighInsCsv(QByteArrayLiteral("x,y\n1,2\n"), kToday).error,
+        QStringLiteral("<No column of dates: the first line names none of date, dateTime or DATE.>"));
+}
+
 #include "tst_weighincsv.moc"

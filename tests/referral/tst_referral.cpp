@@ -1,3 +1,4 @@
+#include "../pseudotranslator.h"
 #include "referral/referral.h"
 
 #include <QTest>
@@ -20,6 +21,7 @@ private slots:
     void fieldChecksInOrder_data();
     void fieldChecksInOrder();
     void addressOfPlainValues();
+    void translatedPlaceholdersCountAsEmpty();
     void addressRoundTrip_data();
     void addressRoundTrip();
 };
@@ -197,6 +199,24 @@ void TestReferral::addressRoundTrip()
         QCOMPARE(items.at(i).first, QStringLiteral("taf%1").arg(i + 1));
         QCOMPARE(items.at(i).second, expected.at(i));
     }
+}
+
+// The boxes show their placeholders in the person's language; a box still showing
+// one is as empty as in English.
+void TestReferral::translatedPlaceholdersCountAsEmpty()
+{
+    const PseudoTranslation translation;
+    QCOMPARE(namePlaceholder(), QStringLiteral("<Your Name>"));
+    ReferralFields fields {namePlaceholder(), QStringLiteral("ann@a.example"), messagePlaceholder(),
+        friendNamePlaceholder(), QStringLiteral("bob@b.example")};
+    QCOMPARE(referralFieldsFailure(fields).value_or(QString()), QStringLiteral("<Please Enter Your Name>"));
+    fields.referrerName = QStringLiteral("Ann");
+    QCOMPARE(referralFieldsFailure(fields).value_or(QString()), QStringLiteral("<Please Enter Your Message>"));
+    fields.referralMessage = QStringLiteral("Hi");
+    QCOMPARE(referralFieldsFailure(fields).value_or(QString()), QStringLiteral("<Please Enter Your Friend's Name>"));
+    fields.friendName = QStringLiteral("Bob");
+    QVERIFY(!referralFieldsFailure(fields));
+    QCOMPARE(filterEmailKey(U' ').refusalText, QStringLiteral("<Email Address Cannot Contain Space>"));
 }
 
 QTEST_GUILESS_MAIN(TestReferral)
