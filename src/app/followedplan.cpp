@@ -15,6 +15,16 @@ QString* detailField(PersonalDetails& d, int i)
     return fields[i];
 }
 
+// The gender as the journal keeps it: the English word, whatever language the list
+// showed, so that a plan followed in one language reads the same in another.
+const QString kMale = QStringLiteral("Male");
+const QString kFemale = QStringLiteral("Female");
+
+bool isMale(const QString& gender)
+{
+    return &equationFor(gender) == &equationFor(kMale);
+}
+
 } // namespace
 
 StoredPlan storedPlanOf(const WeightPlan& plan, const QLocale& locale)
@@ -30,6 +40,7 @@ StoredPlan storedPlanOf(const WeightPlan& plan, const QLocale& locale)
         if (const QString* field = detailField(details, i); field != &details.heightCentimetres || !field->isEmpty())
             stored.details.insert(QLatin1String(kDetailKeys[i]), *field);
     }
+    stored.details.insert(QStringLiteral("gender"), isMale(details.gender) ? kMale : kFemale);
     stored.details.insert(QStringLiteral("activityIndex"), details.activityIndex);
     stored.details.insert(QStringLiteral("locale"), locale.name());
     const CalorieResult& r = plan.result;
@@ -55,6 +66,12 @@ std::optional<WeightPlan> weightPlanOf(const StoredPlan& stored)
     for (int i = 0; i < int(std::size(kDetailKeys)); ++i)
         *detailField(details, i) = stored.details.value(QLatin1String(kDetailKeys[i])).toString();
     details.activityIndex = stored.details.value(QStringLiteral("activityIndex"), -1).toInt();
+    // Shown in the language of today's session, as the main window's lists are.
+    if (details.gender == kMale || details.gender == kFemale)
+        details.gender = genderTexts().value(details.gender == kMale ? 0 : 1);
+    if (const QStringList levels = activityLevelTexts();
+        details.activityIndex >= 0 && details.activityIndex < levels.size())
+        details.activityText = levels.at(details.activityIndex);
     details.heightInCentimetres = !details.heightCentimetres.isEmpty();
     const QLocale locale(stored.details.value(QStringLiteral("locale"), QLocale().name()).toString());
     CalculationSteps steps;
