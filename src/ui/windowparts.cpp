@@ -191,7 +191,12 @@ void setUpDocumentText(QTextBrowser* text, const char* name, const QString& acce
     text->setTextInteractionFlags(Qt::TextBrowserInteraction);
     Look::setColors(text, Look::kNavy, Look::kWhite);
     text->installEventFilter(filter);
-    nameScrollParts(text, accessibleName.toLower());
+    // Within a sentence ("Scroll your plan in words up and down") only the name's first
+    // letter goes small: the nouns of a language that writes them capitalised stay so.
+    QString inSentence = accessibleName;
+    if (!inSentence.isEmpty())
+        inSentence[0] = inSentence.at(0).toLower();
+    nameScrollParts(text, inSentence);
 }
 
 QSplitter* splitter(Qt::Orientation orientation, QWidget* parent, const char* name, const QString& accessibleName,

@@ -9,8 +9,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTranslator>
 
 class TestMainWindow : public QObject
 {
@@ -44,6 +46,8 @@ private slots:
     void heightSwitchCarriesTheHeight_data();
     void heightSwitchCarriesTheHeight();
     void heightInCentimetresIsCheckedCalculatedAndKept();
+    void translatedWindowHandsOnTheEnglishGender_data();
+    void translatedWindowHandsOnTheEnglishGender();
 };
 
 namespace {
@@ -62,6 +66,32 @@ QAction* action(RunningProgram& p, FormId id, const char* name)
 {
     return p.form(id)->findChild<QAction*>(QLatin1String(name));
 }
+
+// A translation of a few texts, each by its context and English text; every other
+// text stays English.
+class TableTranslator final : public QTranslator
+{
+public:
+    struct Row
+    {
+        const char* context;
+        const char* source;
+        QString translation;
+    };
+    explicit TableTranslator(std::initializer_list<Row> rows)
+    {
+        for (const Row& row : rows)
+            m_texts.insert(QByteArray(row.context) + '\n' + row.source, row.translation);
+    }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        return m_texts.value(QByteArray(context) + '\n' + source);
+    }
+
+private:
+    QHash<QByteArray, QString> m_texts;
+};
 
 } // namespace
 
@@ -645,6 +675,56 @@ void TestMainWindow::heightInCentimetresIsCheckedCalculatedAndKept()
     QVERIFY(action(again, FormId::Main, "mnuCentimetres")->isChecked());
     QVERIFY(!edit(again, "txtCm")->isHidden() && combo(again, "cboFeet")->isHidden());
     QVERIFY(edit(again, "txtCm")->text().isEmpty());
+}
+
+void TestMainWindow::translatedWindowHandsOnTheEnglishGender_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("men's equation") << QStringLiteral("M\u00e4nnlich") << QStringLiteral("Male");
+    QTest::newRow("women's equation") << QStringLiteral("Weiblich") << QStringLiteral("Female");
+}
+
+// The window speaks the translation in its caption, menus and controls, while the
+// details it hands on carry the English gender that picks the equation: the results
+// are those of the same details entered in English.
+void TestMainWindow::translatedWindowHandsOnTheEnglishGender()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, english);
+    Inputs in = kTypicalRun;
+    in.gender = english;
+    QString expected;
+    {
+        RunningProgram p;
+        fillAndCalculate(p, in);
+        QVERIFY(p.shell->isLoaded(FormId::Display));
+        expected = p.child<QLabel>(FormId::Display, "lblResult1")->text();
+    }
+
+    TableTranslator german {
+        {"WindowCaption", "Veltro Weight Loss Calculator v1.0", QStringLiteral("Veltro Abnehmrechner v1.0")},
+        {"Menu", "&File", QStringLiteral("&Datei")},
+        {"Menu", "Calculate", QStringLiteral("Berechnen")},
+        {"MainWindow", "Calculate", QStringLiteral("Jetzt berechnen")},
+        {"MainWindow", "Male", QStringLiteral("M\u00e4nnlich")},
+        {"MainWindow", "Female", QStringLiteral("Weiblich")},
+    };
+    QVERIFY(QCoreApplication::installTranslator(&german));
+    const auto removal = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+    RunningProgram p;
+    QWidget* main = p.form(FormId::Main);
+    QCOMPARE(main->windowTitle(), QStringLiteral("Veltro Abnehmrechner v1.0"));
+    QCOMPARE(main->findChild<QMenu*>(QStringLiteral("nuFile"))->title(), QStringLiteral("&Datei"));
+    QCOMPARE(action(p, FormId::Main, "mnuNext")->text(), QStringLiteral("Berechnen"));
+    QCOMPARE(p.child<QPushButton>(FormId::Main, "cmdNext")->text(), QStringLiteral("Jetzt berechnen"));
+    QCOMPARE(combo(p, "cboGender")->itemText(0), QStringLiteral("M\u00e4nnlich"));
+    QCOMPARE(combo(p, "cboGender")->itemText(1), QStringLiteral("Weiblich"));
+
+    in.gender = shown;
+    fillAndCalculate(p, in);
+    QVERIFY(p.shell->isLoaded(FormId::Display));
+    QCOMPARE(p.child<QLabel>(FormId::Display, "lblResult1")->text(), expected);
 }
 
 QTEST_MAIN(TestMainWindow)
