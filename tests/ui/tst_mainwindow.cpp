@@ -1,5 +1,6 @@
 #include "fixture.h"
 #include "platform/settingsstore.h"
+#include "tabletranslator.h"
 #include "ui/mainwindow.h"
 #include "ui/screenfit.h"
 
@@ -12,7 +13,6 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTranslator>
 
 class TestMainWindow : public QObject
 {
@@ -66,32 +66,6 @@ QAction* action(RunningProgram& p, FormId id, const char* name)
 {
     return p.form(id)->findChild<QAction*>(QLatin1String(name));
 }
-
-// A translation of a few texts, each by its context and English text; every other
-// text stays English.
-class TableTranslator final : public QTranslator
-{
-public:
-    struct Row
-    {
-        const char* context;
-        const char* source;
-        QString translation;
-    };
-    explicit TableTranslator(std::initializer_list<Row> rows)
-    {
-        for (const Row& row : rows)
-            m_texts.insert(QByteArray(row.context) + '\n' + row.source, row.translation);
-    }
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* source, const char*, int) const override
-    {
-        return m_texts.value(QByteArray(context) + '\n' + source);
-    }
-
-private:
-    QHash<QByteArray, QString> m_texts;
-};
 
 } // namespace
 
