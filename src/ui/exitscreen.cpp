@@ -34,13 +34,19 @@ const char* const kPlaceholderProperty = "placeholder";
 // word-wrapped label.
 QString catalogueParagraph()
 {
-    return QStringLiteral("If you have enjoyed this software you will surely be interested in our other Quillory "
+    //: Exit screen: first paragraph of the text in the frame on the right, word-wrapped
+    //: in 233 x 257 px together with the second (set smaller where it does not fit).
+    //: "Quillory Softwares" is the maker's name and stays as it is.
+    return ExitScreen::tr("If you have enjoyed this software you will surely be interested in our other Quillory "
                           "Softwares. From a single software, we have now grown to become the world\u2019s largest "
                           "resource of quillory softwares. Be it astrology, psychic, tarot, numerology or occult, we "
                           "have programs in all fields thus giving our users a wide choice depending on their "
                           "interests.")
         + QString(61, QLatin1Char(' '))
-        + QStringLiteral("All the programs in the Quillory Softwares suite are simple and easy to use. They are not "
+        //: Exit screen: second paragraph of the text in the frame on the right, word-wrapped
+        //: in 233 x 257 px together with the first. "Quillory Softwares" is the maker's name
+        //: and stays as it is. The space at the end is part of the text.
+        + ExitScreen::tr("All the programs in the Quillory Softwares suite are simple and easy to use. They are not "
                          "only fun to use but also very informative. Try them out today and share your experience "
                          "with your friends and family. ");
 }
@@ -122,11 +128,16 @@ QLineEdit* ExitScreen::textBox(QWidget* parent, const QString& name, const QRect
 
 void ExitScreen::buildControls()
 {
-    QGroupBox* frame6 = filledFrame(m_clientArea, QStringLiteral("Frame6"),
-        QStringLiteral("Download Quillory Softwares"), twips(7320, 120, 3735, 4575));
+    //: Exit screen: caption of the frame on the right, bold 9.75 pt on its top edge; the
+    //: frame is 249 px wide. "Quillory Softwares" is the maker's name and stays as it is.
+    QGroupBox* frame6 = filledFrame(
+        m_clientArea, QStringLiteral("Frame6"), tr("Download Quillory Softwares"), twips(7320, 120, 3735, 4575));
 
+    //: Exit screen: link at the foot of the frame on the right, bold underlined, one line
+    //: of 239 px (set smaller where it does not fit). "Quillory Softwares" is the maker's
+    //: name and stays as it is.
     LinkLabel* lblGoToHome = WindowParts::pageLink(frame6, QStringLiteral("lblGoToHome"),
-        QStringLiteral("Click Here To Visit Quillory Softwares"), WebLink::SoftwareCatalogue);
+        tr("Click Here To Visit Quillory Softwares"), WebLink::SoftwareCatalogue);
     lblGoToHome->setFont(verdana(9, true, true));
     lblGoToHome->setGeometry(twips(75, 4250, 3585, 210));
     setColors(lblGoToHome, kFrameNavy, kYellow, false);
@@ -137,8 +148,10 @@ void ExitScreen::buildControls()
         verdana(9), Qt::AlignLeft | Qt::AlignTop, true);
     shrinkToFit(label3, label3->size());
 
-    QGroupBox* frame2 = filledFrame(
-        m_clientArea, QStringLiteral("Frame2"), QStringLiteral("Refer A Friend"), twips(120, 3240, 7065, 1455));
+    //: Exit screen: caption of the frame around the refer-a-friend form, bold 9.75 pt on
+    //: its top edge; the frame is 471 px wide.
+    QGroupBox* frame2
+        = filledFrame(m_clientArea, QStringLiteral("Frame2"), tr("Refer A Friend"), twips(120, 3240, 7065, 1455));
 
     // Below the frame's lower edge, so never seen; Tab still reaches it.
     m_txtMessage = new QPlainTextEdit(frame2);
@@ -146,19 +159,27 @@ void ExitScreen::buildControls()
     m_txtMessage->setGeometry(twips(4800, 3600, 1815, 495));
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtMessage->setTabChangesFocus(true);
-    m_txtMessage->setAccessibleName(QStringLiteral("Your message"));
+    //: Exit screen: what a screen reader calls the message box of the refer-a-friend form.
+    m_txtMessage->setAccessibleName(tr("Your message"));
     m_txtMessage->setProperty(kPlaceholderProperty, Referral::messagePlaceholder());
     setBoxText(m_txtMessage, Referral::messagePlaceholder() + QStringLiteral("\r\n"));
 
+    //: Exit screen: what a screen reader calls the box of the friend's name.
+    const QString friendName = tr("Friend's name");
     m_txtFriendName = textBox(frame2, QStringLiteral("txtFriendName"), twips(85, 720, 3375, 285),
-        Referral::friendNamePlaceholder(), QStringLiteral("Friend's name"));
+        Referral::friendNamePlaceholder(), friendName);
+    //: Exit screen: what a screen reader calls the box of the friend's email address.
+    const QString friendEmail = tr("Friend's email address");
     m_txtFriendEmail = textBox(frame2, QStringLiteral("txtFriendEmail"), twips(3600, 720, 3375, 285),
-        Referral::friendEmailPlaceholder(), QStringLiteral("Friend's email address"));
-    m_txtEmail = textBox(frame2, QStringLiteral("txtEmail"), twips(3600, 360, 3375, 285), Referral::emailPlaceholder(),
-        QStringLiteral("Your email address"));
+        Referral::friendEmailPlaceholder(), friendEmail);
+    //: Exit screen: what a screen reader calls the box of the user's email address.
+    const QString email = tr("Your email address");
+    m_txtEmail
+        = textBox(frame2, QStringLiteral("txtEmail"), twips(3600, 360, 3375, 285), Referral::emailPlaceholder(), email);
 
-    m_cmdSubmit = pushButton(
-        frame2, QStringLiteral("cmdSubmit"), QStringLiteral("Refer A Friend &Now"), twips(1920, 1080, 3375, 285));
+    //: Exit screen: the button of the refer-a-friend form, 225 px wide, bold.
+    m_cmdSubmit
+        = pushButton(frame2, QStringLiteral("cmdSubmit"), tr("Refer A Friend &Now"), twips(1920, 1080, 3375, 285));
     m_cmdSubmit->setFont(verdana(8.25, true));
     useButtonColors(m_cmdSubmit);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &ExitScreen::submitReferral);
@@ -167,21 +188,24 @@ void ExitScreen::buildControls()
     connect(
         m_cmdSubmit, &QPushButton::pressed, m_cmdSubmit, [this] { m_cmdSubmit->setFocus(Qt::ShortcutFocusReason); });
 
-    m_txtName = textBox(frame2, QStringLiteral("txtName"), twips(85, 360, 3375, 285), Referral::namePlaceholder(),
-        QStringLiteral("Your name"));
+    //: Exit screen: what a screen reader calls the box of the user's name.
+    const QString name = tr("Your name");
+    m_txtName
+        = textBox(frame2, QStringLiteral("txtName"), twips(85, 360, 3375, 285), Referral::namePlaceholder(), name);
 
     for (QLineEdit* email : {m_txtEmail, m_txtFriendEmail}) {
         auto* binding = new KeyFilterBinding(email, Referral::filterEmailKey, QMessageBox::Critical);
         binding->setAfterRefusal([email] { email->setFocus(Qt::OtherFocusReason); });
     }
 
-    m_cmdClose
-        = pushButton(m_clientArea, QStringLiteral("cmdClose"), QStringLiteral("E&xit"), twips(6000, 2760, 1245, 375));
+    //: Exit screen: the button that ends the program, 83 px wide.
+    m_cmdClose = pushButton(m_clientArea, QStringLiteral("cmdClose"), tr("E&xit"), twips(6000, 2760, 1245, 375));
     useButtonColors(m_cmdClose);
     connect(m_cmdClose, &QPushButton::clicked, this, &ExitScreen::closeRequested);
 
-    m_check1 = new QCheckBox(
-        QStringLiteral("Click Here To Visit ") + SiteConfig::forumAddress() + QStringLiteral(" Now"), m_clientArea);
+    //: Exit screen: check box that opens the forum, 14.25 pt, one line of 479 px with its
+    //: box; %1 is the forum's web address (such as www.example.com).
+    m_check1 = new QCheckBox(tr("Click Here To Visit %1 Now").arg(SiteConfig::forumAddress()), m_clientArea);
     m_check1->setObjectName(QStringLiteral("Check1"));
     m_check1->setGeometry(twips(30, 2040, 7185, 555));
     m_check1->setFont(verdana(14.25));
@@ -194,13 +218,15 @@ void ExitScreen::buildControls()
     picture1->setGeometry(twips(360, 120, 540, 540));
     picture1->setAlignment(Qt::AlignCenter);
     picture1->setPixmap(Look::appIcon().pixmap(32, 32));
-    picture1->setAccessibleName(QStringLiteral("Veltro Weight Loss Calculator icon"));
+    //: Exit screen: what a screen reader calls the program's icon at the top left.
+    //: "Veltro" is the product's name.
+    picture1->setAccessibleName(tr("Veltro Weight Loss Calculator icon"));
 
     m_label2 = label(m_clientArea, QStringLiteral("Label2"),
         SupportMessages::text(SupportMessages::kInitial, SiteConfig::forumAddress()), twips(120, 840, 6975, 1095),
         Qt::black, verdana(9.75, true), Qt::AlignLeft | Qt::AlignTop, true);
 
-    label(m_clientArea, QStringLiteral("Label1"), WindowParts::kCaption, twips(1080, 240, 5055, 435), Qt::black,
+    label(m_clientArea, QStringLiteral("Label1"), WindowParts::windowCaption(), twips(1080, 240, 5055, 435), Qt::black,
         sansSerif(18), Qt::AlignLeft | Qt::AlignTop, false, true);
 
     const QList<QWidget*> tabOrder {

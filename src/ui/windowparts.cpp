@@ -10,6 +10,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -22,7 +23,39 @@
 
 using namespace Look;
 
+namespace {
+
+// The title bar of every window.
+struct WindowCaption
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowCaption)
+};
+
+// What a screen reader calls the scroll bars of a scrolling view.
+struct ScrollParts
+{
+    Q_DECLARE_TR_FUNCTIONS(ScrollParts)
+};
+
+// The context of the menu tables' captions.
+constexpr const char* kMenuContext = "Menu";
+
+QString menuText(const char* caption)
+{
+    return QCoreApplication::translate(kMenuContext, caption);
+}
+
+} // namespace
+
 namespace WindowParts {
+
+QString windowCaption()
+{
+    //: Title bar of every window, and the program's name at the top of the about box
+    //: (228 px wide there) and of the exit screen (337 px, large type). "Veltro" is the
+    //: product's name and stays as it is.
+    return WindowCaption::tr("Veltro Weight Loss Calculator v1.0");
+}
 
 Qt::WindowFlags fixedWindowFlags(Qt::WindowType type)
 {
@@ -32,7 +65,7 @@ Qt::WindowFlags fixedWindowFlags(Qt::WindowType type)
 void finishWindow(QWidget* window, const QString& name)
 {
     window->setObjectName(name);
-    window->setWindowTitle(kCaption);
+    window->setWindowTitle(windowCaption());
     window->setWindowIcon(appIcon());
     placeInCentre(window);
     keepFixedSize(window);
@@ -64,7 +97,7 @@ QAction* addEntry(QWidget* menu, const MenuEntry& entry)
     auto* action = new QAction(menu);
     action->setObjectName(QLatin1String(entry.name));
     if (entry.caption) {
-        action->setText(QString::fromUtf8(entry.caption));
+        action->setText(menuText(entry.caption));
         action->setShortcut(entry.shortcut);
         QObject::connect(action, &QAction::triggered, action, entry.command);
     } else {
@@ -78,7 +111,7 @@ QAction* addEntry(QWidget* menu, const MenuEntry& entry)
 
 QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption, std::initializer_list<MenuEntry> entries)
 {
-    QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+    QMenu* menu = bar->addMenu(menuText(caption));
     menu->setObjectName(QLatin1String(name));
     for (const MenuEntry& entry : entries)
         addEntry(menu, entry);
@@ -87,12 +120,18 @@ QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption, std::initia
 
 void nameScrollParts(QAbstractScrollArea* area, const QString& what)
 {
-    area->verticalScrollBar()->setAccessibleName(QStringLiteral("Scroll %1 up and down").arg(what));
-    area->horizontalScrollBar()->setAccessibleName(QStringLiteral("Scroll %1 sideways").arg(what));
+    //: Screen reader's name of the vertical scroll bar of a view; %1 is what the view
+    //: shows, e.g. "the milestones" or "your plan in words".
+    area->verticalScrollBar()->setAccessibleName(ScrollParts::tr("Scroll %1 up and down").arg(what));
+    //: Screen reader's name of the horizontal scroll bar of a view; %1 is what the view
+    //: shows, e.g. "the milestones" or "your plan in words".
+    area->horizontalScrollBar()->setAccessibleName(ScrollParts::tr("Scroll %1 sideways").arg(what));
     area->viewport()->setAccessibleName(what);
     for (const char* name : {"qt_scrollarea_vcontainer", "qt_scrollarea_hcontainer"}) {
         if (auto* container = area->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
-            container->setAccessibleName(QStringLiteral("Scroll bar of %1").arg(what));
+            //: Screen reader's name of the strip holding a view's scroll bar; %1 is what
+            //: the view shows, e.g. "the milestones" or "your plan in words".
+            container->setAccessibleName(ScrollParts::tr("Scroll bar of %1").arg(what));
     }
 }
 
@@ -152,7 +191,12 @@ void setUpDocumentText(QTextBrowser* text, const char* name, const QString& acce
     text->setTextInteractionFlags(Qt::TextBrowserInteraction);
     Look::setColors(text, Look::kNavy, Look::kWhite);
     text->installEventFilter(filter);
-    nameScrollParts(text, accessibleName.toLower());
+    // Within a sentence ("Scroll your plan in words up and down") only the name's first
+    // letter goes small: the nouns of a language that writes them capitalised stay so.
+    QString inSentence = accessibleName;
+    if (!inSentence.isEmpty())
+        inSentence[0] = inSentence.at(0).toLower();
+    nameScrollParts(text, inSentence);
 }
 
 QSplitter* splitter(Qt::Orientation orientation, QWidget* parent, const char* name, const QString& accessibleName,

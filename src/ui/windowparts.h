@@ -25,7 +25,8 @@ class QWidget;
 // and menu tables.
 namespace WindowParts {
 
-inline const QString kCaption = QStringLiteral("Veltro Weight Loss Calculator v1.0");
+// The caption of every window, in the language in force.
+QString windowCaption();
 
 // A title bar with a close box and no minimise or maximise button.
 Qt::WindowFlags fixedWindowFlags(Qt::WindowType type = Qt::Window);
@@ -41,7 +42,8 @@ void openPage(WebLink page);
 LinkLabel* pageLink(QWidget* parent, const QString& name, const QString& text, WebLink page);
 
 // One entry of a menu table: the object name, the caption with its access key (none
-// for a separator) and what choosing it does.
+// for a separator) and what choosing it does. Captions are marked in the context
+// "Menu" (QT_TRANSLATE_NOOP("Menu", "&File")) and translated where the menu is built.
 struct MenuEntry
 {
     const char* name;
@@ -51,6 +53,7 @@ struct MenuEntry
 };
 MenuEntry pageEntry(const char* name, const char* caption, WebLink page);
 
+// The caption, like the entries', is marked in the context "Menu".
 QMenu* addMenu(QMenuBar* bar, const char* name, const char* caption, std::initializer_list<MenuEntry> entries);
 // Names the parts the toolkit adds to a scrolling view (its scroll bars, their
 // containers and the viewport) for a screen reader, after what the view shows.

@@ -59,19 +59,30 @@ void WorkingWindow::addMenus(
 {
     QMenuBar* bar = menuBar();
     bar->setFont(verdana(8.25));
-    addMenu(bar, fileMenuName, "&File", fileMenu);
-    addMenu(bar, "mnuHelp", "&Help",
+    //: Menu on the menu bar of the main and the results window. The menu bar holds File,
+    //: Help, Donate and Make Money Online in one line of 569 px (main window).
+    addMenu(bar, fileMenuName, QT_TRANSLATE_NOOP("Menu", "&File"), fileMenu);
+    //: Menu on the menu bar of the main and the results window, beside File.
+    addMenu(bar, "mnuHelp", QT_TRANSLATE_NOOP("Menu", "&Help"),
         {
-            pageEntry("mnuOnline", "&Online Help", WebLink::OnlineHelp),
-            pageEntry("mnuVisit", "&Visit Us Online", WebLink::HomePage),
+            //: Help menu: opens the program's help pages in the browser.
+            pageEntry("mnuOnline", QT_TRANSLATE_NOOP("Menu", "&Online Help"), WebLink::OnlineHelp),
+            //: Help menu: opens the maker's home page in the browser.
+            pageEntry("mnuVisit", QT_TRANSLATE_NOOP("Menu", "&Visit Us Online"), WebLink::HomePage),
             {help.firstSeparator},
             pageEntry("mnuUpdate", help.updateCaption, WebLink::DownloadPage),
             {help.secondSeparator},
-            {"mnuAbout", "&About Software", [this] { emit aboutRequested(); }},
+            //: Help menu: shows the about box.
+            {"mnuAbout", QT_TRANSLATE_NOOP("Menu", "&About Software"), [this] { emit aboutRequested(); }},
         });
-    addCommand(bar, pageEntry("mnuDonate", "&Donate", WebLink::DonatePage));
+    //: Command on the menu bar itself, beside Help: opens the donation page in the
+    //: browser. The menu bar holds File, Help, Donate and Make Money Online in one line.
+    addCommand(bar, pageEntry("mnuDonate", QT_TRANSLATE_NOOP("Menu", "&Donate"), WebLink::DonatePage));
     // Switched off from the start and never switched on.
-    addCommand(bar, pageEntry("mnumakemoney", "Make Money &Online", WebLink::FullBrandOffer))->setEnabled(false);
+    //: Command on the menu bar itself, last, always greyed out. The menu bar holds File,
+    //: Help, Donate and Make Money Online in one line.
+    addCommand(bar, pageEntry("mnumakemoney", QT_TRANSLATE_NOOP("Menu", "Make Money &Online"), WebLink::FullBrandOffer))
+        ->setEnabled(false);
 }
 
 void WorkingWindow::finish(const QString& name)

@@ -39,6 +39,7 @@ protected:
 
     // The menu bar: the window's own File menu, then Help, Donate and Make Money
     // Online, whose names and captions differ between the windows in three places.
+    // Captions are marked in the context "Menu", as the menu tables' are.
     struct HelpMenuNames
     {
         const char* firstSeparator;

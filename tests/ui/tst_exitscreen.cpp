@@ -2,6 +2,7 @@
 #include "links/siteconfig.h"
 #include "links/weblink.h"
 #include "platform/randomsource.h"
+#include "tabletranslator.h"
 #include "ui/exitscreen.h"
 #include "ui/supportmessages.h"
 
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSet>
 #include <QUrlQuery>
 #include <cmath>
@@ -43,6 +45,8 @@ private slots:
     void supportMessageDraw();
     void supportMessagesEquallyLikely();
     void supportMessagesNameTheForum();
+    void translatedTexts_data();
+    void translatedTexts();
 };
 
 namespace {
@@ -595,6 +599,64 @@ void TestExitScreen::supportMessagesNameTheForum()
         texts.insert(text);
     }
     QCOMPARE(texts.size(), SupportMessages::kCount);
+}
+
+void TestExitScreen::translatedTexts_data()
+{
+    const QString forum = SiteConfig::forumAddress();
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("caption") << "Label1"
+                             << "Veltro Abnehmrechner v1.0";
+    QTest::newRow("frame") << "Frame2"
+                           << "Empfehlen Sie uns";
+    QTest::newRow("button") << "cmdClose"
+                            << "&Beenden";
+    QTest::newRow("forum check box") << "Check1" << QStringLiteral("Jetzt %1 besuchen").arg(forum);
+    QTest::newRow("support message") << "Label2" << QStringLiteral("Besuchen Sie %1 oft.").arg(forum);
+    QTest::newRow("catalogue") << "Label3" << QStringLiteral("Erstens.") + QString(61, QLatin1Char(' ')) + "Zweitens.";
+}
+
+// Each text is asked for in the context its translation is kept in, and the forum's
+// address still takes its place in a translated sentence.
+void TestExitScreen::translatedTexts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    TableTranslator german {
+        {"WindowCaption", "Veltro Weight Loss Calculator v1.0", QStringLiteral("Veltro Abnehmrechner v1.0")},
+        {"ExitScreen", "Refer A Friend", QStringLiteral("Empfehlen Sie uns")},
+        {"ExitScreen", "E&xit", QStringLiteral("&Beenden")},
+        {"ExitScreen", "Click Here To Visit %1 Now", QStringLiteral("Jetzt %1 besuchen")},
+        {"SupportMessages",
+            "Visit %1 regularly. Support %1 by taking part in the discussions and other activities. These softwares "
+            "cannot be supported and maintained unless you visit %1 regularly.",
+            QStringLiteral("Besuchen Sie %1 oft.")},
+        {"ExitScreen",
+            "If you have enjoyed this software you will surely be interested in our other Quillory Softwares. From a "
+            "single software, we have now grown to become the world\u2019s largest resource of quillory softwares. Be "
+            "it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users "
+            "a wide choice depending on their interests.",
+            QStringLiteral("Erstens.")},
+        {"ExitScreen",
+            "All the programs in the Quillory Softwares suite are simple and easy to use. They are not only fun to use "
+            "but also very informative. Try them out today and share your experience with your friends and family. ",
+            QStringLiteral("Zweitens.")},
+    };
+    QVERIFY(QCoreApplication::installTranslator(&german));
+    const auto removal = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+    ExitScreen screen;
+    QCOMPARE(screen.windowTitle(), QStringLiteral("Veltro Abnehmrechner v1.0"));
+    QWidget* w = screen.findChild<QWidget*>(name);
+    QVERIFY(w);
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(w))
+        text = label->text();
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        text = button->text();
+    else if (auto* frame = qobject_cast<QGroupBox*>(w))
+        text = frame->title();
+    QCOMPARE(text, shown);
 }
 
 QTEST_MAIN(TestExitScreen)

@@ -1,5 +1,6 @@
 #include "fixture.h"
 #include "platform/settingsstore.h"
+#include "tabletranslator.h"
 #include "ui/mainwindow.h"
 #include "ui/screenfit.h"
 
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 
@@ -44,6 +46,8 @@ private slots:
     void heightSwitchCarriesTheHeight_data();
     void heightSwitchCarriesTheHeight();
     void heightInCentimetresIsCheckedCalculatedAndKept();
+    void translatedWindowHandsOnTheEnglishGender_data();
+    void translatedWindowHandsOnTheEnglishGender();
 };
 
 namespace {
@@ -645,6 +649,56 @@ void TestMainWindow::heightInCentimetresIsCheckedCalculatedAndKept()
     QVERIFY(action(again, FormId::Main, "mnuCentimetres")->isChecked());
     QVERIFY(!edit(again, "txtCm")->isHidden() && combo(again, "cboFeet")->isHidden());
     QVERIFY(edit(again, "txtCm")->text().isEmpty());
+}
+
+void TestMainWindow::translatedWindowHandsOnTheEnglishGender_data()
+{
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("men's equation") << QStringLiteral("M\u00e4nnlich") << QStringLiteral("Male");
+    QTest::newRow("women's equation") << QStringLiteral("Weiblich") << QStringLiteral("Female");
+}
+
+// The window speaks the translation in its caption, menus and controls, while the
+// details it hands on carry the English gender that picks the equation: the results
+// are those of the same details entered in English.
+void TestMainWindow::translatedWindowHandsOnTheEnglishGender()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, english);
+    Inputs in = kTypicalRun;
+    in.gender = english;
+    QString expected;
+    {
+        RunningProgram p;
+        fillAndCalculate(p, in);
+        QVERIFY(p.shell->isLoaded(FormId::Display));
+        expected = p.child<QLabel>(FormId::Display, "lblResult1")->text();
+    }
+
+    TableTranslator german {
+        {"WindowCaption", "Veltro Weight Loss Calculator v1.0", QStringLiteral("Veltro Abnehmrechner v1.0")},
+        {"Menu", "&File", QStringLiteral("&Datei")},
+        {"Menu", "Calculate", QStringLiteral("Berechnen")},
+        {"MainWindow", "Calculate", QStringLiteral("Jetzt berechnen")},
+        {"PersonalDetails", "Male", QStringLiteral("M\u00e4nnlich")},
+        {"PersonalDetails", "Female", QStringLiteral("Weiblich")},
+    };
+    QVERIFY(QCoreApplication::installTranslator(&german));
+    const auto removal = qScopeGuard([&german] { QCoreApplication::removeTranslator(&german); });
+    RunningProgram p;
+    QWidget* main = p.form(FormId::Main);
+    QCOMPARE(main->windowTitle(), QStringLiteral("Veltro Abnehmrechner v1.0"));
+    QCOMPARE(main->findChild<QMenu*>(QStringLiteral("nuFile"))->title(), QStringLiteral("&Datei"));
+    QCOMPARE(action(p, FormId::Main, "mnuNext")->text(), QStringLiteral("Berechnen"));
+    QCOMPARE(p.child<QPushButton>(FormId::Main, "cmdNext")->text(), QStringLiteral("Jetzt berechnen"));
+    QCOMPARE(combo(p, "cboGender")->itemText(0), QStringLiteral("M\u00e4nnlich"));
+    QCOMPARE(combo(p, "cboGender")->itemText(1), QStringLiteral("Weiblich"));
+
+    in.gender = shown;
+    fillAndCalculate(p, in);
+    QVERIFY(p.shell->isLoaded(FormId::Display));
+    QCOMPARE(p.child<QLabel>(FormId::Display, "lblResult1")->text(), expected);
 }
 
 QTEST_MAIN(TestMainWindow)
