@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QtTest>
 
 class TestLanguage : public QObject
@@ -70,6 +71,9 @@ void TestLanguage::englishInstallsNothing()
     QVERIFY(installTranslation({QStringLiteral("it-IT"), QStringLiteral("de-AT")}));
     QVERIFY(translationInstalled());
     QVERIFY(QCoreApplication::instance()->findChild<QTranslator*>());
+    // The toolkit's buttons speak it too, where Debian's translations of the toolkit are installed.
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_de.qm")))
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
 }
 
 QTEST_GUILESS_MAIN(TestLanguage)
