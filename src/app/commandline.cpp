@@ -21,7 +21,9 @@ CommandLine answer(CommandLine::Action action, const QString& text)
 CommandLine failure(const QString& program, const QString& complaint)
 {
     return answer(CommandLine::Action::Fail,
-        QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n").arg(program, complaint));
+        //: An error of the command line, on the terminal. %1 is the program's name, %2 what is wrong
+        //: (one of the texts below). Keep '%1 --help' as it is: it is a command to type.
+        CommandLine::tr("%1: %2\nTry '%1 --help' for more information.\n").arg(program, complaint));
 }
 
 // The options the toolkit takes itself, each with one dash or two: whether a value
@@ -74,37 +76,47 @@ struct ValueOption
     const char* name;
     const char* needs; // what the value is, for the complaint when it is missing
 };
-constexpr ValueOption kAddWeight {"--add-weight", "a weight with its unit, such as 172.4lb"};
-constexpr ValueOption kDate {"--date", "a day as YYYY-MM-DD"};
-constexpr ValueOption kExportCsv {"--export-csv", "a file, or - for standard output"};
-constexpr ValueOption kImportCsv {"--import-csv", "a file, or - for standard input"};
+//: What the value of a command-line option must be, after "option '--add-weight' needs a value: ".
+//: Keep the units lb and kg and the example 172.4lb as they are: the program reads them.
+constexpr ValueOption kAddWeight {
+    "--add-weight", QT_TRANSLATE_NOOP("CommandLine", "a weight with its unit, such as 172.4lb")};
+//: What the value of the command-line option --date must be. Keep YYYY-MM-DD: the day is written so.
+constexpr ValueOption kDate {"--date", QT_TRANSLATE_NOOP("CommandLine", "a day as YYYY-MM-DD")};
+//: What the value of the command-line option --export-csv must be; "-" stands for standard output.
+constexpr ValueOption kExportCsv {"--export-csv", QT_TRANSLATE_NOOP("CommandLine", "a file, or - for standard output")};
+//: What the value of the command-line option --import-csv must be; "-" stands for standard input.
+constexpr ValueOption kImportCsv {"--import-csv", QT_TRANSLATE_NOOP("CommandLine", "a file, or - for standard input")};
 
 QString helpText(const QString& program)
 {
-    return QStringLiteral("Usage: %1 [options]\n\n"
-                          "Veltro Weight Loss Calculator 1.00 estimates the daily calorie intake that\n"
-                          "keeps the current weight and the intake that reaches a weight-loss goal in\n"
-                          "a chosen number of days.\n\n"
-                          "Options:\n"
-                          "  -h, --help               Show this help and exit.\n"
-                          "  -v, --version            Show the version and exit.\n"
-                          "      --progress           Open the progress window once the main window is\n"
-                          "                           up; while the program runs, bring its progress\n"
-                          "                           window to the front instead.\n"
-                          "      --add-weight WEIGHT  Add a weigh-in to the journal and exit, without a\n"
-                          "                           window, even while the program runs. WEIGHT is a\n"
-                          "                           number and its unit, lb or kg: 172.4lb, 78,2kg.\n"
-                          "      --date YYYY-MM-DD    With --add-weight: the day of the weigh-in, today\n"
-                          "                           or earlier (by default today).\n"
-                          "      --export-csv FILE    Write every weigh-in as CSV to FILE (- for\n"
-                          "                           standard output) and exit, without a window.\n"
-                          "      --import-csv FILE    Add the weigh-ins of a CSV file (- for standard\n"
-                          "                           input) to the journal and exit, without a window,\n"
-                          "                           even while the program runs; print how many were\n"
-                          "                           added, replaced and unchanged, and each line left\n"
-                          "                           out with its reason.\n\n"
-                          "The toolkit's own options, such as -platform wayland, -display :1 or\n"
-                          "-style fusion, are taken too, with one dash or two.\n")
+    //: The text of --help on the terminal; %1 is the program's name. Keep every line within 79 columns
+    //: and the options (-h, --help, --add-weight...), the units lb and kg, the examples (172.4lb, 78,2kg)
+    //: and the toolkit's options (-platform wayland, -display :1, -style fusion) as they are. The manual
+    //: page is made from the English text.
+    return CommandLine::tr("Usage: %1 [options]\n\n"
+                           "Veltro Weight Loss Calculator 1.00 estimates the daily calorie intake that\n"
+                           "keeps the current weight and the intake that reaches a weight-loss goal in\n"
+                           "a chosen number of days.\n\n"
+                           "Options:\n"
+                           "  -h, --help               Show this help and exit.\n"
+                           "  -v, --version            Show the version and exit.\n"
+                           "      --progress           Open the progress window once the main window is\n"
+                           "                           up; while the program runs, bring its progress\n"
+                           "                           window to the front instead.\n"
+                           "      --add-weight WEIGHT  Add a weigh-in to the journal and exit, without a\n"
+                           "                           window, even while the program runs. WEIGHT is a\n"
+                           "                           number and its unit, lb or kg: 172.4lb, 78,2kg.\n"
+                           "      --date YYYY-MM-DD    With --add-weight: the day of the weigh-in, today\n"
+                           "                           or earlier (by default today).\n"
+                           "      --export-csv FILE    Write every weigh-in as CSV to FILE (- for\n"
+                           "                           standard output) and exit, without a window.\n"
+                           "      --import-csv FILE    Add the weigh-ins of a CSV file (- for standard\n"
+                           "                           input) to the journal and exit, without a window,\n"
+                           "                           even while the program runs; print how many were\n"
+                           "                           added, replaced and unchanged, and each line left\n"
+                           "                           out with its reason.\n\n"
+                           "The toolkit's own options, such as -platform wayland, -display :1 or\n"
+                           "-style fusion, are taken too, with one dash or two.\n")
         .arg(program);
 }
 
@@ -151,7 +163,9 @@ CommandLine readCommandLine(const QStringList& arguments)
                 return false;
             }
             if (value.isEmpty())
-                complaint = QStringLiteral("option '%1' needs a value: %2").arg(name, QLatin1String(option.needs));
+                //: %1 is the command-line option (--date...), %2 what its value must be.
+                complaint = CommandLine::tr("option '%1' needs a value: %2")
+                                .arg(name, QCoreApplication::translate("CommandLine", option.needs));
             return true;
         };
         const auto choose = [&](CommandLine::Action action, const QString& option) {
@@ -159,8 +173,10 @@ CommandLine readCommandLine(const QStringList& arguments)
                 return;
             if (!chosenBy.isEmpty()) {
                 complaint = chosenBy == option
-                    ? QStringLiteral("option '%1' given twice").arg(option)
-                    : QStringLiteral("options '%1' and '%2' cannot be given together").arg(chosenBy, option);
+                    //: %1 is a command-line option (--progress, --add-weight...).
+                    ? CommandLine::tr("option '%1' given twice").arg(option)
+                    //: %1 and %2 are command-line options (--add-weight, --export-csv...).
+                    : CommandLine::tr("options '%1' and '%2' cannot be given together").arg(chosenBy, option);
             }
             chosenBy = option;
             command.action = action;
@@ -180,7 +196,7 @@ CommandLine readCommandLine(const QStringList& arguments)
             command.weight = value;
         } else if (takes(kDate)) {
             if (dateGiven)
-                complaint = QStringLiteral("option '%1' given twice").arg(QLatin1String(kDate.name));
+                complaint = CommandLine::tr("option '%1' given twice").arg(QLatin1String(kDate.name));
             dateGiven = true;
             command.date = value;
         } else if (takes(kExportCsv)) {
@@ -205,7 +221,8 @@ CommandLine readCommandLine(const QStringList& arguments)
                 continue;
             }
             if (argument.startsWith(QLatin1String("--")))
-                return failure(program, QStringLiteral("unknown option '%1'").arg(argument));
+                //: %1 is what was typed on the command line.
+                return failure(program, CommandLine::tr("unknown option '%1'").arg(argument));
             // Single-dash words the toolkit may know better are judged once it has started.
             if (stray.isEmpty())
                 stray = argument;
@@ -215,11 +232,13 @@ CommandLine readCommandLine(const QStringList& arguments)
     }
 
     if (dateGiven && command.action != CommandLine::Action::AddWeight)
-        return failure(program, QStringLiteral("option '--date' goes with '--add-weight'"));
+        //: Keep the options '--date' and '--add-weight' as they are.
+        return failure(program, CommandLine::tr("option '--date' goes with '--add-weight'"));
     if (command.action != CommandLine::Action::Run && !stray.isEmpty()) {
         return failure(program,
-            stray.startsWith(QLatin1Char('-')) ? QStringLiteral("unknown option '%1'").arg(stray)
-                                               : QStringLiteral("unexpected argument '%1'").arg(stray));
+            stray.startsWith(QLatin1Char('-')) ? CommandLine::tr("unknown option '%1'").arg(stray)
+                                               //: %1 is what was typed on the command line.
+                                               : CommandLine::tr("unexpected argument '%1'").arg(stray));
     }
     return command;
 }
@@ -235,15 +254,17 @@ CommandLine readLeftoverArguments(const QStringList& arguments)
         if (ownOptions && argument == QLatin1String("--progress"))
             continue;
         return failure(CommandLine::programName(arguments),
-            argument.startsWith(QLatin1Char('-')) ? QStringLiteral("unknown option '%1'").arg(argument)
-                                                  : QStringLiteral("unexpected argument '%1'").arg(argument));
+            argument.startsWith(QLatin1Char('-')) ? CommandLine::tr("unknown option '%1'").arg(argument)
+                                                  : CommandLine::tr("unexpected argument '%1'").arg(argument));
     }
     return {};
 }
 
 QString noDisplayText(const QString& programName)
 {
-    return QStringLiteral("%1: needs a graphical session to show its windows, but neither DISPLAY nor "
-                          "WAYLAND_DISPLAY is set.\n")
+    //: On the terminal when no graphical session is found; %1 is the program's name. Keep DISPLAY and
+    //: WAYLAND_DISPLAY: they are the names of variables.
+    return CommandLine::tr("%1: needs a graphical session to show its windows, but neither DISPLAY nor "
+                           "WAYLAND_DISPLAY is set.\n")
         .arg(programName);
 }

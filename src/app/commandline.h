@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,10 @@
 // or two) to the toolkit.
 struct CommandLine
 {
+    // The context of the texts of the command line, --help and the no-display line.
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     enum class Action { Run, ShowHelp, ShowVersion, AddWeight, ExportCsv, ImportCsv, Fail };
     Action action = Action::Run;
     QString text; // what to print: the help, the version or the error
@@ -31,7 +36,8 @@ struct CommandLine
 };
 
 // Reads the arguments (the program's own name first) before the toolkit starts, so
-// that --help and --version need no display.
+// that --help and --version need no display. Its texts are in the language of the
+// translation installed, if any: main reads the arguments again once it is.
 CommandLine readCommandLine(const QStringList& arguments);
 
 // Reads what the toolkit left of the arguments once it has taken its own options:

@@ -4,10 +4,17 @@
 #include "journal/journal.h"
 #include "journal/weighincsv.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
+
+// What --add-weight and --export-csv say on the terminal.
+struct JournalCommands
+{
+    Q_DECLARE_TR_FUNCTIONS(JournalCommands)
+};
 
 // Two decimals at most and none that are zero, the same in every locale: 172.4, 78.
 QString figure(double value)
@@ -47,12 +54,16 @@ JournalCommandResult addWeight(const CommandLine& command, Journal& journal, con
         static const QRegularExpression iso(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
         date = iso.match(command.date).hasMatch() ? QDate::fromString(command.date, Qt::ISODate) : QDate();
         if (!date.isValid()) {
-            return refusedCommand(QStringLiteral("%1 is not a date: write the day as YYYY-MM-DD, such as 2026-12-01.")
-                                      .arg(shortQuote(command.date)));
+            //: The value of --date is not a day; %1 is what was typed. Keep YYYY-MM-DD and 2026-12-01 as they are.
+            return refusedCommand(
+                JournalCommands::tr("%1 is not a date: write the day as YYYY-MM-DD, such as 2026-12-01.")
+                    .arg(shortQuote(command.date)));
         }
         if (date > today) {
             return refusedCommand(
-                QStringLiteral("%1 is in the future: a weigh-in is kept for today or a day before.").arg(command.date));
+                //: %1 is the day given with --date, as YYYY-MM-DD.
+                JournalCommands::tr("%1 is in the future: a weigh-in is kept for today or a day before.")
+                    .arg(command.date));
         }
     }
 
@@ -69,13 +80,19 @@ JournalCommandResult addWeight(const CommandLine& command, Journal& journal, con
     }
     // What undoing it would put back is the weigh-in it replaced; nothing to put back
     // and nothing to remove is a day that had this very weigh-in.
-    QString line = QStringLiteral("Stored %1 for %2").arg(weightText(weighIn), date.toString(Qt::ISODate));
+    const QString stored = weightText(weighIn);
+    const QString day = date.toString(Qt::ISODate);
+    QString line;
     if (!undo->put.isEmpty())
-        line += QStringLiteral(", replacing %1.").arg(weightText(undo->put.first()));
+        //: The answer of --add-weight. %1 is the weight stored, as "172.4 lb (78.2 kg)"; %2 the day as
+        //: YYYY-MM-DD; %3 the weight it replaced, written as %1.
+        line = JournalCommands::tr("Stored %1 for %2, replacing %3.").arg(stored, day, weightText(undo->put.first()));
     else if (undo->remove.isEmpty())
-        line += QStringLiteral(", which the journal had already.");
+        //: The answer of --add-weight. %1 is the weight stored, as "172.4 lb (78.2 kg)"; %2 the day.
+        line = JournalCommands::tr("Stored %1 for %2, which the journal had already.").arg(stored, day);
     else
-        line += QLatin1Char('.');
+        //: The answer of --add-weight. %1 is the weight stored, as "172.4 lb (78.2 kg)"; %2 the day.
+        line = JournalCommands::tr("Stored %1 for %2.").arg(stored, day);
     result.output = (line + QLatin1Char('\n')).toUtf8();
     return result;
 }
@@ -87,8 +104,9 @@ JournalCommandResult exportCsv(const CommandLine& command, Journal& journal)
     // Written over, the journal would be lost with every plan followed.
     if (command.csvPath != QLatin1String("-") && journal.isOwnFile(command.csvPath)) {
         return refusedCommand(
-            QStringLiteral("%1 is your journal of weigh-ins (%2): the weigh-ins are exported to another "
-                           "file. Nothing was written.")
+            //: The file given to --export-csv is the journal itself: %1 as given, %2 the journal's full path.
+            JournalCommands::tr("%1 is your journal of weigh-ins (%2): the weigh-ins are exported to another "
+                                "file. Nothing was written.")
                 .arg(command.csvPath, QFileInfo(journal.path()).absoluteFilePath()));
     }
     // An export makes no journal where there is none yet: it has no weigh-ins.
@@ -108,12 +126,16 @@ JournalCommandResult exportCsv(const CommandLine& command, Journal& journal)
     const QString error = writeWeighInsCsv(command.csvPath, weighIns);
     if (!error.isEmpty()) {
         result.status = 1;
-        result.errors << oneLine(QStringLiteral("cannot write the weigh-ins to %1").arg(error));
+        //: %1 is the file and the system's reason, as "out.csv: Permission denied".
+        result.errors << oneLine(JournalCommands::tr("cannot write the weigh-ins to %1").arg(error));
         return result;
     }
-    result.output = QStringLiteral("Wrote %1 weigh-in%2 to %3.\n")
-                        .arg(weighIns.size())
-                        .arg(weighIns.size() == 1 ? QString() : QStringLiteral("s"), command.csvPath)
+    const int n = int(weighIns.size());
+    //: The answer of --export-csv; %1 is the file written.
+    result.output = (n == 1 ? JournalCommands::tr("Wrote %n weigh-in to %1.\n", "", n)
+                            //: The answer of --export-csv; %1 is the file written.
+                            : JournalCommands::tr("Wrote %n weigh-ins to %1.\n", "", n))
+                        .arg(command.csvPath)
                         .toUtf8();
     return result;
 }

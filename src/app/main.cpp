@@ -4,6 +4,7 @@
 #include "app/shell.h"
 #include "buildconfig.h"
 #include "journal/journal.h"
+#include "platform/language.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -35,10 +36,15 @@ int writeToStandardOutput(const QByteArray& bytes)
     if (write(stdout, bytes))
         return 0;
     const int error = errno;
-    print(stderr,
-        QStringLiteral("%1: write error%2\n")
-            .arg(g_programName,
-                error ? QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error)) : QString()));
+    if (error) {
+        //: On the terminal when the program's answer could not be written out; %1 is the program's
+        //: name, %2 the system's reason (such as "No space left on device").
+        print(stderr,
+            CommandLine::tr("%1: write error: %2\n").arg(g_programName, QString::fromLocal8Bit(std::strerror(error))));
+    } else {
+        //: On the terminal when the program's answer could not be written out; %1 is the program's name.
+        print(stderr, CommandLine::tr("%1: write error\n").arg(g_programName));
+    }
     return 1;
 }
 
@@ -58,13 +64,34 @@ void journalMessages(QtMsgType type, const QMessageLogContext& context, const QS
         print(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
 }
 
-// Adds a weigh-in, exports them or imports a file of them without a display, while the program may be
-// running: no window, and no part in the lock that keeps a second instance out.
-int runWithoutWindows(const CommandLine& command, int& argc, char** argv)
+// Everything that shows no window: the help, the version, an error of the command line
+// or of a missing graphical session, and adding a weigh-in, exporting them or
+// importing a file of them while the program may be running: no window, and no part
+// in the lock that keeps a second instance out. The command line is read again once
+// the translation is in, so that what it prints speaks the session's language.
+int runWithoutWindows(const QStringList& arguments, int& argc, char** argv)
 {
-    qInstallMessageHandler(journalMessages);
+    CommandLine command = readCommandLine(arguments);
+    const bool journalCommand = command.action == CommandLine::Action::AddWeight
+        || command.action == CommandLine::Action::ExportCsv || command.action == CommandLine::Action::ImportCsv;
+    if (journalCommand)
+        qInstallMessageHandler(journalMessages);
     QCoreApplication app(argc, argv);
     nameApplication();
+    if (installTranslation())
+        command = readCommandLine(arguments);
+
+    if (command.action == CommandLine::Action::Run) {
+        print(stderr, noDisplayText(g_programName));
+        return 1;
+    }
+    if (command.action == CommandLine::Action::Fail) {
+        print(stderr, command.text);
+        return 1;
+    }
+    if (!journalCommand)
+        return writeToStandardOutput(command.text.toLocal8Bit());
+
     Journal journal;
     const JournalCommandResult result = command.action == CommandLine::Action::ImportCsv
         ? importWeighIns(command.csvPath, journal, QDate::currentDate())
@@ -86,13 +113,18 @@ bool graphicalSessionMissing(const CommandLine& command)
         && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+//: On the terminal when the toolkit cannot start in the graphical session; %1 is the program's name.
+const char* const kToolkitFailed
+    = QT_TRANSLATE_NOOP("CommandLine", "%1: cannot show its windows in this graphical session.\n");
+
 // While the toolkit starts, a session it cannot reach ends the program with a
 // message and status 1 instead of an abort and its core dump.
 void startupMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     print(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
     if (type == QtFatalMsg) {
-        print(stderr, g_programName + QStringLiteral(": cannot show its windows in this graphical session.\n"));
+        // The toolkit has not started: no translation is installed yet.
+        print(stderr, QCoreApplication::translate("CommandLine", kToolkitFailed).arg(g_programName));
         std::_Exit(1);
     }
 }
@@ -107,24 +139,14 @@ int main(int argc, char* argv[])
     g_programName = CommandLine::programName(arguments);
 
     // What needs no window is answered before the toolkit looks for a display.
-    CommandLine command = readCommandLine(arguments);
-    if (command.action == CommandLine::Action::Run && graphicalSessionMissing(command)) {
-        print(stderr, noDisplayText(g_programName));
-        return 1;
-    }
-    if (command.action == CommandLine::Action::Fail) {
-        print(stderr, command.text);
-        return 1;
-    }
-    if (command.action == CommandLine::Action::AddWeight || command.action == CommandLine::Action::ExportCsv
-        || command.action == CommandLine::Action::ImportCsv)
-        return runWithoutWindows(command, argc, argv);
-    if (command.action != CommandLine::Action::Run)
-        return writeToStandardOutput(command.text.toLocal8Bit());
+    const CommandLine command = readCommandLine(arguments);
+    if (command.action != CommandLine::Action::Run || graphicalSessionMissing(command))
+        return runWithoutWindows(arguments, argc, argv);
 
     qInstallMessageHandler(startupMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    installTranslation();
     // The toolkit has taken its own options; what is left is not ours either.
     const CommandLine leftover = readLeftoverArguments(QCoreApplication::arguments());
     if (leftover.action == CommandLine::Action::Fail) {

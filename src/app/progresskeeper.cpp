@@ -15,6 +15,7 @@
 #include "ui/progressdocument.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +28,13 @@ namespace {
 
 const QString kUnitPreference = QStringLiteral("weighInUnit");
 const QString kChartRangePreference = QStringLiteral("chartRange");
+
+// What the progress window's commands say: their message boxes, dialogs and the names
+// of their steps in Undo and Redo.
+struct ProgressActions
+{
+    Q_DECLARE_TR_FUNCTIONS(ProgressActions)
+};
 
 // One change to the weigh-ins that Undo takes back and Redo makes again: each way, the
 // journal hands back the change that reverses it. Each way changes a day only while it
@@ -106,7 +114,10 @@ void trendInPersonsUnit(ProgressView& v, const QList<TrendDay>& trend)
     const QLocale locale;
     const auto figure = [&locale](double value) { return locale.toString(value, 'f', 2); };
     if (v.texts.weighInHeader.size() > 3)
-        v.texts.weighInHeader[3] = v.kilograms ? QStringLiteral("Trend (kg)") : QStringLiteral("Trend (lb)");
+        //: Heading of the trend column of the progress window's table of weigh-ins, in kilograms.
+        v.texts.weighInHeader[3] = v.kilograms ? ProgressActions::tr("Trend (kg)")
+                                               //: Heading of the trend column, in pounds.
+                                               : ProgressActions::tr("Trend (lb)");
     int row = 0;
     for (auto it = trend.crbegin(); it != trend.crend() && row < v.texts.weighInRows.size(); ++it) {
         if (!it->weighed)
@@ -136,7 +147,8 @@ void addLaterWeighIns(ProgressView& v, const QDate& today)
         const WeighIn& w = later.at(i);
         v.texts.weighInRows.insert(i,
             {locale.toString(w.date, QLocale::ShortFormat), figure(w.pounds()), figure(w.kilograms()),
-                QStringLiteral("after today")});
+                //: In the trend column of the table of weigh-ins, for a weigh-in dated after today.
+                ProgressActions::tr("after today")});
         v.rowDates.insert(i, w.date);
     }
 }
@@ -159,11 +171,6 @@ ProgressTexts textsInRange(const ProgressView& view)
     return texts;
 }
 
-QString count(qsizetype n, const QString& what)
-{
-    return n == 1 ? QStringLiteral("1 %1").arg(what) : QStringLiteral("%1 %2s").arg(n).arg(what);
-}
-
 } // namespace
 
 // The progress as the window, the paper and the clipboard show it.
@@ -184,8 +191,9 @@ void ProgressKeeper::guardJournal(const QString& journalPath)
     // A PDF saved over the journal would take the place of every weigh-in and plan.
     DocumentOutput::setGuard([journalPath](const QString& path) {
         return Journal(journalPath.isEmpty() ? Journal::defaultPath() : journalPath).isOwnFile(path)
-            ? QStringLiteral("it is your journal of weigh-ins, which a document would take the place of. Nothing "
-                             "was written.")
+            //: Why a PDF is not saved under the name chosen; it follows "<file> could not be saved: ".
+            ? ProgressActions::tr("it is your journal of weigh-ins, which a document would take the place of. "
+                                  "Nothing was written.")
             : QString();
     });
 }
@@ -205,16 +213,18 @@ Journal& ProgressKeeper::journal(QWidget* parent)
         m_told = true;
         if (const auto moved = m_journal->movedAside(); moved && !m_journal->movedAsideLinkTarget().isEmpty()) {
             MessageBox::information(parent,
-                QStringLiteral("In the place of your journal of weigh-ins was a link to %3, which the journal is "
-                               "never written through: the link was moved aside to %2, and %3 was left as it is. A "
-                               "new journal starts at %1.")
+                //: Message box. %1 is the journal's file, %2 where the link was moved to, %3 the file the
+                //: link pointed to.
+                ProgressActions::tr("In the place of your journal of weigh-ins was a link to %3, which the journal "
+                                    "is never written through: the link was moved aside to %2, and %3 was left as "
+                                    "it is. A new journal starts at %1.")
                     .arg(QDir::toNativeSeparators(moved->first), QDir::toNativeSeparators(moved->second),
                         QDir::toNativeSeparators(m_journal->movedAsideLinkTarget())));
         } else if (moved) {
             MessageBox::information(parent,
-                QStringLiteral(
-                    "Your journal of weigh-ins could not be read, so it was moved aside, untouched, to %2. A "
-                    "new journal starts at %1.")
+                //: Message box. %1 is the journal's file, %2 where the unreadable one was moved to.
+                ProgressActions::tr("Your journal of weigh-ins could not be read, so it was moved aside, untouched, "
+                                    "to %2. A new journal starts at %1.")
                     .arg(QDir::toNativeSeparators(moved->first), QDir::toNativeSeparators(moved->second)));
         }
         if (!open)
@@ -239,17 +249,20 @@ bool ProgressKeeper::follow(QWidget* parent, const WeightPlan& plan, const QDate
         return true;
     if (current) {
         const std::optional<WeightPlan> earlier = weightPlanOf(*current);
-        const QString which = earlier
-            ? QStringLiteral("the plan of %1 for %2: %3 lb in %4 days")
-                  .arg(QLocale().toString(current->start, QLocale::ShortFormat),
-                      resultTexts(earlier->details, earlier->result).name, planFigure(earlier->lossPounds))
-                  .arg(earlier->days)
-            : QStringLiteral("the plan of %1").arg(QLocale().toString(current->start, QLocale::ShortFormat));
-        const auto answer = MessageBox::show(parent,
-            QStringLiteral("You follow %1. Follow this plan from today instead? The earlier plan stays in your "
-                           "journal, and so do your weigh-ins.")
-                .arg(which),
-            QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
+        const QString since = QLocale().toString(current->start, QLocale::ShortFormat);
+        const QString text = earlier
+            //: Message box asked before following a new plan. %1 is the day the earlier plan was started,
+            //: %2 the name of its person, %3 the pounds to lose, %n its number of days.
+            ? ProgressActions::tr("You follow the plan of %1 for %2: %3 lb in %n days. Follow this plan from today "
+                                  "instead? The earlier plan stays in your journal, and so do your weigh-ins.",
+                "", earlier->days)
+                  .arg(since, resultTexts(earlier->details, earlier->result).name, planFigure(earlier->lossPounds))
+            //: Message box asked before following a new plan. %1 is the day the earlier plan was started.
+            : ProgressActions::tr("You follow the plan of %1. Follow this plan from today instead? The earlier plan "
+                                  "stays in your journal, and so do your weigh-ins.")
+                  .arg(since);
+        const auto answer
+            = MessageBox::show(parent, text, QMessageBox::Information, QMessageBox::Yes | QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return false;
     }
@@ -342,8 +355,9 @@ void ProgressKeeper::tellFailure(QWidget* parent)
         MessageBox::critical(parent, m_outcome.failure);
     else if (!m_outcome.left.isEmpty())
         MessageBox::information(parent,
-            QStringLiteral("%1 left as they are: their weigh-ins were changed after this step was made, and the "
-                           "changes since are kept.")
+            //: Message box after Undo or Redo; %1 is the list of days ("12/1/26, 12/3/26").
+            ProgressActions::tr("%1 left as they are: their weigh-ins were changed after this step was made, and "
+                                "the changes since are kept.")
                 .arg(daysText(m_outcome.left)));
     m_outcome = {};
 }
@@ -369,15 +383,23 @@ bool ProgressKeeper::putWeighIn(QWidget* parent, const WeighIn& weighIn, const Q
     if (replacing.isValid() && replacing != weighIn.date)
         c.remove << replacing;
     c.put << weighIn;
-    const QString text = replacing.isValid() ? QStringLiteral("Edit of the Weigh-in")
-        : replaces                           ? QStringLiteral("Replace Weigh-in")
-                                             : QStringLiteral("Weigh-in");
+    //: A step of Undo and Redo, shown as "&Undo %1" in the progress window.
+    const QString text = replacing.isValid() ? ProgressActions::tr("Edit of the Weigh-in")
+        //: A step of Undo and Redo, shown as "&Undo %1" in the progress window.
+        : replaces ? ProgressActions::tr("Replace Weigh-in")
+                   //: A step of Undo and Redo, shown as "&Undo %1" in the progress window.
+                   : ProgressActions::tr("Weigh-in");
     return change(parent, c, text);
 }
 
 void ProgressKeeper::remove(QWidget* parent, const QList<QDate>& days)
 {
-    change(parent, {{}, days}, QStringLiteral("Delete of %1").arg(count(days.size(), QStringLiteral("Weigh-in"))));
+    const int n = int(days.size());
+    //: A step of Undo and Redo, shown as "&Undo %1" in the progress window.
+    const QString step = n == 1 ? ProgressActions::tr("Delete of %n Weigh-in", "", n)
+                                //: A step of Undo and Redo, shown as "&Undo %1" in the progress window.
+                                : ProgressActions::tr("Delete of %n Weigh-ins", "", n);
+    change(parent, {{}, days}, step);
 }
 
 void ProgressKeeper::undo(QWidget* parent)
@@ -397,7 +419,10 @@ void ProgressKeeper::redo(QWidget* parent)
 void ProgressKeeper::importFile(QWidget* parent, const QDate& today)
 {
     const QString path = DocumentOutput::fileToOpen(
-        parent, QStringLiteral("Import Weigh-ins"), QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+        //: Caption of the file dialog that opens a file of weigh-ins.
+        parent, ProgressActions::tr("Import Weigh-ins"),
+        //: The file dialog's filters; keep the patterns in brackets and the ";;" between them.
+        ProgressActions::tr("CSV files (*.csv *.txt);;All files (*)"));
     if (!path.isEmpty())
         importFile(parent, path, today);
 }
@@ -411,15 +436,18 @@ void ProgressKeeper::importFile(QWidget* parent, const QString& path, const QDat
     const QString shown = QDir::toNativeSeparators(path);
     // Opening a FIFO or a device would wait for a writer that may never come.
     if (const QFileInfo info(path); info.exists() && !info.isFile() && !info.isDir()) {
-        MessageBox::critical(parent, QStringLiteral("%1 could not be read: it is no file.").arg(shown));
+        //: Message box; %1 is the file chosen.
+        MessageBox::critical(parent, ProgressActions::tr("%1 could not be read: it is no file.").arg(shown));
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        MessageBox::critical(parent, QStringLiteral("%1 could not be read: %2").arg(shown, file.errorString()));
+        //: Message box; %1 is the file chosen, %2 the system's reason.
+        MessageBox::critical(parent, ProgressActions::tr("%1 could not be read: %2").arg(shown, file.errorString()));
         return;
     }
     if (file.size() > kLargestWeighInFile) {
-        MessageBox::critical(parent, QStringLiteral("%1 is too large to be a file of weigh-ins.").arg(shown));
+        //: Message box; %1 is the file chosen.
+        MessageBox::critical(parent, ProgressActions::tr("%1 is too large to be a file of weigh-ins.").arg(shown));
         return;
     }
     const CsvTable table = readCsvTable(file.readAll());
@@ -441,22 +469,27 @@ void ProgressKeeper::importFile(QWidget* parent, const QString& path, const QDat
         const QList<WeighIn> existing = j.weighIns();
         const ImportPreview preview = previewImport(parsed, existing);
         if (!preview.error.isEmpty()) {
-            MessageBox::critical(parent, QStringLiteral("%1 cannot be imported: %2").arg(shown, preview.error));
+            //: Message box; %1 is the file chosen, %2 the reason.
+            MessageBox::critical(parent, ProgressActions::tr("%1 cannot be imported: %2").arg(shown, preview.error));
             return;
         }
         if (!confirmImport(parent, QFileInfo(path).fileName(), preview))
             return;
-        const bool stored = change(parent, preview.change,
-            QStringLiteral("Import of %1").arg(count(preview.added + preview.replaced, QStringLiteral("Weigh-in"))),
-            Journal::statesOf(preview.change, existing));
+        const int n = int(preview.added + preview.replaced);
+        //: A step of Undo and Redo, shown as "&Undo %1" in the progress window.
+        const QString step = n == 1 ? ProgressActions::tr("Import of %n Weigh-in", "", n)
+                                    //: A step of Undo and Redo, shown as "&Undo %1" in the progress window.
+                                    : ProgressActions::tr("Import of %n Weigh-ins", "", n);
+        const bool stored = change(parent, preview.change, step, Journal::statesOf(preview.change, existing));
         if (m_outcome.changedSince.isEmpty()) {
             if (stored && choice)
                 j.setPreference(columnChoiceKey(table), columnChoiceText(*choice));
             return;
         }
         MessageBox::information(parent,
-            QStringLiteral("Your journal changed while the preview was open (%1), so nothing was imported. The "
-                           "preview now shows what the import would do.")
+            //: Message box; %1 is the list of days that changed ("12/1/26, 12/3/26").
+            ProgressActions::tr("Your journal changed while the preview was open (%1), so nothing was imported. "
+                                "The preview now shows what the import would do.")
                 .arg(daysText(m_outcome.changedSince)));
         m_outcome = {};
     }
@@ -467,18 +500,23 @@ void ProgressKeeper::exportFile(QWidget* parent, const QDate& today)
     Journal& j = journal(parent);
     if (!j.isOpen())
         return;
-    const QString path = DocumentOutput::fileToSave(parent, QStringLiteral("Export Weigh-ins"),
-        suggestedCsvFileName(today), QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    //: Caption of the file dialog that saves the weigh-ins as CSV.
+    const QString path = DocumentOutput::fileToSave(parent, ProgressActions::tr("Export Weigh-ins"),
+        //: The file dialog's filter; keep the pattern in brackets.
+        suggestedCsvFileName(today), ProgressActions::tr("CSV files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     if (j.isOwnFile(path)) {
         MessageBox::critical(parent,
-            QStringLiteral("%1 is your journal of weigh-ins: they are exported to another file. Nothing was written.")
+            //: Message box; %1 is the file chosen.
+            ProgressActions::tr(
+                "%1 is your journal of weigh-ins: they are exported to another file. Nothing was written.")
                 .arg(QDir::toNativeSeparators(path)));
         return;
     }
     if (const QString failure = writeWeighInsCsv(path, j.weighIns()); !failure.isEmpty())
-        MessageBox::critical(parent, QStringLiteral("Your weigh-ins could not be exported: %1").arg(failure));
+        //: Message box; %1 is the file and the system's reason ("out.csv: Permission denied").
+        MessageBox::critical(parent, ProgressActions::tr("Your weigh-ins could not be exported: %1").arg(failure));
 }
 
 namespace {
@@ -486,7 +524,8 @@ namespace {
 DocumentOutput::Document progressDocument(const ProgressView& view)
 {
     const ProgressTexts texts = textsInRange(view);
-    return {view.texts.title, QStringLiteral("Your progress"),
+    //: Names the document in the messages of printing and saving it ("Your progress could not be printed").
+    return {view.texts.title, ProgressActions::tr("Your progress"),
         [chart = view.chart, texts](
             QPagedPaintDevice* device, const QDateTime& made) { return renderProgress(device, chart, texts, made); }};
 }
@@ -495,13 +534,16 @@ DocumentOutput::Document progressDocument(const ProgressView& view)
 
 void ProgressKeeper::print(QWidget* parent, const QDate& today)
 {
-    DocumentOutput::print(parent, QStringLiteral("Print Your Progress"), progressDocument(report(parent, today).view));
+    //: Caption of the print dialog.
+    DocumentOutput::print(
+        parent, ProgressActions::tr("Print Your Progress"), progressDocument(report(parent, today).view));
 }
 
 void ProgressKeeper::savePdf(QWidget* parent, const QDate& today)
 {
     const Report r = report(parent, today);
-    DocumentOutput::saveAsPdf(parent, QStringLiteral("Save Your Progress as PDF"),
+    //: Caption of the file dialog that saves the progress as PDF.
+    DocumentOutput::saveAsPdf(parent, ProgressActions::tr("Save Your Progress as PDF"),
         suggestedFileName(r.name, QStringLiteral("progress"), today), progressDocument(r.view));
 }
 

@@ -74,7 +74,8 @@ void Shell::startApplication()
                 SingleInstanceGuard::socketPathsFor(SingleInstanceGuard::defaultLockPaths()));
         };
         if (!m_progressAtStart || !handOver())
-            MessageBox::information(nullptr, QStringLiteral("Application is already running"));
+            //: Message box shown when the program is started a second time; its title is the program's caption.
+            MessageBox::information(nullptr, tr("Application is already running"));
         endApplication();
         return;
     }

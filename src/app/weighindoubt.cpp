@@ -2,12 +2,19 @@
 
 #include "calculator/plantext.h"
 
+#include <QCoreApplication>
 #include <QPointF>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
 namespace {
+
+// The question asked before a doubtful weigh-in is stored.
+struct WeighInDoubt
+{
+    Q_DECLARE_TR_FUNCTIONS(WeighInDoubt)
+};
 
 constexpr int kWeekDays = 7;
 
@@ -76,19 +83,38 @@ QString weighInDoubt(const WeighIn& weighIn, const QList<WeighIn>& earlier, cons
         && std::fabs(otherReading.pounds() - reference) < std::fabs(pounds - reference)
         && std::fabs(otherReading.pounds() - reference) <= std::max(allowed, 0.1 * reference)) {
         const double apart = inUnit(std::fabs(pounds - last->pounds()), unit);
-        return QStringLiteral("%1 is %2 %3 %4 your last weigh-in: did you mean %5 %6? Keep %1 as typed?")
-            .arg(typed, planFigure(std::round(apart * 10) / 10, locale), symbol,
-                pounds < last->pounds() ? QStringLiteral("under") : QStringLiteral("over"),
-                planFigure(weighIn.weight, locale), unitSymbol(other));
+        const QString typedAgain = planFigure(weighIn.weight, locale);
+        const QString apartText = planFigure(std::round(apart * 10) / 10, locale);
+        //: Message box asking before a weigh-in is stored. %1 is the weight typed with its unit ("95 kg"),
+        //: %2 and %3 how far it is from the last weigh-in (figure and unit), %4 the figure typed again and
+        //: %5 the other unit.
+        return pounds < last->pounds()
+            ? WeighInDoubt::tr("%1 is %2 %3 under your last weigh-in: did you mean %4 %5? Keep %1 as typed?")
+                  .arg(typed, apartText, symbol, typedAgain, unitSymbol(other))
+            //: Message box asking before a weigh-in is stored. %1 is the weight typed with its unit ("95 kg"),
+            //: %2 and %3 how far it is from the last weigh-in (figure and unit), %4 the figure typed again
+            //: and %5 the other unit.
+            : WeighInDoubt::tr("%1 is %2 %3 over your last weigh-in: did you mean %4 %5? Keep %1 as typed?")
+                  .arg(typed, apartText, symbol, typedAgain, unitSymbol(other));
     }
     // Far from the week's line: a slip of the finger more often than a change of weight.
     if (line && std::fabs(pounds - *line) > allowed) {
         const double apart = inUnit(std::fabs(pounds - *line), unit);
-        return QStringLiteral("%1 is %2 %3 %4 the line through your last week's weigh-ins (%5 %3). Keep %1 as "
-                              "typed?")
-            .arg(typed, planFigure(std::round(apart * 10) / 10, locale), symbol,
-                pounds < *line ? QStringLiteral("under") : QStringLiteral("over"),
-                planFigure(std::round(inUnit(*line, unit) * 10) / 10, locale));
+        const QString apartText = planFigure(std::round(apart * 10) / 10, locale);
+        const QString lineText = planFigure(std::round(inUnit(*line, unit) * 10) / 10, locale);
+        //: Message box asking before a weigh-in is stored. %1 is the weight typed with its unit ("95 kg"),
+        //: %2 and %3 how far it is from the line through last week's weigh-ins (figure and unit), %4 the
+        //: line's figure for that day.
+        return pounds < *line
+            ? WeighInDoubt::tr("%1 is %2 %3 under the line through your last week's weigh-ins (%4 %3). Keep %1 "
+                               "as typed?")
+                  .arg(typed, apartText, symbol, lineText)
+            //: Message box asking before a weigh-in is stored. %1 is the weight typed with its unit ("95 kg"),
+            //: %2 and %3 how far it is from the line through last week's weigh-ins (figure and unit), %4
+            //: the line's figure for that day.
+            : WeighInDoubt::tr("%1 is %2 %3 over the line through your last week's weigh-ins (%4 %3). Keep %1 "
+                               "as typed?")
+                  .arg(typed, apartText, symbol, lineText);
     }
     return QString();
 }

@@ -15,6 +15,10 @@ trap 'rm -rf "$tmp"' EXIT
 export XDG_RUNTIME_DIR="$tmp/runtime" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET QT_QPA_PLATFORM
+# The texts below are the English ones: whatever the session's language, the program
+# speaks English here.
+unset LANGUAGE
+export LC_ALL=C.UTF-8
 failures=0
 
 fail() {
@@ -43,6 +47,14 @@ check 0 out "^Usage: $name \[options\]$" --help
 check 0 out "-v, --version" -h
 check 0 out "^      --import-csv FILE    Add the weigh-ins of a CSV file" --help
 check 0 out "^$name 1\.00$" --version
+# A language the program does not speak, or English before one it does, is English.
+LC_ALL=it_IT.UTF-8 check 0 out "^Usage: $name \[options\]$" --help
+LANGUAGE=it:en:de LC_ALL=de_DE.UTF-8 check 1 err "^Try '$name --help' for more information\.$" --frobnicate
+# In German, French and Spanish the options keep their names.
+for language in de_DE fr_FR es_ES; do
+    LC_ALL=$language.UTF-8 check 0 out "^      --import-csv FILE " --help
+    LC_ALL=$language.UTF-8 check 1 err "--frobnicate" --frobnicate
+done
 check 0 out "^$name 1\.00$" -style fusion -v
 check 1 err "unknown option '--frobnicate'" --frobnicate
 check 1 err "Try '$name --help'" --frobnicate

@@ -23,8 +23,10 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite libc6 lib
     grep -q "\b$library\b" <<<"$depends" || { echo "missing dependency $library"; exit 1; }
 done
 
-# A Wayland session then runs the program natively rather than through XWayland.
-[[ "$(dpkg-deb -f "$deb" Recommends)" == qt6-wayland ]] || { echo "qt6-wayland is not recommended"; exit 1; }
+# A Wayland session then runs the program natively rather than through XWayland, and
+# a German, French or Spanish one sees the toolkit's dialogs in its language.
+[[ "$(dpkg-deb -f "$deb" Recommends)" == "qt6-wayland, qt6-translations-l10n" ]] ||
+    { echo "qt6-wayland and qt6-translations-l10n are not recommended"; exit 1; }
 
 dpkg -x "$deb" "$tmp/root"
 (cd "$tmp/root/usr" && find . -type f | sed 's|^\./||' | sort) >"$tmp/packaged"
