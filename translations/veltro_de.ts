@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>Veltro Weight Loss Calculator icon</source>
+        <extracomment>About box: what a screen reader calls the program&apos;s icon at the top left. &quot;Veltro&quot; is the product&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <extracomment>About box: the button that closes it, 84 px wide, bold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here for more details.</source>
+        <extracomment>About box: link under the offer at the bottom right, bold underlined, one line of at most 183 px.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <extracomment>About box: the offer in the lower half, bold, word-wrapped in a box of 417 x 41 px (three lines).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veltro Weight Loss Calculator estimates your intake of calories based on your personal body details and the amount of weight you wish to lose. Your daily level of physical activity and the time in which you want to lose weight is also considered.</source>
+        <extracomment>About box: what the program does, word-wrapped with the rights sentence that follows it in a box of 441 x 53 px (four lines). &quot;Veltro&quot; is the product&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <extracomment>About box: link in the middle, bold underlined, one line of at most 319 px; %1 is the forum&apos;s web address (such as www.example.com).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>%1: %2
@@ -147,6 +180,276 @@ Die Optionen des Toolkits, etwa -platform wayland, -display :1 oder
     </message>
 </context>
 <context>
+    <name>CsvImport</name>
+    <message>
+        <source>No date.</source>
+        <extracomment>Why a line of an imported file is left out: it has no date</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date %1 does not read as %2.</source>
+        <extracomment>Why a line of an imported file is left out. %1 is the date as the file gives it, in quotes; %2 the form of dates expected, as &quot;year-month-day, such as 2026-12-09&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unit.</source>
+        <extracomment>Why a line of an imported file is left out: its unit column is empty</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit %1 is neither kg nor lb.</source>
+        <extracomment>Why a line of an imported file is left out. %1 is the unit as the file gives it, in quotes; kg and lb are the words the file must write: keep them as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit is %1, but no column of weights is in %1.</source>
+        <extracomment>Why a line of an imported file is left out. %1 is the symbol of the line&apos;s unit (kg or lb)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No weight.</source>
+        <extracomment>Why a line of an imported file is left out: it has no weight</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The weight %1 is not a number.</source>
+        <extracomment>Why a line of an imported file is left out. %1 is the weight as the file gives it, in quotes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 gives the same day, %2, and is taken instead: one weigh-in a day.</source>
+        <extracomment>Why a line of an imported file is passed over. %1 is the number of a later line of the file, %2 the day both give, as 2026-12-09</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dates read in more than one way: %1 on line %2 is %3 or %4, and the file does not tell which.</source>
+        <extracomment>Why an imported file needs the person to choose the form of its dates. %1 is a date of the file, in quotes; %2 the number of its line; %3 and %4 the two days it may be, as 2026-12-09</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dates read in more than one way. The file does not tell which.</source>
+        <extracomment>Why an imported file needs the person to choose the form of its dates</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Why weigh-ins could not be saved to a file. %1 is the file&apos;s path, %2 the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weigh-ins %1.csv</source>
+        <extracomment>Name the save dialog suggests for a file of weigh-ins; %1 is today, as 2026-12-09. Keep &quot;.csv&quot; at the end</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year-month-day, such as 2026-12-09</source>
+        <extracomment>A form of dates in an imported file, in the list of forms to choose from and in the reasons a line is left out. Keep the example date as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>day.month.year, such as 09.12.2026</source>
+        <extracomment>A form of dates in an imported file, in the list of forms to choose from and in the reasons a line is left out. Keep the example date as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>month/day/year, such as 12/09/2026</source>
+        <extracomment>A form of dates in an imported file, in the list of forms to choose from and in the reasons a line is left out. Keep the example date as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>A date, weight, unit or column name of a file, quoted in a message or a list; %1 is the text</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>&quot;%1…&quot; (%n characters)</source>
+        <extracomment>A long field of a file, quoted in a message: %1 is its first 32 characters, %n how many it has (always more than 32)</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It has %1 lines, more than any file of weigh-ins (at most %2).</source>
+        <extracomment>Why a file cannot be imported. %1 is the number of its lines, %2 the most a file may have (100000)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is empty: it has no first line naming its columns.</source>
+        <extracomment>Why a file cannot be imported</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its first line names more than %1 columns, more than any file of weigh-ins.</source>
+        <extracomment>Why a file cannot be imported. %1 is the most columns a file may have (64)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No form reads every date of this column: the lines it does not read are left out.</source>
+        <extracomment>Note beside the chosen column of dates of an imported file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No column of dates: the first line names none of date, dateTime or DATE.</source>
+        <extracomment>Why an imported file needs the person to choose its columns. date, dateTime and DATE are the names a file gives its column of dates: keep them as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No column of weights: the first line names none of weight, weight_kg or weight_lb.</source>
+        <extracomment>Why an imported file needs the person to choose its columns. weight, weight_kg and weight_lb are the names a file gives its column of weights: keep them as they are</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DiskSpace</name>
+    <message>
+        <source>the disk holding %1 is full</source>
+        <extracomment>Why a file could not be written, after its path and a colon; %1 is a folder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk holding %1 is full: no file of this program may grow past %2 bytes</source>
+        <extracomment>Why a file could not be written, after its path and a colon; %1 is a folder, %2 a number of bytes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DisplayWindow</name>
+    <message>
+        <source>Here are the results generated by Veltro Weight Loss Calculator based on your personal input details</source>
+        <extracomment>Results window: line over the results, bold italic 9 pt, one line of at most 697 px. &quot;Veltro&quot; is the product&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veltro Weight Loss Calculator Results</source>
+        <extracomment>Results window: caption of the frame around the results, on its top edge, bold 9 pt; the frame is 705 px wide. &quot;Veltro&quot; is the product&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Name :</source>
+        <extracomment>Results window: caption before the person&apos;s name, 176 px wide at most. The space before the colon is as the window has always had it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age:</source>
+        <extracomment>Results window: caption before the age, 176 px wide at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Height:</source>
+        <extracomment>Results window: caption before the height, 176 px wide at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Weight:</source>
+        <extracomment>Results window: caption before the weight, 176 px wide at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level of Daily Activity:</source>
+        <extracomment>Results window: caption before the level of daily activity, 176 px wide at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight You Wish To Lose:</source>
+        <extracomment>Results window: caption before the weight to lose, 176 px wide at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time Frame To Lose Weight:</source>
+        <extracomment>Results window: caption before the number of days to lose it in, 176 px wide at most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>See Your &amp;Plan</source>
+        <extracomment>Results window: button under the results that opens the plan window, 160 px wide, bold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P.S: This software is only for entertainment purpose. Please consult your physician before going on any kind of diet.</source>
+        <extracomment>Results window: note at the bottom left, word-wrapped in a box of 545 x 29 px (two lines).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate Again</source>
+        <extracomment>Results window: button at the bottom right, back to the main window; 137 px wide, bold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExitScreen</name>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Quillory Softwares. From a single software, we have now grown to become the world’s largest resource of quillory softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
+        <extracomment>Exit screen: first paragraph of the text in the frame on the right, word-wrapped in 233 x 257 px together with the second (set smaller where it does not fit). &quot;Quillory Softwares&quot; is the maker&apos;s name and stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All the programs in the Quillory Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
+        <extracomment>Exit screen: second paragraph of the text in the frame on the right, word-wrapped in 233 x 257 px together with the first. &quot;Quillory Softwares&quot; is the maker&apos;s name and stays as it is. The space at the end is part of the text.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Quillory Softwares</source>
+        <extracomment>Exit screen: caption of the frame on the right, bold 9.75 pt on its top edge; the frame is 249 px wide. &quot;Quillory Softwares&quot; is the maker&apos;s name and stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Quillory Softwares</source>
+        <extracomment>Exit screen: link at the foot of the frame on the right, bold underlined, one line of 239 px (set smaller where it does not fit). &quot;Quillory Softwares&quot; is the maker&apos;s name and stays as it is.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <extracomment>Exit screen: caption of the frame around the refer-a-friend form, bold 9.75 pt on its top edge; the frame is 471 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your message</source>
+        <extracomment>Exit screen: what a screen reader calls the message box of the refer-a-friend form.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friend&apos;s name</source>
+        <extracomment>Exit screen: what a screen reader calls the box of the friend&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friend&apos;s email address</source>
+        <extracomment>Exit screen: what a screen reader calls the box of the friend&apos;s email address.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your email address</source>
+        <extracomment>Exit screen: what a screen reader calls the box of the user&apos;s email address.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <extracomment>Exit screen: the button of the refer-a-friend form, 225 px wide, bold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <extracomment>Exit screen: what a screen reader calls the box of the user&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Exit screen: the button that ends the program, 83 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <extracomment>Exit screen: check box that opens the forum, 14.25 pt, one line of 479 px with its box; %1 is the forum&apos;s web address (such as www.example.com).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Veltro Weight Loss Calculator icon</source>
+        <extracomment>Exit screen: what a screen reader calls the program&apos;s icon at the top left. &quot;Veltro&quot; is the product&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JournalCommands</name>
     <message>
         <source>standard input</source>
@@ -273,6 +576,551 @@ Die Optionen des Toolkits, etwa -platform wayland, -display :1 oder
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>JournalMessages</name>
+    <message>
+        <source>The journal %1 could not be written: %2</source>
+        <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The weigh-ins could not be written to %1: %2</source>
+        <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan could not be written to %1: %2</source>
+        <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preference could not be written to %1: %2</source>
+        <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be made: %1</source>
+        <extracomment>Why the journal cannot be opened, after its path. %1 is the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a FIFO (named pipe)</source>
+        <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no regular file</source>
+        <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your weigh-ins cannot be kept: %1: %2</source>
+        <extracomment>Why the journal cannot be opened. %1 is a path (the journal&apos;s file or folder), %2 the reason, a clause that starts with a small letter (&quot;it cannot be written (...)&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 was written by a newer version of this program (journal version %2; this version reads up to %3). It was left as it is: the newer version can open it.</source>
+        <extracomment>%1 is the journal&apos;s path, %2 the version of the journal, %3 the highest version this program reads</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was a link to %2, not a journal of its own: the link was moved to %3 and a new journal was started; %2 was left as it is.</source>
+        <extracomment>%1 is the journal&apos;s path, %2 the file the link pointed to, %3 the path the link was moved to</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was damaged or no journal of this program: it was moved to %2 and a new journal was started.</source>
+        <extracomment>%1 is the journal&apos;s path, %2 the path it was moved to</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be written (%1)</source>
+        <extracomment>Why the journal failed, after &quot;%1: &quot; naming its path. %1 is the database&apos;s own words</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it kept changing while it was being opened</source>
+        <extracomment>Why the journal cannot be opened, after its path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no folder)</source>
+        <extracomment>Stands in the place of the journal&apos;s path in a message when there is none</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the system names no folder for the program&apos;s data</source>
+        <extracomment>Why the journal cannot be opened, after &quot;(no folder)&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is %1, not a file, and was left as it is; move it away for a journal to be started there</source>
+        <extracomment>Why the journal cannot be opened, after its path. %1 is what stands there, as &quot;a folder&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is %1 where the journal keeps a file of its own, and was left as it is; move it away for the journal to be opened</source>
+        <extracomment>Why the journal cannot be opened, after the path of a file SQLite keeps beside it. %1 is what stands there, as &quot;a folder&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weigh-ins cannot be added or changed: %1 cannot be written (%2).</source>
+        <extracomment>%1 is the journal&apos;s file or folder, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged or no journal of this program, and could not be moved to %1: %2</source>
+        <extracomment>Why the journal cannot be opened, after its path. %1 is the path it was to be moved to, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be moved to %1: %2</source>
+        <extracomment>Why the journal cannot be opened, after the path of a file beside it. %1 is the path it was to be moved to, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a link to %1, and could not be moved to %2: %3</source>
+        <extracomment>Why the journal cannot be opened, after its path. %1 is the file the link points to, %2 the path it was to be moved to, %3 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the toolkit&apos;s SQLite driver is missing (package libqt6sql6-sqlite)</source>
+        <extracomment>Why the journal cannot be opened, after its path. libqt6sql6-sqlite is the name of a package: keep it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is no journal of this program, and cannot be moved aside</source>
+        <extracomment>Why the journal cannot be opened, after its path</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SQLite would not keep it in WAL mode</source>
+        <extracomment>Why the journal cannot be opened, after its path. WAL is SQLite&apos;s name of a way to keep a database</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its upgrade to version %1 failed: %2</source>
+        <extracomment>Why the journal cannot be opened, after its path. %1 is the journal version it was to reach, %2 the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The weigh-ins could not be read from %1: %2</source>
+        <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date is not a day of the calendar.</source>
+        <extracomment>Why a weigh-in could not be removed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The weigh-ins of %1 were changed since; nothing was written.</source>
+        <extracomment>%1 names the days, as 2026-12-08, 2026-12-09</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plans could not be read from %1: %2</source>
+        <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plan has no start date, time frame or weights to keep.</source>
+        <extracomment>Why a plan could not be followed: it lacks what the journal keeps of it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preferences could not be read from %1: %2</source>
+        <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KeyFilters</name>
+    <message>
+        <source>Please Enter Only Alphabet</source>
+        <extracomment>Message box over the main window when a character other than a letter is typed into the name box; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Only Number !</source>
+        <extracomment>Message box over the main window (or the progress window&apos;s weigh-in box) when a character other than a digit is typed into a box of figures; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Calculate</source>
+        <extracomment>Main window: the wide button under the details, 569 px wide, bold.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Main window: a button below the visible area, never seen; a screen reader reads it and its access key works. 139 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the following personal details</source>
+        <extracomment>Main window: caption of the frame around all the details, on its top edge; the frame is 569 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Weight in Pound/Kg</source>
+        <extracomment>Main window: caption of the frame around the two weight boxes, on its top edge; the frame is 203 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight in kilograms</source>
+        <extracomment>Main window: what a screen reader calls the box of the weight in kilograms.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight in pounds</source>
+        <extracomment>Main window: what a screen reader calls the box of the weight in pounds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kg</source>
+        <extracomment>Main window: unit beside a kilogram box, 15 px wide; keep it as short as &quot;Kg&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pound</source>
+        <extracomment>Main window: unit beside a pound box, 35 px wide; keep it as short as &quot;Pound&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Age</source>
+        <extracomment>Main window: caption of the frame around the age list, on its top edge; the frame is 155 px wide. Also what a screen reader calls the list.
+----------
+Main window: what a screen reader calls the age list; also the caption of its frame, 155 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <extracomment>Main window: unit beside the age list, 32 px wide; keep it as short as &quot;Years&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much time do you have? </source>
+        <extracomment>Main window: caption of the frame around the list of days, on its top edge; the frame is 259 px wide. The space at the end is part of the caption.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time frame in days</source>
+        <extracomment>Main window: what a screen reader calls the list of days to lose the weight in.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <extracomment>Main window: unit beside the list of days, 29 px wide; keep it as short as &quot;Days&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How much weight do you wish to lose?</source>
+        <extracomment>Main window: caption of the frame around the two boxes of the weight to lose, on its top edge; the frame is 275 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight to lose in kilograms</source>
+        <extracomment>Main window: what a screen reader calls the box of the weight to lose in kilograms.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight to lose in pounds</source>
+        <extracomment>Main window: what a screen reader calls the box of the weight to lose in pounds.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level of Daily Activity</source>
+        <extracomment>Main window: caption of the frame around the activity list, on its top edge; the frame is 539 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level of daily activity</source>
+        <extracomment>Main window: what a screen reader calls the list of levels of daily activity.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Height</source>
+        <extracomment>Main window: caption of the frame around the height lists (or the centimetre box), on its top edge; the frame is 211 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height in inches</source>
+        <extracomment>Main window: what a screen reader calls the list of the height&apos;s inches.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height in feet</source>
+        <extracomment>Main window: what a screen reader calls the list of the height&apos;s feet.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>inch</source>
+        <extracomment>Main window: unit beside the list of the height&apos;s inches, 23 px wide; keep it as short as &quot;inch&quot;. The small letter is as the window has always had it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <extracomment>Main window: unit beside the list of the height&apos;s feet, 24 px wide; keep it as short as &quot;Feet&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height in centimetres</source>
+        <extracomment>Main window: what a screen reader calls the box of the height in centimetres.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <extracomment>Main window: unit beside the box of the height in centimetres, 24 px wide; keep it as short as &quot;cm&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gender</source>
+        <extracomment>Main window: caption of the frame around the gender list, on its top edge; the frame is 115 px wide. Also what a screen reader calls the list.
+----------
+Main window: what a screen reader calls the gender list; also the caption of its frame, 115 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Main window: caption of the frame around the name box, on its top edge; the frame is 371 px wide. Also what a screen reader calls the box.
+----------
+Main window: what a screen reader calls the name box; also the caption of its frame, 371 px wide.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you feel you are overweight and need to lose weight? Do you need to lose weight in a fixed time period? Do you need to control your diet? Know more about the right calorie intake based on your level of daily physical activity with Veltro Weight Loss Calculator. Enter the following personal details to get started.</source>
+        <extracomment>Main window: the introduction under the banner, centred in bold 9 pt in a box of 553 x 57 px (four lines at most). &quot;Veltro&quot; is the product&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>Calculate Again</source>
+        <extracomment>File menu of the results window: back to the main window to change the details. It has no access key, as it never had one.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;See Your Plan...</source>
+        <extracomment>File menu of the results window: opens the plan window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print Your Plan...</source>
+        <extracomment>File menu of the results window: prints the plan after the print dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Your Plan as P&amp;DF...</source>
+        <extracomment>File menu of the results window: saves the plan as a PDF file after a file dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Your Plan</source>
+        <extracomment>File menu of the results window: puts the plan&apos;s text on the clipboard.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Follow Your Plan</source>
+        <extracomment>File menu of the results window: keeps this plan as the one the progress window measures the weigh-ins against.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your P&amp;rogress...</source>
+        <extracomment>File menu: opens the progress window, where weigh-ins are kept.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>File menu: ends the program through the exit screen.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <extracomment>Help menu of the results window: opens the download page in the browser. The main window has the same command with another access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <extracomment>File menu of the main window: checks the details and shows the results. It has no access key, as it never had one.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Height in &amp;Centimetres</source>
+        <extracomment>File menu of the main window, a check mark: the height is entered in centimetres in one box instead of feet and inches in two lists.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <extracomment>Help menu of the main window: opens the download page in the browser. The results window has the same command with another access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>Menu on the menu bar of the main and the results window. The menu bar holds File, Help, Donate and Make Money Online in one line of 569 px (main window).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Menu on the menu bar of the main and the results window, beside File.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <extracomment>Help menu: opens the program&apos;s help pages in the browser.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <extracomment>Help menu: opens the maker&apos;s home page in the browser.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <extracomment>Help menu: shows the about box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <extracomment>Command on the menu bar itself, beside Help: opens the donation page in the browser. The menu bar holds File, Help, Donate and Make Money Online in one line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make Money &amp;Online</source>
+        <extracomment>Command on the menu bar itself, last, always greyed out. The menu bar holds File, Help, Donate and Make Money Online in one line.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Veltro Weight Loss Calculator</source>
+        <extracomment>Title of every message box. Veltro is the product&apos;s name: keep it as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OfferTexts</name>
+    <message>
+        <source>The Most Popular Online Quillory Discussion Board. Best Resource For Everything Quillory. Visit %1 Now</source>
+        <extracomment>Link across the top of the main window (544 px wide) and the results window (672 px), two lines at most; the windows do not grow. %1 is the forum&apos;s web address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <extracomment>Link in the band at the foot of the main window (543 px wide) and the results window (671 px), two or three lines at most; the windows do not grow. &quot;Help&quot; names the Help menu; the &quot;&amp;&quot; is shown as it is, not an access key</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <extracomment>Link in the band at the foot of the main window (543 px wide) and the results window (671 px), two or three lines at most; the windows do not grow</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PersonalDetails</name>
+    <message>
+        <source>Male</source>
+        <extracomment>First choice of the main window&apos;s gender list, 97 px wide; keep it as short as &quot;Male&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sedentary (Resting, sleeping, reclining)</source>
+        <extracomment>A level of daily activity in the main window&apos;s list (521 px wide) and on the results window. Keep the form &quot;Level (examples)&quot;: the plan names the level by the words before &quot; (&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lightly Active (Seated and standing activities, e.g. computer use)</source>
+        <extracomment>A level of daily activity in the main window&apos;s list (521 px wide) and on the results window. Keep the form &quot;Level (examples)&quot;: the plan names the level by the words before &quot; (&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moderately Active (Some walking, garage work, house cleaning, child care)</source>
+        <extracomment>A level of daily activity in the main window&apos;s list (521 px wide) and on the results window. Keep the form &quot;Level (examples)&quot;: the plan names the level by the words before &quot; (&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Very Active (Fast walking, heavy gardening, manual labor, cycling, skiing, tennis)</source>
+        <extracomment>A level of daily activity in the main window&apos;s list (521 px wide) and on the results window. Keep the form &quot;Level (examples)&quot;: the plan names the level by the words before &quot; (&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extremely Active (Walking with load uphill, basketball, climbing, football, soccer)</source>
+        <extracomment>A level of daily activity in the main window&apos;s list (521 px wide) and on the results window. Keep the form &quot;Level (examples)&quot;: the plan names the level by the words before &quot; (&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <extracomment>Second choice of the main window&apos;s gender list, 97 px wide; keep it as short as &quot;Female&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlanProblems</name>
+    <message>
+        <source>The model cannot follow a goal below no body weight.</source>
+        <extracomment>Why the plan draws no curve of the body&apos;s model; follows &quot;...so it draws nothing: &quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model needs a daily intake above nothing.</source>
+        <extracomment>Why the plan draws no curve of the body&apos;s model; follows &quot;...so it draws nothing: &quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The model cannot follow this time frame.</source>
+        <extracomment>Why the plan draws no curve of the body&apos;s model; follows &quot;...so it draws nothing: &quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At this intake the body would leave what the model holds for.</source>
+        <extracomment>Why the plan draws no curve of the body&apos;s model; follows &quot;...so it draws nothing: &quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The figures of this plan are too large to compute, so it cannot be followed.</source>
+        <extracomment>Message box when the person asks to follow a plan that cannot be followed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan has no weight to lose, so there is nothing to follow.</source>
+        <extracomment>Message box when the person asks to follow a plan that cannot be followed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This plan&apos;s goal leaves no body weight at all, so it cannot be followed: please choose a smaller goal.</source>
+        <extracomment>Message box when the person asks to follow a plan that cannot be followed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No daily intake reaches this plan&apos;s goal in its time, so it cannot be followed: please choose a longer time frame and calculate again.</source>
+        <extracomment>Message box when the person asks to follow a plan that cannot be followed; &quot;calculate again&quot; is pressing the main window&apos;s Calculate button again</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -440,10 +1288,198 @@ Die Optionen des Toolkits, etwa -platform wayland, -display :1 oder
     </message>
 </context>
 <context>
+    <name>Referral</name>
+    <message>
+        <source>Your Name</source>
+        <extracomment>Placeholder of the exit screen&apos;s box for the person&apos;s name, 225 px wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <extracomment>Placeholder of the exit screen&apos;s box for the person&apos;s e-mail address, 225 px wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <extracomment>Placeholder of the exit screen&apos;s box for the message to the friend, 121 px wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <extracomment>Placeholder of the exit screen&apos;s box for the friend&apos;s name, 225 px wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <extracomment>Placeholder of the exit screen&apos;s box for the friend&apos;s e-mail address, 225 px wide</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <extracomment>Message box over the exit screen when a space is typed into an e-mail box; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <extracomment>Message box over the exit screen when both e-mail addresses are the same; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <extracomment>Message box over the exit screen when an e-mail address lacks &quot;@&quot; or &quot;.&quot;; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <extracomment>Message box over the exit screen when the person&apos;s name is left empty; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <extracomment>Message box over the exit screen when the person&apos;s e-mail address is left empty; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <extracomment>Message box over the exit screen when the message to the friend is left empty; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <extracomment>Message box over the exit screen when the friend&apos;s name is left empty; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <extracomment>Message box over the exit screen when the friend&apos;s e-mail address is left empty; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>%1 years</source>
+        <extracomment>Results window, beside &quot;Age:&quot;; %1 is the age as typed. One line of about 480 px; keep it short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Centimetres</source>
+        <extracomment>Results window, beside &quot;Your Height:&quot;; %1 is the height in centimetres as typed. One line of about 480 px; keep it short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Feet %2 Inch</source>
+        <extracomment>Results window, beside &quot;Your Height:&quot;; %1 is the feet, %2 the inches, as typed. One line of about 480 px; keep it short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Pounds</source>
+        <extracomment>Results window, beside &quot;Your Weight:&quot; and &quot;Weight You Wish To Lose:&quot;; %1 is a weight in pounds as typed. One line of about 480 px; keep it short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 day/days</source>
+        <extracomment>Results window, beside &quot;Time Frame To Lose Weight:&quot;; %1 is the number of days as typed, which may be 1 or more. One line of about 480 px; keep it short</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To maintain your current weight your daily intake of calories should be %1 calories</source>
+        <extracomment>Results window, first result, in bold on one line of about 650 px: the window does not grow. %1 is a whole number of calories, as 2381</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This daily intake of calories cannot be achieved.</source>
+        <extracomment>Results window, second result, in bold on one line of about 650 px: the window does not grow</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To reach your goal, your daily intake of calories should be %1 calories</source>
+        <extracomment>Results window, second result, in bold on one line of about 650 px: the window does not grow. %1 is a whole number of calories, as 1881</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScrollParts</name>
+    <message>
+        <source>Scroll %1 up and down</source>
+        <extracomment>Screen reader&apos;s name of the vertical scroll bar of a view; %1 is what the view shows, e.g. &quot;the milestones&quot; or &quot;your plan in words&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll %1 sideways</source>
+        <extracomment>Screen reader&apos;s name of the horizontal scroll bar of a view; %1 is what the view shows, e.g. &quot;the milestones&quot; or &quot;your plan in words&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scroll bar of %1</source>
+        <extracomment>Screen reader&apos;s name of the strip holding a view&apos;s scroll bar; %1 is what the view shows, e.g. &quot;the milestones&quot; or &quot;your plan in words&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Shell</name>
     <message>
         <source>Application is already running</source>
         <extracomment>Message box shown when the program is started a second time; its title is the program&apos;s caption.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SiteConfig</name>
+    <message>
+        <source>All rights of this software are reserved by Quillory Softwares.</source>
+        <extracomment>Last sentence of the about box&apos;s description, which ends the text of a fixed-size box; keep it no longer than the English. Quillory Softwares is the maker&apos;s name: keep it as it is</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SupportMessages</name>
+    <message>
+        <source>Quillory Softwares like this one can be created and maintained only with your support. The best way to support the forum is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
+        <extracomment>Exit screen: request 1 of four to support the forum, one shown per run, bold 9.75 pt word-wrapped in 465 x 73 px (set smaller where it does not fit); %1 is the forum&apos;s web address (such as www.example.com). &quot;Quillory Softwares&quot; is the maker&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit %1 regularly. Support %1 by taking part in the discussions and other activities. These softwares cannot be supported and maintained unless you visit %1 regularly.</source>
+        <extracomment>Exit screen: request 2 of four to support the forum, one shown per run, bold 9.75 pt word-wrapped in 465 x 73 px (set smaller where it does not fit); %1 is the forum&apos;s web address (such as www.example.com).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a FREE online discussion forum on quillory. To help %1 develop and maintain this software, visit the forum regularly.</source>
+        <extracomment>Exit screen: request 3 of four to support the forum, one shown per run, bold 9.75 pt word-wrapped in 465 x 73 px (set smaller where it does not fit); %1 is the forum&apos;s web address (such as www.example.com).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs your help. All you need to do is visit %1 regularly and take part in the various discussions and activities, to help us maintain and develop more Quillory Softwares.</source>
+        <extracomment>Exit screen: request 4 of four to support the forum, one shown per run, bold 9.75 pt word-wrapped in 465 x 73 px (set smaller where it does not fit); %1 is the forum&apos;s web address (such as www.example.com). &quot;Quillory Softwares&quot; is the maker&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Validation</name>
+    <message>
+        <source>Please Enter Your Weight</source>
+        <extracomment>Message box over the main window when Calculate finds a weight box empty; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Weight Do You Wish To Lose</source>
+        <extracomment>Message box over the main window when Calculate finds a box of the weight to lose empty; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <extracomment>Message box over the main window when Calculate finds the name box empty; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Height</source>
+        <extracomment>Message box over the main window when Calculate finds the height box empty; one short line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Height From %1 To %2 Centimetres</source>
+        <extracomment>Message box over the main window when the height in centimetres is out of bounds; one short line. %1 and %2 are the shortest and the tallest height, 100 and 250</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -467,6 +1503,65 @@ Die Optionen des Toolkits, etwa -platform wayland, -display :1 oder
     <message>
         <source>%1 is %2 %3 over the line through your last week&apos;s weigh-ins (%4 %3). Keep %1 as typed?</source>
         <extracomment>Message box asking before a weigh-in is stored. %1 is the weight typed with its unit (&quot;95 kg&quot;), %2 and %3 how far it is from the line through last week&apos;s weigh-ins (figure and unit), %4 the line&apos;s figure for that day.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeighInMessages</name>
+    <message>
+        <source>The date is not a day of the calendar.</source>
+        <extracomment>Why a weigh-in is refused (the weigh-in box, an imported line, the command line)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date %1 is in the future.</source>
+        <extracomment>%1 is the day of the weigh-in, as 2026-12-09</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The date %1 is before %2, the earliest day the journal keeps.</source>
+        <extracomment>%1 is the day of the weigh-in, %2 the earliest day kept (1900-01-01), both as 2026-12-09</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The weight is not a number.</source>
+        <extracomment>Why a weigh-in is refused (the weigh-in box, an imported line, the command line)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The weight must be above zero.</source>
+        <extracomment>Why a weigh-in is refused (the weigh-in box, an imported line, the command line)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The weight %1 %2 is below the lightest the journal keeps, %3 %2.</source>
+        <extracomment>%1 is the weight given, %2 the unit&apos;s symbol (kg or lb), %3 the lightest weight the journal keeps</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The weight %1 %2 is above the heaviest the journal keeps, %3 %2.</source>
+        <extracomment>%1 is the weight given, %2 the unit&apos;s symbol (kg or lb), %3 the heaviest weight the journal keeps</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WeightUnit</name>
+    <message>
+        <source>kg</source>
+        <extracomment>Symbol of kilograms after a weight in a sentence (&quot;80 kg&quot;); keep it as short as &quot;kg&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lb</source>
+        <extracomment>Symbol of pounds after a weight in a sentence (&quot;180 lb&quot;); keep it as short as &quot;lb&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WindowCaption</name>
+    <message>
+        <source>Veltro Weight Loss Calculator v1.0</source>
+        <extracomment>Title bar of every window, and the program&apos;s name at the top of the about box (228 px wide there) and of the exit screen (337 px, large type). &quot;Veltro&quot; is the product&apos;s name and stays as it is.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
