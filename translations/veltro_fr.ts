@@ -6,32 +6,32 @@
     <message>
         <source>Veltro Weight Loss Calculator icon</source>
         <extracomment>About box: what a screen reader calls the program&apos;s icon at the top left. &quot;Veltro&quot; is the product&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Icône de Veltro Calculateur minceur</translation>
     </message>
     <message>
         <source>&amp;OK</source>
         <extracomment>About box: the button that closes it, 84 px wide, bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Click here for more details.</source>
         <extracomment>About box: link under the offer at the bottom right, bold underlined, one line of at most 183 px.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour les détails.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
         <extracomment>About box: the offer in the lower half, bold, word-wrapped in a box of 417 x 41 px (three lines).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Travail à domicile&#xa0;: créez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel aux couleurs de votre site.</translation>
     </message>
     <message>
         <source>Veltro Weight Loss Calculator estimates your intake of calories based on your personal body details and the amount of weight you wish to lose. Your daily level of physical activity and the time in which you want to lose weight is also considered.</source>
         <extracomment>About box: what the program does, word-wrapped with the rights sentence that follows it in a box of 441 x 53 px (four lines). &quot;Veltro&quot; is the product&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veltro Calculateur minceur estime votre apport quotidien en calories d&apos;après vos données corporelles et le poids que vous souhaitez perdre. Il tient aussi compte de votre niveau d&apos;activité physique et de la durée choisie pour perdre du poids.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
         <extracomment>About box: link in the middle, bold underlined, one line of at most 319 px; %1 is the forum&apos;s web address (such as www.example.com).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour visiter %1</translation>
     </message>
 </context>
 <context>
@@ -41,27 +41,29 @@
 Try &apos;%1 --help&apos; for more information.
 </source>
         <extracomment>An error of the command line, on the terminal. %1 is the program&apos;s name, %2 what is wrong (one of the texts below). Keep &apos;%1 --help&apos; as it is: it is a command to type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2
+Essayez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.
+</translation>
     </message>
     <message>
         <source>a weight with its unit, such as 172.4lb</source>
         <extracomment>What the value of a command-line option must be, after &quot;option &apos;--add-weight&apos; needs a value: &quot;. Keep the units lb and kg and the example 172.4lb as they are: the program reads them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un poids avec son unité, par exemple 172.4lb</translation>
     </message>
     <message>
         <source>a day as YYYY-MM-DD</source>
         <extracomment>What the value of the command-line option --date must be. Keep YYYY-MM-DD: the day is written so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un jour au format YYYY-MM-DD</translation>
     </message>
     <message>
         <source>a file, or - for standard output</source>
         <extracomment>What the value of the command-line option --export-csv must be; &quot;-&quot; stands for standard output.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un fichier, ou - pour la sortie standard</translation>
     </message>
     <message>
         <source>a file, or - for standard input</source>
         <extracomment>What the value of the command-line option --import-csv must be; &quot;-&quot; stands for standard input.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un fichier, ou - pour l&apos;entrée standard</translation>
     </message>
     <message>
         <source>Usage: %1 [options]
@@ -93,60 +95,92 @@ The toolkit&apos;s own options, such as -platform wayland, -display :1 or
 -style fusion, are taken too, with one dash or two.
 </source>
         <extracomment>The text of --help on the terminal; %1 is the program&apos;s name. Keep every line within 79 columns and the options (-h, --help, --add-weight...), the units lb and kg, the examples (172.4lb, 78,2kg) and the toolkit&apos;s options (-platform wayland, -display :1, -style fusion) as they are. The manual page is made from the English text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: %1 [options]
+
+Veltro Calculateur minceur 1.00 estime l&apos;apport quotidien en calories qui
+garde le poids actuel et celui qui atteint un objectif de perte de poids en
+un nombre de jours choisi.
+
+Options&#xa0;:
+  -h, --help               Affiche cette aide et quitte.
+  -v, --version            Affiche la version et quitte.
+      --progress           Ouvre la fenêtre de progression une fois la fenêtre
+                           principale affichée&#x202f;; si le programme tourne déjà,
+                           met sa fenêtre de progression au premier plan.
+      --add-weight POIDS   Ajoute une pesée au journal et quitte, sans fenêtre,
+                           même si le programme tourne déjà. POIDS est un
+                           nombre suivi de l&apos;unité, lb ou kg&#xa0;: 172.4lb, 78,2kg.
+      --date YYYY-MM-DD    Avec --add-weight&#xa0;: le jour de la pesée, aujourd&apos;hui
+                           ou avant (par défaut aujourd&apos;hui).
+      --export-csv FICHIER Écrit toutes les pesées au format CSV dans FICHIER
+                           (- pour la sortie standard) et quitte, sans fenêtre.
+      --import-csv FICHIER Ajoute au journal les pesées d&apos;un fichier CSV
+                           (- pour l&apos;entrée standard) et quitte, sans fenêtre,
+                           même si le programme tourne déjà&#x202f;; affiche combien
+                           de pesées ont été ajoutées, remplacées et
+                           inchangées, ainsi que chaque ligne écartée avec sa
+                           raison.
+
+Les options propres à la boîte à outils, comme -platform wayland, -display :1
+ou -style fusion, sont aussi acceptées, avec un ou deux tirets.
+</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; needs a value: %2</source>
         <extracomment>%1 is the command-line option (--date...), %2 what its value must be.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option «&#xa0;%1&#xa0;» demande une valeur&#xa0;: %2</translation>
     </message>
     <message>
         <source>option &apos;%1&apos; given twice</source>
         <extracomment>%1 is a command-line option (--progress, --add-weight...).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>option «&#xa0;%1&#xa0;» donnée deux fois</translation>
     </message>
     <message>
         <source>options &apos;%1&apos; and &apos;%2&apos; cannot be given together</source>
         <extracomment>%1 and %2 are command-line options (--add-weight, --export-csv...).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>les options «&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;» ne peuvent pas être utilisées ensemble</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
         <extracomment>%1 is what was typed on the command line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>option &apos;--date&apos; goes with &apos;--add-weight&apos;</source>
         <extracomment>Keep the options &apos;--date&apos; and &apos;--add-weight&apos; as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option «&#xa0;--date&#xa0;» s&apos;utilise avec «&#xa0;--add-weight&#xa0;»</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set.
 </source>
         <extracomment>On the terminal when no graphical session is found; %1 is the program&apos;s name. Keep DISPLAY and WAYLAND_DISPLAY: they are the names of variables.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: une session graphique est nécessaire pour afficher ses fenêtres, mais ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini.
+</translation>
     </message>
     <message>
         <source>%1: write error: %2
 </source>
         <extracomment>On the terminal when the program&apos;s answer could not be written out; %1 is the program&apos;s name, %2 the system&apos;s reason (such as &quot;No space left on device&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: erreur d&apos;écriture&#xa0;: %2
+</translation>
     </message>
     <message>
         <source>%1: write error
 </source>
         <extracomment>On the terminal when the program&apos;s answer could not be written out; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: erreur d&apos;écriture
+</translation>
     </message>
     <message>
         <source>%1: cannot show its windows in this graphical session.
 </source>
         <extracomment>On the terminal when the toolkit cannot start in the graphical session; %1 is the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: impossible d&apos;afficher ses fenêtres dans cette session graphique.
+</translation>
     </message>
 </context>
 <context>
@@ -154,120 +188,120 @@ The toolkit&apos;s own options, such as -platform wayland, -display :1 or
     <message>
         <source>No date.</source>
         <extracomment>Why a line of an imported file is left out: it has no date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune date.</translation>
     </message>
     <message>
         <source>The date %1 does not read as %2.</source>
         <extracomment>Why a line of an imported file is left out. %1 is the date as the file gives it, in quotes; %2 the form of dates expected, as &quot;year-month-day, such as 2026-12-09&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La date %1 ne correspond pas au format %2.</translation>
     </message>
     <message>
         <source>No unit.</source>
         <extracomment>Why a line of an imported file is left out: its unit column is empty</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune unité.</translation>
     </message>
     <message>
         <source>The unit %1 is neither kg nor lb.</source>
         <extracomment>Why a line of an imported file is left out. %1 is the unit as the file gives it, in quotes; kg and lb are the words the file must write: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unité %1 n&apos;est ni kg ni lb.</translation>
     </message>
     <message>
         <source>The unit is %1, but no column of weights is in %1.</source>
         <extracomment>Why a line of an imported file is left out. %1 is the symbol of the line&apos;s unit (kg or lb)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unité est %1, mais aucune colonne de poids n&apos;est en %1.</translation>
     </message>
     <message>
         <source>No weight.</source>
         <extracomment>Why a line of an imported file is left out: it has no weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun poids.</translation>
     </message>
     <message>
         <source>The weight %1 is not a number.</source>
         <extracomment>Why a line of an imported file is left out. %1 is the weight as the file gives it, in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le poids %1 n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>Line %1 gives the same day, %2, and is taken instead: one weigh-in a day.</source>
         <extracomment>Why a line of an imported file is passed over. %1 is the number of a later line of the file, %2 the day both give, as 2026-12-09</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 indique le même jour, %2, et est retenue à sa place&#xa0;: une pesée par jour.</translation>
     </message>
     <message>
         <source>The dates read in more than one way: %1 on line %2 is %3 or %4, and the file does not tell which.</source>
         <extracomment>Why an imported file needs the person to choose the form of its dates. %1 is a date of the file, in quotes; %2 the number of its line; %3 and %4 the two days it may be, as 2026-12-09</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les dates se lisent de plusieurs façons&#xa0;: %1 à la ligne %2 peut être le %3 ou le %4, et le fichier ne précise pas lequel.</translation>
     </message>
     <message>
         <source>The dates read in more than one way. The file does not tell which.</source>
         <extracomment>Why an imported file needs the person to choose the form of its dates</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les dates se lisent de plusieurs façons. Le fichier ne précise pas laquelle.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Why weigh-ins could not be saved to a file. %1 is the file&apos;s path, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>weigh-ins %1.csv</source>
         <extracomment>Name the save dialog suggests for a file of weigh-ins; %1 is today, as 2026-12-09. Keep &quot;.csv&quot; at the end</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pesées %1.csv</translation>
     </message>
     <message>
         <source>year-month-day, such as 2026-12-09</source>
         <extracomment>A form of dates in an imported file, in the list of forms to choose from and in the reasons a line is left out. Keep the example date as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>année-mois-jour, par exemple 2026-12-09</translation>
     </message>
     <message>
         <source>day.month.year, such as 09.12.2026</source>
         <extracomment>A form of dates in an imported file, in the list of forms to choose from and in the reasons a line is left out. Keep the example date as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jour.mois.année, par exemple 09.12.2026</translation>
     </message>
     <message>
         <source>month/day/year, such as 12/09/2026</source>
         <extracomment>A form of dates in an imported file, in the list of forms to choose from and in the reasons a line is left out. Keep the example date as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mois/jour/année, par exemple 12/09/2026</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
         <extracomment>A date, weight, unit or column name of a file, quoted in a message or a list; %1 is the text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
         <source>&quot;%1…&quot; (%n characters)</source>
         <extracomment>A long field of a file, quoted in a message: %1 is its first 32 characters, %n how many it has (always more than 32)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>«&#xa0;%1…&#xa0;» (%n caractère)</numerusform>
+            <numerusform>«&#xa0;%1…&#xa0;» (%n caractères)</numerusform>
         </translation>
     </message>
     <message>
         <source>It has %1 lines, more than any file of weigh-ins (at most %2).</source>
         <extracomment>Why a file cannot be imported. %1 is the number of its lines, %2 the most a file may have (100000)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il compte %1 lignes, plus que tout fichier de pesées (%2 au maximum).</translation>
     </message>
     <message>
         <source>The file is empty: it has no first line naming its columns.</source>
         <extracomment>Why a file cannot be imported</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide&#xa0;: il n&apos;a pas de première ligne nommant ses colonnes.</translation>
     </message>
     <message>
         <source>Its first line names more than %1 columns, more than any file of weigh-ins.</source>
         <extracomment>Why a file cannot be imported. %1 is the most columns a file may have (64)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sa première ligne nomme plus de %1 colonnes, plus que tout fichier de pesées.</translation>
     </message>
     <message>
         <source>No form reads every date of this column: the lines it does not read are left out.</source>
         <extracomment>Note beside the chosen column of dates of an imported file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun format ne lit toutes les dates de cette colonne&#xa0;: les lignes non lues sont écartées.</translation>
     </message>
     <message>
         <source>No column of dates: the first line names none of date, dateTime or DATE.</source>
         <extracomment>Why an imported file needs the person to choose its columns. date, dateTime and DATE are the names a file gives its column of dates: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune colonne de dates&#xa0;: la première ligne ne nomme ni date, ni dateTime, ni DATE.</translation>
     </message>
     <message>
         <source>No column of weights: the first line names none of weight, weight_kg or weight_lb.</source>
         <extracomment>Why an imported file needs the person to choose its columns. weight, weight_kg and weight_lb are the names a file gives its column of weights: keep them as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune colonne de poids&#xa0;: la première ligne ne nomme ni weight, ni weight_kg, ni weight_lb.</translation>
     </message>
 </context>
 <context>
@@ -275,12 +309,12 @@ The toolkit&apos;s own options, such as -platform wayland, -display :1 or
     <message>
         <source>the disk holding %1 is full</source>
         <extracomment>Why a file could not be written, after its path and a colon; %1 is a folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le disque contenant %1 est plein</translation>
     </message>
     <message>
         <source>the disk holding %1 is full: no file of this program may grow past %2 bytes</source>
         <extracomment>Why a file could not be written, after its path and a colon; %1 is a folder, %2 a number of bytes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le disque contenant %1 est plein&#xa0;: aucun fichier de ce programme ne peut dépasser %2 octets</translation>
     </message>
 </context>
 <context>
@@ -288,62 +322,62 @@ The toolkit&apos;s own options, such as -platform wayland, -display :1 or
     <message>
         <source>Here are the results generated by Veltro Weight Loss Calculator based on your personal input details</source>
         <extracomment>Results window: line over the results, bold italic 9 pt, one line of at most 697 px. &quot;Veltro&quot; is the product&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voici les résultats calculés par Veltro Calculateur minceur d&apos;après vos données personnelles</translation>
     </message>
     <message>
         <source>Veltro Weight Loss Calculator Results</source>
         <extracomment>Results window: caption of the frame around the results, on its top edge, bold 9 pt; the frame is 705 px wide. &quot;Veltro&quot; is the product&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de Veltro Calculateur minceur</translation>
     </message>
     <message>
         <source>Your Name :</source>
         <extracomment>Results window: caption before the person&apos;s name, 176 px wide at most. The space before the colon is as the window has always had it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>Age:</source>
         <extracomment>Results window: caption before the age, 176 px wide at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Âge&#xa0;:</translation>
     </message>
     <message>
         <source>Your Height:</source>
         <extracomment>Results window: caption before the height, 176 px wide at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre taille&#xa0;:</translation>
     </message>
     <message>
         <source>Your Weight:</source>
         <extracomment>Results window: caption before the weight, 176 px wide at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre poids&#xa0;:</translation>
     </message>
     <message>
         <source>Level of Daily Activity:</source>
         <extracomment>Results window: caption before the level of daily activity, 176 px wide at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveau d&apos;activité&#xa0;:</translation>
     </message>
     <message>
         <source>Weight You Wish To Lose:</source>
         <extracomment>Results window: caption before the weight to lose, 176 px wide at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids à perdre&#xa0;:</translation>
     </message>
     <message>
         <source>Time Frame To Lose Weight:</source>
         <extracomment>Results window: caption before the number of days to lose it in, 176 px wide at most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée pour le perdre&#xa0;:</translation>
     </message>
     <message>
         <source>See Your &amp;Plan</source>
         <extracomment>Results window: button under the results that opens the plan window, 160 px wide, bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voir le &amp;programme</translation>
     </message>
     <message>
         <source>P.S: This software is only for entertainment purpose. Please consult your physician before going on any kind of diet.</source>
         <extracomment>Results window: note at the bottom left, word-wrapped in a box of 545 x 29 px (two lines).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>P.-S.&#xa0;: ce logiciel est uniquement destiné au divertissement. Consultez votre médecin avant d&apos;entreprendre tout régime.</translation>
     </message>
     <message>
         <source>Calculate Again</source>
         <extracomment>Results window: button at the bottom right, back to the main window; 137 px wide, bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau calcul</translation>
     </message>
 </context>
 <context>
@@ -351,72 +385,72 @@ The toolkit&apos;s own options, such as -platform wayland, -display :1 or
     <message>
         <source>If you have enjoyed this software you will surely be interested in our other Quillory Softwares. From a single software, we have now grown to become the world’s largest resource of quillory softwares. Be it astrology, psychic, tarot, numerology or occult, we have programs in all fields thus giving our users a wide choice depending on their interests.</source>
         <extracomment>Exit screen: first paragraph of the text in the frame on the right, word-wrapped in 233 x 257 px together with the second (set smaller where it does not fit). &quot;Quillory Softwares&quot; is the maker&apos;s name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si vous avez apprécié ce logiciel, nos autres Quillory Softwares vous intéresseront sûrement. Partis d&apos;un seul logiciel, nous sommes devenus la plus grande source de logiciels quillory au monde. Astrologie, voyance, tarot, numérologie ou ésotérisme&#xa0;: nous avons des programmes dans tous les domaines, ce qui offre à nos utilisateurs un large choix selon leurs centres d&apos;intérêt.</translation>
     </message>
     <message>
         <source>All the programs in the Quillory Softwares suite are simple and easy to use. They are not only fun to use but also very informative. Try them out today and share your experience with your friends and family. </source>
         <extracomment>Exit screen: second paragraph of the text in the frame on the right, word-wrapped in 233 x 257 px together with the first. &quot;Quillory Softwares&quot; is the maker&apos;s name and stays as it is. The space at the end is part of the text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les programmes de la suite Quillory Softwares sont simples et faciles à utiliser. Ils sont non seulement amusants, mais aussi très instructifs. Essayez-les dès aujourd&apos;hui et partagez votre expérience avec vos amis et votre famille. </translation>
     </message>
     <message>
         <source>Download Quillory Softwares</source>
         <extracomment>Exit screen: caption of the frame on the right, bold 9.75 pt on its top edge; the frame is 249 px wide. &quot;Quillory Softwares&quot; is the maker&apos;s name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger Quillory Softwares</translation>
     </message>
     <message>
         <source>Click Here To Visit Quillory Softwares</source>
         <extracomment>Exit screen: link at the foot of the frame on the right, bold underlined, one line of 239 px (set smaller where it does not fit). &quot;Quillory Softwares&quot; is the maker&apos;s name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour visiter Quillory Softwares</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
         <extracomment>Exit screen: caption of the frame around the refer-a-friend form, bold 9.75 pt on its top edge; the frame is 471 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Recommander à un ami</translation>
     </message>
     <message>
         <source>Your message</source>
         <extracomment>Exit screen: what a screen reader calls the message box of the refer-a-friend form.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre message</translation>
     </message>
     <message>
         <source>Friend&apos;s name</source>
         <extracomment>Exit screen: what a screen reader calls the box of the friend&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom de votre ami</translation>
     </message>
     <message>
         <source>Friend&apos;s email address</source>
         <extracomment>Exit screen: what a screen reader calls the box of the friend&apos;s email address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail de votre ami</translation>
     </message>
     <message>
         <source>Your email address</source>
         <extracomment>Exit screen: what a screen reader calls the box of the user&apos;s email address.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre adresse e-mail</translation>
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
         <extracomment>Exit screen: the button of the refer-a-friend form, 225 px wide, bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recommander maintenant</translation>
     </message>
     <message>
         <source>Your name</source>
         <extracomment>Exit screen: what a screen reader calls the box of the user&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>Exit screen: the button that ends the program, 83 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <extracomment>Exit screen: check box that opens the forum, 14.25 pt, one line of 479 px with its box; %1 is the forum&apos;s web address (such as www.example.com).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visitez %1 dès maintenant</translation>
     </message>
     <message>
         <source>Veltro Weight Loss Calculator icon</source>
         <extracomment>Exit screen: what a screen reader calls the program&apos;s icon at the top left. &quot;Veltro&quot; is the product&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Icône de Veltro Calculateur minceur</translation>
     </message>
 </context>
 <context>
@@ -424,127 +458,133 @@ The toolkit&apos;s own options, such as -platform wayland, -display :1 or
     <message>
         <source>standard input</source>
         <extracomment>Stands for the file name in the messages of --import-csv - when the file is read from standard input.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entrée standard</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
         <extracomment>%1 is the file given to --import-csv, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is too large to be a file of weigh-ins.</source>
         <extracomment>%1 is the file given to --import-csv.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux pour être un fichier de pesées.</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2 Import it once from the progress window (Import Weigh-ins), which asks which column is the date, which the weight and how the dates are written, and remembers it for files with these columns; or name the columns date and weight and write the dates as YYYY-MM-DD.</source>
         <extracomment>%1 is the file given to --import-csv, %2 why its columns are not understood (a sentence). &quot;Import Weigh-ins&quot; is the button of the progress window: use its translation. Keep the column names date and weight and YYYY-MM-DD: the program reads them so.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être importé&#xa0;: %2 Importez-le une fois depuis la fenêtre de progression (Importer des pesées), qui demande quelle colonne contient la date, laquelle contient le poids et comment les dates sont écrites, puis s&apos;en souvient pour les fichiers ayant ces colonnes&#x202f;; ou nommez les colonnes date et weight et écrivez les dates au format YYYY-MM-DD.</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2</source>
         <extracomment>%1 is the file given to --import-csv, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être importé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 has no line that reads as a weigh-in: nothing was stored.</source>
         <extracomment>%1 is the file given to --import-csv.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucune ligne lisible comme une pesée&#xa0;: rien n&apos;a été enregistré.</translation>
     </message>
     <message numerus="yes">
         <source>%n weigh-in</source>
         <extracomment>Part of the answer of --import-csv: how many weigh-ins were added.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pesée</numerusform>
+            <numerusform>%n pesées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n weigh-ins</source>
         <extracomment>Part of the answer of --import-csv: how many weigh-ins were added.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pesée</numerusform>
+            <numerusform>%n pesées</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2 added, %3 replaced, %4 unchanged.
 </source>
         <extracomment>The answer of --import-csv: %1 is the file, %2 the weigh-ins added (as &quot;3 weigh-ins&quot;), %3 and %4 the numbers replaced and unchanged.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ajout de %2&#x202f;; %3 remplacée(s), %4 inchangée(s).
+</translation>
     </message>
     <message numerus="yes">
         <source>%n line</source>
         <extracomment>Part of the answer of --import-csv: how many lines of the file were left out.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines</source>
         <extracomment>Part of the answer of --import-csv: how many lines were left out.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2 added, %3 replaced, %4 unchanged, %5 left out.
 </source>
         <extracomment>The answer of --import-csv: %1 is the file, %2 the weigh-ins added (as &quot;3 weigh-ins&quot;), %3 and %4 the numbers replaced and unchanged, %5 the lines left out (as &quot;2 lines&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ajout de %2&#x202f;; %3 remplacée(s), %4 inchangée(s)&#x202f;; %5 écartée(s).
+</translation>
     </message>
     <message>
         <source>%1 is not a date: write the day as YYYY-MM-DD, such as 2026-12-01.</source>
         <extracomment>The value of --date is not a day; %1 is what was typed. Keep YYYY-MM-DD and 2026-12-01 as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une date&#xa0;: écrivez le jour au format YYYY-MM-DD, par exemple 2026-12-01.</translation>
     </message>
     <message>
         <source>%1 is in the future: a weigh-in is kept for today or a day before.</source>
         <extracomment>%1 is the day given with --date, as YYYY-MM-DD.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est dans le futur&#xa0;: une pesée s&apos;enregistre pour aujourd&apos;hui ou un jour précédent.</translation>
     </message>
     <message>
         <source>Stored %1 for %2, replacing %3.</source>
         <extracomment>The answer of --add-weight. %1 is the weight stored, as &quot;172.4 lb (78.2 kg)&quot;; %2 the day as YYYY-MM-DD; %3 the weight it replaced, written as %1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pesée enregistrée&#xa0;: %1 le %2, à la place de %3.</translation>
     </message>
     <message>
         <source>Stored %1 for %2, which the journal had already.</source>
         <extracomment>The answer of --add-weight. %1 is the weight stored, as &quot;172.4 lb (78.2 kg)&quot;; %2 the day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pesée enregistrée&#xa0;: %1 le %2, déjà présente dans le journal.</translation>
     </message>
     <message>
         <source>Stored %1 for %2.</source>
         <extracomment>The answer of --add-weight. %1 is the weight stored, as &quot;172.4 lb (78.2 kg)&quot;; %2 the day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pesée enregistrée&#xa0;: %1 le %2.</translation>
     </message>
     <message>
         <source>%1 is your journal of weigh-ins (%2): the weigh-ins are exported to another file. Nothing was written.</source>
         <extracomment>The file given to --export-csv is the journal itself: %1 as given, %2 the journal&apos;s full path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est votre journal de pesées (%2)&#xa0;: les pesées s&apos;exportent vers un autre fichier. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>cannot write the weigh-ins to %1</source>
         <extracomment>%1 is the file and the system&apos;s reason, as &quot;out.csv: Permission denied&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire les pesées dans %1</translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n weigh-in to %1.
 </source>
         <extracomment>The answer of --export-csv; %1 is the file written.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pesée écrite dans %1.
+</numerusform>
+            <numerusform>%n pesées écrites dans %1.
+</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Wrote %n weigh-ins to %1.
 </source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pesée écrite dans %1.
+</numerusform>
+            <numerusform>%n pesées écrites dans %1.
+</numerusform>
         </translation>
     </message>
 </context>
@@ -553,177 +593,177 @@ The toolkit&apos;s own options, such as -platform wayland, -display :1 or
     <message>
         <source>The journal %1 could not be written: %2</source>
         <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>The weigh-ins could not be written to %1: %2</source>
         <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les pesées n&apos;ont pas pu être écrites dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The plan could not be written to %1: %2</source>
         <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le programme n&apos;a pas pu être écrit dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The preference could not be written to %1: %2</source>
         <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La préférence n&apos;a pas pu être écrite dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it could not be made: %1</source>
         <extracomment>Why the journal cannot be opened, after its path. %1 is the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être créé&#xa0;: %1</translation>
     </message>
     <message>
         <source>a folder</source>
         <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a FIFO (named pipe)</source>
         <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un FIFO (tube nommé)</translation>
     </message>
     <message>
         <source>a socket</source>
         <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a device</source>
         <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>a link</source>
         <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un lien</translation>
     </message>
     <message>
         <source>no regular file</source>
         <extracomment>What stands where the journal&apos;s file should be, in &quot;it is %1, not a file&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un élément spécial</translation>
     </message>
     <message>
         <source>Your weigh-ins cannot be kept: %1: %2</source>
         <extracomment>Why the journal cannot be opened. %1 is a path (the journal&apos;s file or folder), %2 the reason, a clause that starts with a small letter (&quot;it cannot be written (...)&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vos pesées ne peuvent pas être conservées&#xa0;: %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The journal %1 was written by a newer version of this program (journal version %2; this version reads up to %3). It was left as it is: the newer version can open it.</source>
         <extracomment>%1 is the journal&apos;s path, %2 the version of the journal, %3 the highest version this program reads</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le journal %1 a été écrit par une version plus récente de ce programme (version du journal&#xa0;: %2&#x202f;; cette version lit jusqu&apos;à la version %3). Il a été laissé tel quel&#xa0;: la version plus récente peut l&apos;ouvrir.</translation>
     </message>
     <message>
         <source>%1 was a link to %2, not a journal of its own: the link was moved to %3 and a new journal was started; %2 was left as it is.</source>
         <extracomment>%1 is the journal&apos;s path, %2 the file the link pointed to, %3 the path the link was moved to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 était un lien vers %2, et non un journal à part entière&#xa0;: le lien a été déplacé vers %3 et un nouveau journal a été créé&#x202f;; %2 a été laissé tel quel.</translation>
     </message>
     <message>
         <source>%1 was damaged or no journal of this program: it was moved to %2 and a new journal was started.</source>
         <extracomment>%1 is the journal&apos;s path, %2 the path it was moved to</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 était endommagé ou n&apos;était pas un journal de ce programme&#xa0;: il a été déplacé vers %2 et un nouveau journal a été créé.</translation>
     </message>
     <message>
         <source>it cannot be written (%1)</source>
         <extracomment>Why the journal failed, after &quot;%1: &quot; naming its path. %1 is the database&apos;s own words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être écrit (%1)</translation>
     </message>
     <message>
         <source>it kept changing while it was being opened</source>
         <extracomment>Why the journal cannot be opened, after its path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a cessé de changer pendant son ouverture</translation>
     </message>
     <message>
         <source>(no folder)</source>
         <extracomment>Stands in the place of the journal&apos;s path in a message when there is none</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(aucun dossier)</translation>
     </message>
     <message>
         <source>the system names no folder for the program&apos;s data</source>
         <extracomment>Why the journal cannot be opened, after &quot;(no folder)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le système n&apos;indique aucun dossier pour les données du programme</translation>
     </message>
     <message>
         <source>it is %1, not a file, and was left as it is; move it away for a journal to be started there</source>
         <extracomment>Why the journal cannot be opened, after its path. %1 is what stands there, as &quot;a folder&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est %1, pas un fichier, et il a été laissé tel quel&#x202f;; déplacez-le pour qu&apos;un journal puisse y être créé</translation>
     </message>
     <message>
         <source>it is %1 where the journal keeps a file of its own, and was left as it is; move it away for the journal to be opened</source>
         <extracomment>Why the journal cannot be opened, after the path of a file SQLite keeps beside it. %1 is what stands there, as &quot;a folder&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est %1 à l&apos;endroit où le journal garde un fichier qui lui est propre, et il a été laissé tel quel&#x202f;; déplacez-le pour que le journal puisse être ouvert</translation>
     </message>
     <message>
         <source>Weigh-ins cannot be added or changed: %1 cannot be written (%2).</source>
         <extracomment>%1 is the journal&apos;s file or folder, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter ou de modifier des pesées&#xa0;: %1 ne peut pas être écrit (%2).</translation>
     </message>
     <message>
         <source>it is damaged or no journal of this program, and could not be moved to %1: %2</source>
         <extracomment>Why the journal cannot be opened, after its path. %1 is the path it was to be moved to, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il est endommagé ou n&apos;est pas un journal de ce programme, et il n&apos;a pas pu être déplacé vers %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it could not be moved to %1: %2</source>
         <extracomment>Why the journal cannot be opened, after the path of a file beside it. %1 is the path it was to be moved to, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;a pas pu être déplacé vers %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is a link to %1, and could not be moved to %2: %3</source>
         <extracomment>Why the journal cannot be opened, after its path. %1 is the file the link points to, %2 the path it was to be moved to, %3 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien vers %1, et il n&apos;a pas pu être déplacé vers %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>the toolkit&apos;s SQLite driver is missing (package libqt6sql6-sqlite)</source>
         <extracomment>Why the journal cannot be opened, after its path. libqt6sql6-sqlite is the name of a package: keep it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le pilote SQLite de la boîte à outils est absent (paquet libqt6sql6-sqlite)</translation>
     </message>
     <message>
         <source>it is no journal of this program, and cannot be moved aside</source>
         <extracomment>Why the journal cannot be opened, after its path</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un journal de ce programme, et il ne peut pas être mis de côté</translation>
     </message>
     <message>
         <source>SQLite would not keep it in WAL mode</source>
         <extracomment>Why the journal cannot be opened, after its path. WAL is SQLite&apos;s name of a way to keep a database</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SQLite refuse de le tenir en mode WAL</translation>
     </message>
     <message>
         <source>its upgrade to version %1 failed: %2</source>
         <extracomment>Why the journal cannot be opened, after its path. %1 is the journal version it was to reach, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa mise à niveau vers la version %1 a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <source>The weigh-ins could not be read from %1: %2</source>
         <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les pesées n&apos;ont pas pu être lues dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The date is not a day of the calendar.</source>
         <extracomment>Why a weigh-in could not be removed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La date n&apos;existe pas dans le calendrier.</translation>
     </message>
     <message>
         <source>The weigh-ins of %1 were changed since; nothing was written.</source>
         <extracomment>%1 names the days, as 2026-12-08, 2026-12-09</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les pesées de ces jours (%1) ont été modifiées entre-temps&#x202f;; rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>The plans could not be read from %1: %2</source>
         <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les programmes n&apos;ont pas pu être lus dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The plan has no start date, time frame or weights to keep.</source>
         <extracomment>Why a plan could not be followed: it lacks what the journal keeps of it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le programme n&apos;a ni date de début, ni durée, ni poids à conserver.</translation>
     </message>
     <message>
         <source>The preferences could not be read from %1: %2</source>
         <extracomment>%1 is the journal&apos;s path, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les préférences n&apos;ont pas pu être lues dans %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -731,12 +771,12 @@ The toolkit&apos;s own options, such as -platform wayland, -display :1 or
     <message>
         <source>Please Enter Only Alphabet</source>
         <extracomment>Message box over the main window when a character other than a letter is typed into the name box; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir uniquement des lettres</translation>
     </message>
     <message>
         <source>Please Enter Only Number !</source>
         <extracomment>Message box over the main window (or the progress window&apos;s weigh-in box) when a character other than a digit is typed into a box of figures; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir uniquement des chiffres&#x202f;!</translation>
     </message>
 </context>
 <context>
@@ -744,148 +784,148 @@ The toolkit&apos;s own options, such as -platform wayland, -display :1 or
     <message>
         <source>Calculate</source>
         <extracomment>Main window: the wide button under the details, 569 px wide, bold.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>Main window: a button below the visible area, never seen; a screen reader reads it and its access key works. 139 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Enter the following personal details</source>
         <extracomment>Main window: caption of the frame around all the details, on its top edge; the frame is 569 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez les données personnelles suivantes</translation>
     </message>
     <message>
         <source>Your Weight in Pound/Kg</source>
         <extracomment>Main window: caption of the frame around the two weight boxes, on its top edge; the frame is 203 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre poids en livres/kg</translation>
     </message>
     <message>
         <source>Weight in kilograms</source>
         <extracomment>Main window: what a screen reader calls the box of the weight in kilograms.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids en kilogrammes</translation>
     </message>
     <message>
         <source>Weight in pounds</source>
         <extracomment>Main window: what a screen reader calls the box of the weight in pounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids en livres</translation>
     </message>
     <message>
         <source>Kg</source>
         <extracomment>Main window: unit beside a kilogram box, 15 px wide; keep it as short as &quot;Kg&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>Pound</source>
         <extracomment>Main window: unit beside a pound box, 35 px wide; keep it as short as &quot;Pound&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Livre</translation>
     </message>
     <message>
         <source>Age</source>
         <extracomment>Main window: caption of the frame around the age list, on its top edge; the frame is 155 px wide. Also what a screen reader calls the list.
 ----------
 Main window: what a screen reader calls the age list; also the caption of its frame, 155 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Âge</translation>
     </message>
     <message>
         <source>Years</source>
         <extracomment>Main window: unit beside the age list, 32 px wide; keep it as short as &quot;Years&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ans</translation>
     </message>
     <message>
         <source>How much time do you have? </source>
         <extracomment>Main window: caption of the frame around the list of days, on its top edge; the frame is 259 px wide. The space at the end is part of the caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Combien de temps avez-vous&#x202f;? </translation>
     </message>
     <message>
         <source>Time frame in days</source>
         <extracomment>Main window: what a screen reader calls the list of days to lose the weight in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Durée en jours</translation>
     </message>
     <message>
         <source>Days</source>
         <extracomment>Main window: unit beside the list of days, 29 px wide; keep it as short as &quot;Days&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jours</translation>
     </message>
     <message>
         <source>How much weight do you wish to lose?</source>
         <extracomment>Main window: caption of the frame around the two boxes of the weight to lose, on its top edge; the frame is 275 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quel poids voulez-vous perdre&#x202f;?</translation>
     </message>
     <message>
         <source>Weight to lose in kilograms</source>
         <extracomment>Main window: what a screen reader calls the box of the weight to lose in kilograms.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids à perdre en kilogrammes</translation>
     </message>
     <message>
         <source>Weight to lose in pounds</source>
         <extracomment>Main window: what a screen reader calls the box of the weight to lose in pounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poids à perdre en livres</translation>
     </message>
     <message>
         <source>Level of Daily Activity</source>
         <extracomment>Main window: caption of the frame around the activity list, on its top edge; the frame is 539 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveau d&apos;activité quotidienne</translation>
     </message>
     <message>
         <source>Level of daily activity</source>
         <extracomment>Main window: what a screen reader calls the list of levels of daily activity.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Niveau d&apos;activité quotidienne</translation>
     </message>
     <message>
         <source>Your Height</source>
         <extracomment>Main window: caption of the frame around the height lists (or the centimetre box), on its top edge; the frame is 211 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre taille</translation>
     </message>
     <message>
         <source>Height in inches</source>
         <extracomment>Main window: what a screen reader calls the list of the height&apos;s inches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille en pouces</translation>
     </message>
     <message>
         <source>Height in feet</source>
         <extracomment>Main window: what a screen reader calls the list of the height&apos;s feet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille en pieds</translation>
     </message>
     <message>
         <source>inch</source>
         <extracomment>Main window: unit beside the list of the height&apos;s inches, 23 px wide; keep it as short as &quot;inch&quot;. The small letter is as the window has always had it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>po</translation>
     </message>
     <message>
         <source>Feet</source>
         <extracomment>Main window: unit beside the list of the height&apos;s feet, 24 px wide; keep it as short as &quot;Feet&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pi</translation>
     </message>
     <message>
         <source>Height in centimetres</source>
         <extracomment>Main window: what a screen reader calls the box of the height in centimetres.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille en centimètres</translation>
     </message>
     <message>
         <source>cm</source>
         <extracomment>Main window: unit beside the box of the height in centimetres, 24 px wide; keep it as short as &quot;cm&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>Gender</source>
         <extracomment>Main window: caption of the frame around the gender list, on its top edge; the frame is 115 px wide. Also what a screen reader calls the list.
 ----------
 Main window: what a screen reader calls the gender list; also the caption of its frame, 115 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sexe</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>Main window: caption of the frame around the name box, on its top edge; the frame is 371 px wide. Also what a screen reader calls the box.
 ----------
 Main window: what a screen reader calls the name box; also the caption of its frame, 371 px wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Do you feel you are overweight and need to lose weight? Do you need to lose weight in a fixed time period? Do you need to control your diet? Know more about the right calorie intake based on your level of daily physical activity with Veltro Weight Loss Calculator. Enter the following personal details to get started.</source>
         <extracomment>Main window: the introduction under the banner, centred in bold 9 pt in a box of 553 x 57 px (four lines at most). &quot;Veltro&quot; is the product&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vous vous trouvez en surpoids&#x202f;? Vous devez perdre du poids dans un délai fixé&#x202f;? Vous voulez contrôler votre alimentation&#x202f;? Découvrez l&apos;apport en calories qui vous convient selon votre activité physique quotidienne avec Veltro Calculateur minceur. Saisissez vos données personnelles ci-dessous pour commencer.</translation>
     </message>
 </context>
 <context>
@@ -893,97 +933,97 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Calculate Again</source>
         <extracomment>File menu of the results window: back to the main window to change the details. It has no access key, as it never had one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau calcul</translation>
     </message>
     <message>
         <source>&amp;See Your Plan...</source>
         <extracomment>File menu of the results window: opens the plan window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voir votre programme...</translation>
     </message>
     <message>
         <source>&amp;Print Your Plan...</source>
         <extracomment>File menu of the results window: prints the plan after the print dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer votre programme...</translation>
     </message>
     <message>
         <source>Save Your Plan as P&amp;DF...</source>
         <extracomment>File menu of the results window: saves the plan as a PDF file after a file dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer votre programme en P&amp;DF...</translation>
     </message>
     <message>
         <source>&amp;Copy Your Plan</source>
         <extracomment>File menu of the results window: puts the plan&apos;s text on the clipboard.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier votre programme</translation>
     </message>
     <message>
         <source>&amp;Follow Your Plan</source>
         <extracomment>File menu of the results window: keeps this plan as the one the progress window measures the weigh-ins against.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivre votre programme</translation>
     </message>
     <message>
         <source>Your P&amp;rogress...</source>
         <extracomment>File menu: opens the progress window, where weigh-ins are kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre p&amp;rogression...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <extracomment>File menu: ends the program through the exit screen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
         <extracomment>Help menu of the results window: opens the download page in the browser. The main window has the same command with another access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chercher une mise à &amp;jour du logiciel</translation>
     </message>
     <message>
         <source>Calculate</source>
         <extracomment>File menu of the main window: checks the details and shows the results. It has no access key, as it never had one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>Height in &amp;Centimetres</source>
         <extracomment>File menu of the main window, a check mark: the height is entered in centimetres in one box instead of feet and inches in two lists.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille en &amp;centimètres</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
         <extracomment>Help menu of the main window: opens the download page in the browser. The results window has the same command with another access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chercher une mise à jour du logiciel</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <extracomment>Menu on the menu bar of the main and the results window. The menu bar holds File, Help, Donate and Make Money Online in one line of 569 px (main window).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <extracomment>Menu on the menu bar of the main and the results window, beside File.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
         <extracomment>Help menu: opens the program&apos;s help pages in the browser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aide en &amp;ligne</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
         <extracomment>Help menu: opens the maker&apos;s home page in the browser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visiter notre site &amp;Web</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
         <extracomment>Help menu: shows the about box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos du logiciel</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
         <extracomment>Command on the menu bar itself, beside Help: opens the donation page in the browser. The menu bar holds File, Help, Donate and Make Money Online in one line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faire un &amp;don</translation>
     </message>
     <message>
         <source>Make Money &amp;Online</source>
         <extracomment>Command on the menu bar itself, last, always greyed out. The menu bar holds File, Help, Donate and Make Money Online in one line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gagner de l&apos;argent en &amp;ligne</translation>
     </message>
 </context>
 <context>
@@ -991,7 +1031,7 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Veltro Weight Loss Calculator</source>
         <extracomment>Title of every message box. Veltro is the product&apos;s name: keep it as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veltro Calculateur minceur</translation>
     </message>
 </context>
 <context>
@@ -999,17 +1039,17 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>The Most Popular Online Quillory Discussion Board. Best Resource For Everything Quillory. Visit %1 Now</source>
         <extracomment>Link across the top of the main window (544 px wide) and the results window (672 px), two lines at most; the windows do not grow. %1 is the forum&apos;s web address</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le forum de discussion quillory le plus populaire. La meilleure ressource sur tout ce qui touche à quillory. Visitez %1 dès maintenant</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <extracomment>Link in the band at the foot of the main window (543 px wide) and the results window (671 px), two or three lines at most; the windows do not grow. &quot;Help&quot; names the Help menu; the &quot;&amp;&quot; is shown as it is, not an access key</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce logiciel aux couleurs de votre site.  Plus de fidélité et de trafic pour votre site. Le nom de votre site &amp;  son lien ici. Voir «&#xa0;Aide&#xa0;» pour les détails.    Cliquez ici pour en savoir plus sur le co-marquage.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
         <extracomment>Link in the band at the foot of the main window (543 px wide) and the results window (671 px), two or three lines at most; the windows do not grow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Travail à domicile&#xa0;: créez votre entreprise sur Internet et gagnez de l&apos;argent en ligne. Obtenez ce logiciel aux couleurs de votre site. Cliquez ici pour les détails.</translation>
     </message>
 </context>
 <context>
@@ -1017,37 +1057,37 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Male</source>
         <extracomment>First choice of the main window&apos;s gender list, 97 px wide; keep it as short as &quot;Male&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Homme</translation>
     </message>
     <message>
         <source>Sedentary (Resting, sleeping, reclining)</source>
         <extracomment>A level of daily activity in the main window&apos;s list (521 px wide) and on the results window. Keep the form &quot;Level (examples)&quot;: the plan names the level by the words before &quot; (&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sédentaire (repos, sommeil, position allongée)</translation>
     </message>
     <message>
         <source>Lightly Active (Seated and standing activities, e.g. computer use)</source>
         <extracomment>A level of daily activity in the main window&apos;s list (521 px wide) and on the results window. Keep the form &quot;Level (examples)&quot;: the plan names the level by the words before &quot; (&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Légèrement actif (activités assises et debout, p. ex. sur ordinateur)</translation>
     </message>
     <message>
         <source>Moderately Active (Some walking, garage work, house cleaning, child care)</source>
         <extracomment>A level of daily activity in the main window&apos;s list (521 px wide) and on the results window. Keep the form &quot;Level (examples)&quot;: the plan names the level by the words before &quot; (&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modérément actif (un peu de marche, bricolage, ménage, garde d&apos;enfants)</translation>
     </message>
     <message>
         <source>Very Active (Fast walking, heavy gardening, manual labor, cycling, skiing, tennis)</source>
         <extracomment>A level of daily activity in the main window&apos;s list (521 px wide) and on the results window. Keep the form &quot;Level (examples)&quot;: the plan names the level by the words before &quot; (&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Très actif (marche rapide, gros jardinage, travail manuel, vélo, ski, tennis)</translation>
     </message>
     <message>
         <source>Extremely Active (Walking with load uphill, basketball, climbing, football, soccer)</source>
         <extracomment>A level of daily activity in the main window&apos;s list (521 px wide) and on the results window. Keep the form &quot;Level (examples)&quot;: the plan names the level by the words before &quot; (&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Extrêmement actif (marche chargée en côte, basket, escalade, foot US, football)</translation>
     </message>
     <message>
         <source>Female</source>
         <extracomment>Second choice of the main window&apos;s gender list, 97 px wide; keep it as short as &quot;Female&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Femme</translation>
     </message>
 </context>
 <context>
@@ -1055,42 +1095,42 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>The model cannot follow a goal below no body weight.</source>
         <extracomment>Why the plan draws no curve of the body&apos;s model; follows &quot;...so it draws nothing: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle ne peut pas suivre un objectif qui ne laisse aucun poids corporel.</translation>
     </message>
     <message>
         <source>The model needs a daily intake above nothing.</source>
         <extracomment>Why the plan draws no curve of the body&apos;s model; follows &quot;...so it draws nothing: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle a besoin d&apos;un apport quotidien supérieur à zéro.</translation>
     </message>
     <message>
         <source>The model cannot follow this time frame.</source>
         <extracomment>Why the plan draws no curve of the body&apos;s model; follows &quot;...so it draws nothing: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle ne peut pas suivre cette durée.</translation>
     </message>
     <message>
         <source>At this intake the body would leave what the model holds for.</source>
         <extracomment>Why the plan draws no curve of the body&apos;s model; follows &quot;...so it draws nothing: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À cet apport, le corps sortirait du domaine de validité du modèle.</translation>
     </message>
     <message>
         <source>The figures of this plan are too large to compute, so it cannot be followed.</source>
         <extracomment>Message box when the person asks to follow a plan that cannot be followed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les chiffres de ce programme sont trop grands pour être calculés&#xa0;: il ne peut donc pas être suivi.</translation>
     </message>
     <message>
         <source>This plan has no weight to lose, so there is nothing to follow.</source>
         <extracomment>Message box when the person asks to follow a plan that cannot be followed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme n&apos;a aucun poids à perdre&#xa0;: il n&apos;y a donc rien à suivre.</translation>
     </message>
     <message>
         <source>This plan&apos;s goal leaves no body weight at all, so it cannot be followed: please choose a smaller goal.</source>
         <extracomment>Message box when the person asks to follow a plan that cannot be followed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;objectif de ce programme ne laisse aucun poids corporel&#xa0;: il ne peut donc pas être suivi. Veuillez choisir un objectif plus modeste.</translation>
     </message>
     <message>
         <source>No daily intake reaches this plan&apos;s goal in its time, so it cannot be followed: please choose a longer time frame and calculate again.</source>
         <extracomment>Message box when the person asks to follow a plan that cannot be followed; &quot;calculate again&quot; is pressing the main window&apos;s Calculate button again</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun apport quotidien n&apos;atteint l&apos;objectif de ce programme dans sa durée&#xa0;: il ne peut donc pas être suivi. Veuillez choisir une durée plus longue et relancer le calcul.</translation>
     </message>
 </context>
 <context>
@@ -1098,163 +1138,163 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Trend (kg)</source>
         <extracomment>Heading of the trend column of the progress window&apos;s table of weigh-ins, in kilograms.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tendance (kg)</translation>
     </message>
     <message>
         <source>Trend (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendance (lb)</translation>
     </message>
     <message>
         <source>after today</source>
         <extracomment>In the trend column of the table of weigh-ins, for a weigh-in dated after today.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>date future</translation>
     </message>
     <message>
         <source>it is your journal of weigh-ins, which a document would take the place of. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est votre journal de pesées, qu&apos;un document remplacerait. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>In the place of your journal of weigh-ins was a link to %3, which the journal is never written through: the link was moved aside to %2, and %3 was left as it is. A new journal starts at %1.</source>
         <extracomment>Message box. %1 is the journal&apos;s file, %2 where the link was moved to, %3 the file the link pointed to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;emplacement de votre journal de pesées se trouvait un lien vers %3, par lequel le journal n&apos;est jamais écrit&#xa0;: le lien a été mis de côté sous %2, et %3 a été laissé tel quel. Un nouveau journal est créé sous %1.</translation>
     </message>
     <message>
         <source>Your journal of weigh-ins could not be read, so it was moved aside, untouched, to %2. A new journal starts at %1.</source>
         <extracomment>Message box. %1 is the journal&apos;s file, %2 where the unreadable one was moved to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal de pesées n&apos;a pas pu être lu&#x202f;; il a donc été mis de côté, intact, sous %2. Un nouveau journal est créé sous %1.</translation>
     </message>
     <message numerus="yes">
         <source>You follow the plan of %1 for %2: %3 lb in %n days. Follow this plan from today instead? The earlier plan stays in your journal, and so do your weigh-ins.</source>
         <extracomment>Message box asked before following a new plan. %1 is the day the earlier plan was started, %2 the name of its person, %3 the pounds to lose, %n its number of days.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vous suivez le programme du %1 établi pour %2&#xa0;: %3 lb en %n jour. Suivre plutôt ce programme à partir d&apos;aujourd&apos;hui&#x202f;? L&apos;ancien programme reste dans votre journal, tout comme vos pesées.</numerusform>
+            <numerusform>Vous suivez le programme du %1 établi pour %2&#xa0;: %3 lb en %n jours. Suivre plutôt ce programme à partir d&apos;aujourd&apos;hui&#x202f;? L&apos;ancien programme reste dans votre journal, tout comme vos pesées.</numerusform>
         </translation>
     </message>
     <message>
         <source>You follow the plan of %1. Follow this plan from today instead? The earlier plan stays in your journal, and so do your weigh-ins.</source>
         <extracomment>Message box asked before following a new plan. %1 is the day the earlier plan was started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vous suivez le programme du %1. Suivre plutôt ce programme à partir d&apos;aujourd&apos;hui&#x202f;? L&apos;ancien programme reste dans votre journal, tout comme vos pesées.</translation>
     </message>
     <message>
         <source>%1 left as they are: their weigh-ins were changed after this step was made, and the changes since are kept.</source>
         <extracomment>Message box after Undo or Redo; %1 is the list of days (&quot;12/1/26, 12/3/26&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jours laissés tels quels (%1)&#xa0;: leurs pesées ont été modifiées après cette opération, et les modifications ultérieures sont conservées.</translation>
     </message>
     <message>
         <source>Edit of the Weigh-in</source>
         <extracomment>A step of Undo and Redo, shown as &quot;&amp;Undo %1&quot; in the progress window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modification de la pesée</translation>
     </message>
     <message>
         <source>Replace Weigh-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacement de la pesée</translation>
     </message>
     <message>
         <source>Weigh-in</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesée</translation>
     </message>
     <message numerus="yes">
         <source>Delete of %n Weigh-in</source>
         <extracomment>A step of Undo and Redo, shown as &quot;&amp;Undo %1&quot; in the progress window.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Suppression de %n pesée</numerusform>
+            <numerusform>Suppression de %n pesées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Delete of %n Weigh-ins</source>
         <extracomment>A step of Undo and Redo, shown as &quot;&amp;Undo %1&quot; in the progress window.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Suppression de %n pesée</numerusform>
+            <numerusform>Suppression de %n pesées</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Weigh-ins</source>
         <extracomment>Caption of the file dialog that opens a file of weigh-ins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importer des pesées</translation>
     </message>
     <message>
         <source>CSV files (*.csv *.txt);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters; keep the patterns in brackets and the &quot;;;&quot; between them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>%1 could not be read: it is no file.</source>
         <extracomment>Message box; %1 is the file chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: ce n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>Message box; %1 is the file chosen, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is too large to be a file of weigh-ins.</source>
         <extracomment>Message box; %1 is the file chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux pour être un fichier de pesées.</translation>
     </message>
     <message>
         <source>%1 cannot be imported: %2</source>
         <extracomment>Message box; %1 is the file chosen, %2 the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être importé&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>Import of %n Weigh-in</source>
         <extracomment>A step of Undo and Redo, shown as &quot;&amp;Undo %1&quot; in the progress window.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Importation de %n pesée</numerusform>
+            <numerusform>Importation de %n pesées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Import of %n Weigh-ins</source>
         <extracomment>A step of Undo and Redo, shown as &quot;&amp;Undo %1&quot; in the progress window.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Importation de %n pesée</numerusform>
+            <numerusform>Importation de %n pesées</numerusform>
         </translation>
     </message>
     <message>
         <source>Your journal changed while the preview was open (%1), so nothing was imported. The preview now shows what the import would do.</source>
         <extracomment>Message box; %1 is the list of days that changed (&quot;12/1/26, 12/3/26&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre journal a changé pendant que l&apos;aperçu était ouvert (%1)&#x202f;; rien n&apos;a donc été importé. L&apos;aperçu montre maintenant ce que ferait l&apos;importation.</translation>
     </message>
     <message>
         <source>Export Weigh-ins</source>
         <extracomment>Caption of the file dialog that saves the weigh-ins as CSV.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporter des pesées</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
         <extracomment>The file dialog&apos;s filter; keep the pattern in brackets.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>%1 is your journal of weigh-ins: they are exported to another file. Nothing was written.</source>
         <extracomment>Message box; %1 is the file chosen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est votre journal de pesées&#xa0;: les pesées s&apos;exportent vers un autre fichier. Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>Your weigh-ins could not be exported: %1</source>
         <extracomment>Message box; %1 is the file and the system&apos;s reason (&quot;out.csv: Permission denied&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vos pesées n&apos;ont pas pu être exportées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Your progress</source>
         <extracomment>Names the document in the messages of printing and saving it (&quot;Your progress could not be printed&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre progression</translation>
     </message>
     <message>
         <source>Print Your Progress</source>
         <extracomment>Caption of the print dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer votre progression</translation>
     </message>
     <message>
         <source>Save Your Progress as PDF</source>
         <extracomment>Caption of the file dialog that saves the progress as PDF.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer votre progression en PDF</translation>
     </message>
 </context>
 <context>
@@ -1262,67 +1302,67 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Your Name</source>
         <extracomment>Placeholder of the exit screen&apos;s box for the person&apos;s name, 225 px wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom</translation>
     </message>
     <message>
         <source>Your Email Address</source>
         <extracomment>Placeholder of the exit screen&apos;s box for the person&apos;s e-mail address, 225 px wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre adresse e-mail</translation>
     </message>
     <message>
         <source>Your Message</source>
         <extracomment>Placeholder of the exit screen&apos;s box for the message to the friend, 121 px wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre message</translation>
     </message>
     <message>
         <source>Friend&apos;s Name</source>
         <extracomment>Placeholder of the exit screen&apos;s box for the friend&apos;s name, 225 px wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom de votre ami</translation>
     </message>
     <message>
         <source>Friend&apos;s Email Address</source>
         <extracomment>Placeholder of the exit screen&apos;s box for the friend&apos;s e-mail address, 225 px wide</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail de votre ami</translation>
     </message>
     <message>
         <source>Email Address Cannot Contain Space</source>
         <extracomment>Message box over the exit screen when a space is typed into an e-mail box; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse e-mail ne peut pas contenir d&apos;espace</translation>
     </message>
     <message>
         <source>Please Enter Distinct Email Addresses</source>
         <extracomment>Message box over the exit screen when both e-mail addresses are the same; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir deux adresses e-mail différentes</translation>
     </message>
     <message>
         <source>Please Enter Proper Email Address</source>
         <extracomment>Message box over the exit screen when an e-mail address lacks &quot;@&quot; or &quot;.&quot;; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une adresse e-mail valide</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
         <extracomment>Message box over the exit screen when the person&apos;s name is left empty; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom</translation>
     </message>
     <message>
         <source>Please Enter Your Email</source>
         <extracomment>Message box over the exit screen when the person&apos;s e-mail address is left empty; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre adresse e-mail</translation>
     </message>
     <message>
         <source>Please Enter Your Message</source>
         <extracomment>Message box over the exit screen when the message to the friend is left empty; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre message</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Name</source>
         <extracomment>Message box over the exit screen when the friend&apos;s name is left empty; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le nom de votre ami</translation>
     </message>
     <message>
         <source>Please Enter Your Friend&apos;s Email</source>
         <extracomment>Message box over the exit screen when the friend&apos;s e-mail address is left empty; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir l&apos;adresse e-mail de votre ami</translation>
     </message>
 </context>
 <context>
@@ -1330,42 +1370,42 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>%1 years</source>
         <extracomment>Results window, beside &quot;Age:&quot;; %1 is the age as typed. One line of about 480 px; keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans</translation>
     </message>
     <message>
         <source>%1 Centimetres</source>
         <extracomment>Results window, beside &quot;Your Height:&quot;; %1 is the height in centimetres as typed. One line of about 480 px; keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 centimètres</translation>
     </message>
     <message>
         <source>%1 Feet %2 Inch</source>
         <extracomment>Results window, beside &quot;Your Height:&quot;; %1 is the feet, %2 the inches, as typed. One line of about 480 px; keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 pieds %2 pouces</translation>
     </message>
     <message>
         <source>%1 Pounds</source>
         <extracomment>Results window, beside &quot;Your Weight:&quot; and &quot;Weight You Wish To Lose:&quot;; %1 is a weight in pounds as typed. One line of about 480 px; keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 livres</translation>
     </message>
     <message>
         <source>%1 day/days</source>
         <extracomment>Results window, beside &quot;Time Frame To Lose Weight:&quot;; %1 is the number of days as typed, which may be 1 or more. One line of about 480 px; keep it short</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jour(s)</translation>
     </message>
     <message>
         <source>To maintain your current weight your daily intake of calories should be %1 calories</source>
         <extracomment>Results window, first result, in bold on one line of about 650 px: the window does not grow. %1 is a whole number of calories, as 2381</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour garder votre poids actuel, votre apport quotidien doit être de %1 calories</translation>
     </message>
     <message>
         <source>This daily intake of calories cannot be achieved.</source>
         <extracomment>Results window, second result, in bold on one line of about 650 px: the window does not grow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cet apport quotidien en calories est impossible à atteindre.</translation>
     </message>
     <message>
         <source>To reach your goal, your daily intake of calories should be %1 calories</source>
         <extracomment>Results window, second result, in bold on one line of about 650 px: the window does not grow. %1 is a whole number of calories, as 1881</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pour atteindre votre objectif, votre apport quotidien doit être de %1 calories</translation>
     </message>
 </context>
 <context>
@@ -1373,17 +1413,17 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Scroll %1 up and down</source>
         <extracomment>Screen reader&apos;s name of the vertical scroll bar of a view; %1 is what the view shows, e.g. &quot;the milestones&quot; or &quot;your plan in words&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faire défiler %1 verticalement</translation>
     </message>
     <message>
         <source>Scroll %1 sideways</source>
         <extracomment>Screen reader&apos;s name of the horizontal scroll bar of a view; %1 is what the view shows, e.g. &quot;the milestones&quot; or &quot;your plan in words&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Faire défiler %1 horizontalement</translation>
     </message>
     <message>
         <source>Scroll bar of %1</source>
         <extracomment>Screen reader&apos;s name of the strip holding a view&apos;s scroll bar; %1 is what the view shows, e.g. &quot;the milestones&quot; or &quot;your plan in words&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barre de défilement pour %1</translation>
     </message>
 </context>
 <context>
@@ -1391,7 +1431,7 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Application is already running</source>
         <extracomment>Message box shown when the program is started a second time; its title is the program&apos;s caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le programme est déjà lancé</translation>
     </message>
 </context>
 <context>
@@ -1399,7 +1439,7 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>All rights of this software are reserved by Quillory Softwares.</source>
         <extracomment>Last sentence of the about box&apos;s description, which ends the text of a fixed-size box; keep it no longer than the English. Quillory Softwares is the maker&apos;s name: keep it as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous droits de ce logiciel réservés à Quillory Softwares.</translation>
     </message>
 </context>
 <context>
@@ -1407,22 +1447,22 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Quillory Softwares like this one can be created and maintained only with your support. The best way to support the forum is to visit %1 regularly and take part in the discussions and other activities on the board.</source>
         <extracomment>Exit screen: request 1 of four to support the forum, one shown per run, bold 9.75 pt word-wrapped in 465 x 73 px (set smaller where it does not fit); %1 is the forum&apos;s web address (such as www.example.com). &quot;Quillory Softwares&quot; is the maker&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les Quillory Softwares comme celui-ci ne peuvent être créés et maintenus que grâce à votre soutien. La meilleure façon de soutenir le forum est de visiter %1 régulièrement et de participer aux discussions et aux autres activités du forum.</translation>
     </message>
     <message>
         <source>Visit %1 regularly. Support %1 by taking part in the discussions and other activities. These softwares cannot be supported and maintained unless you visit %1 regularly.</source>
         <extracomment>Exit screen: request 2 of four to support the forum, one shown per run, bold 9.75 pt word-wrapped in 465 x 73 px (set smaller where it does not fit); %1 is the forum&apos;s web address (such as www.example.com).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Visitez %1 régulièrement. Soutenez %1 en participant aux discussions et aux autres activités. Ces logiciels ne peuvent être soutenus et maintenus que si vous visitez %1 régulièrement.</translation>
     </message>
     <message>
         <source>%1 is a FREE online discussion forum on quillory. To help %1 develop and maintain this software, visit the forum regularly.</source>
         <extracomment>Exit screen: request 3 of four to support the forum, one shown per run, bold 9.75 pt word-wrapped in 465 x 73 px (set smaller where it does not fit); %1 is the forum&apos;s web address (such as www.example.com).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un forum de discussion en ligne GRATUIT sur quillory. Pour aider %1 à développer et maintenir ce logiciel, visitez le forum régulièrement.</translation>
     </message>
     <message>
         <source>%1 needs your help. All you need to do is visit %1 regularly and take part in the various discussions and activities, to help us maintain and develop more Quillory Softwares.</source>
         <extracomment>Exit screen: request 4 of four to support the forum, one shown per run, bold 9.75 pt word-wrapped in 465 x 73 px (set smaller where it does not fit); %1 is the forum&apos;s web address (such as www.example.com). &quot;Quillory Softwares&quot; is the maker&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin de votre aide. Il vous suffit de visiter %1 régulièrement et de participer aux diverses discussions et activités pour nous aider à maintenir et développer d&apos;autres Quillory Softwares.</translation>
     </message>
 </context>
 <context>
@@ -1430,27 +1470,27 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Please Enter Your Weight</source>
         <extracomment>Message box over the main window when Calculate finds a weight box empty; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre poids</translation>
     </message>
     <message>
         <source>Please Enter Weight Do You Wish To Lose</source>
         <extracomment>Message box over the main window when Calculate finds a box of the weight to lose empty; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le poids que vous souhaitez perdre</translation>
     </message>
     <message>
         <source>Please Enter Your Name</source>
         <extracomment>Message box over the main window when Calculate finds the name box empty; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom</translation>
     </message>
     <message>
         <source>Please Enter Your Height</source>
         <extracomment>Message box over the main window when Calculate finds the height box empty; one short line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre taille</translation>
     </message>
     <message>
         <source>Please Enter Your Height From %1 To %2 Centimetres</source>
         <extracomment>Message box over the main window when the height in centimetres is out of bounds; one short line. %1 and %2 are the shortest and the tallest height, 100 and 250</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une taille de %1 à %2 centimètres</translation>
     </message>
 </context>
 <context>
@@ -1458,22 +1498,22 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>%1 is %2 %3 under your last weigh-in: did you mean %4 %5? Keep %1 as typed?</source>
         <extracomment>Message box asking before a weigh-in is stored. %1 is the weight typed with its unit (&quot;95 kg&quot;), %2 and %3 how far it is from the last weigh-in (figure and unit), %4 the figure typed again and %5 the other unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, c&apos;est %2 %3 de moins que votre dernière pesée&#xa0;: vouliez-vous dire %4 %5&#x202f;? Garder %1 tel que saisi&#x202f;?</translation>
     </message>
     <message>
         <source>%1 is %2 %3 over your last weigh-in: did you mean %4 %5? Keep %1 as typed?</source>
         <extracomment>Message box asking before a weigh-in is stored. %1 is the weight typed with its unit (&quot;95 kg&quot;), %2 and %3 how far it is from the last weigh-in (figure and unit), %4 the figure typed again and %5 the other unit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, c&apos;est %2 %3 de plus que votre dernière pesée&#xa0;: vouliez-vous dire %4 %5&#x202f;? Garder %1 tel que saisi&#x202f;?</translation>
     </message>
     <message>
         <source>%1 is %2 %3 under the line through your last week&apos;s weigh-ins (%4 %3). Keep %1 as typed?</source>
         <extracomment>Message box asking before a weigh-in is stored. %1 is the weight typed with its unit (&quot;95 kg&quot;), %2 and %3 how far it is from the line through last week&apos;s weigh-ins (figure and unit), %4 the line&apos;s figure for that day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, c&apos;est %2 %3 de moins que la droite tracée à travers vos pesées de la semaine dernière (%4 %3). Garder %1 tel que saisi&#x202f;?</translation>
     </message>
     <message>
         <source>%1 is %2 %3 over the line through your last week&apos;s weigh-ins (%4 %3). Keep %1 as typed?</source>
         <extracomment>Message box asking before a weigh-in is stored. %1 is the weight typed with its unit (&quot;95 kg&quot;), %2 and %3 how far it is from the line through last week&apos;s weigh-ins (figure and unit), %4 the line&apos;s figure for that day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, c&apos;est %2 %3 de plus que la droite tracée à travers vos pesées de la semaine dernière (%4 %3). Garder %1 tel que saisi&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -1481,37 +1521,37 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>The date is not a day of the calendar.</source>
         <extracomment>Why a weigh-in is refused (the weigh-in box, an imported line, the command line)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La date n&apos;existe pas dans le calendrier.</translation>
     </message>
     <message>
         <source>The date %1 is in the future.</source>
         <extracomment>%1 is the day of the weigh-in, as 2026-12-09</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La date %1 est dans le futur.</translation>
     </message>
     <message>
         <source>The date %1 is before %2, the earliest day the journal keeps.</source>
         <extracomment>%1 is the day of the weigh-in, %2 the earliest day kept (1900-01-01), both as 2026-12-09</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La date %1 est antérieure au %2, le premier jour que conserve le journal.</translation>
     </message>
     <message>
         <source>The weight is not a number.</source>
         <extracomment>Why a weigh-in is refused (the weigh-in box, an imported line, the command line)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le poids n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>The weight must be above zero.</source>
         <extracomment>Why a weigh-in is refused (the weigh-in box, an imported line, the command line)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le poids doit être supérieur à zéro.</translation>
     </message>
     <message>
         <source>The weight %1 %2 is below the lightest the journal keeps, %3 %2.</source>
         <extracomment>%1 is the weight given, %2 the unit&apos;s symbol (kg or lb), %3 the lightest weight the journal keeps</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le poids %1 %2 est inférieur au minimum que conserve le journal, %3 %2.</translation>
     </message>
     <message>
         <source>The weight %1 %2 is above the heaviest the journal keeps, %3 %2.</source>
         <extracomment>%1 is the weight given, %2 the unit&apos;s symbol (kg or lb), %3 the heaviest weight the journal keeps</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le poids %1 %2 est supérieur au maximum que conserve le journal, %3 %2.</translation>
     </message>
 </context>
 <context>
@@ -1519,12 +1559,12 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>kg</source>
         <extracomment>Symbol of kilograms after a weight in a sentence (&quot;80 kg&quot;); keep it as short as &quot;kg&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>lb</source>
         <extracomment>Symbol of pounds after a weight in a sentence (&quot;180 lb&quot;); keep it as short as &quot;lb&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
 </context>
 <context>
@@ -1532,7 +1572,7 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Veltro Weight Loss Calculator v1.0</source>
         <extracomment>Title bar of every window, and the program&apos;s name at the top of the about box (228 px wide there) and of the exit screen (337 px, large type). &quot;Veltro&quot; is the product&apos;s name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veltro Calculateur minceur v1.0</translation>
     </message>
 </context>
 </TS>
