@@ -24,27 +24,26 @@ struct ImportPreviewDialog
 QString summary(const QString& fileName, const ImportPreview& p)
 {
     const int n = p.added;
-    const QString added = n == 1
-        //: The number of weigh-ins a file adds, in the sentence "%1 adds %2 and replaces..." at the top of
-        //: the import dialog; English writes the form of one
-        ? ImportPreviewDialog::tr("%n weigh-in", "", n)
-        //: The number of weigh-ins a file adds, in the sentence "%1 adds %2 and replaces..." at the top of
-        //: the import dialog; English writes the form of more than one
-        : ImportPreviewDialog::tr("%n weigh-ins", "", n);
+    //: The number of weigh-ins a file adds, in the sentence "%1 adds %2 and replaces..." at the top of the
+    //: import dialog; English writes the form of one
+    const QString one = ImportPreviewDialog::tr("%n weigh-in", "", n);
+    //: The number of weigh-ins a file adds, in the sentence "%1 adds %2 and replaces..." at the top of the
+    //: import dialog; English writes the form of more than one
+    const QString more = ImportPreviewDialog::tr("%n weigh-ins", "", n);
+    const QString added = n == 1 ? one : more;
     //: First sentence at the top of the import dialog: %1 is the file's name, %2 the number of weigh-ins it
     //: adds, such as "3 weigh-ins", and %n the number of weigh-ins of the journal it replaces
     QString text = ImportPreviewDialog::tr(
         "%1 adds %2 and replaces %n (a weigh-in of the same day, of another weight).", "", p.replaced)
                        .arg(fileName, added);
     if (const int m = p.unchanged; m > 0) {
-        text += QLatin1Char(' ')
-            + (m == 1
-                    //: Sentence of the import dialog: the number of weigh-ins of the file that the journal holds
-                    //: already; English writes the form of one
-                    ? ImportPreviewDialog::tr("%n is there already.", "", m)
-                    //: Sentence of the import dialog: the number of weigh-ins of the file that the journal holds
-                    //: already; English writes the form of more than one
-                    : ImportPreviewDialog::tr("%n are there already.", "", m));
+        //: Sentence of the import dialog: the number of weigh-ins of the file that the journal holds already;
+        //: English writes the form of one
+        const QString one = ImportPreviewDialog::tr("%n is there already.", "", m);
+        //: Sentence of the import dialog: the number of weigh-ins of the file that the journal holds already;
+        //: English writes the form of more than one
+        const QString more = ImportPreviewDialog::tr("%n are there already.", "", m);
+        text += QLatin1Char(' ') + (m == 1 ? one : more);
     }
     if (p.added + p.replaced == 0) {
         //: Sentence of the import dialog when the file adds and replaces no weigh-in
@@ -52,14 +51,13 @@ QString summary(const QString& fileName, const ImportPreview& p)
     }
     const int left = static_cast<int>(p.rejected.size() + p.replacedInFile.size());
     if (left > 0) {
-        text += QLatin1Char(' ')
-            + (left == 1
-                    //: Last sentence at the top of the import dialog; the lines left out, each with its reason, are
-                    //: listed below it. English writes the form of one
-                    ? ImportPreviewDialog::tr("%n line is left out:", "", left)
-                    //: Last sentence at the top of the import dialog; the lines left out, each with its reason, are
-                    //: listed below it. English writes the form of more than one
-                    : ImportPreviewDialog::tr("%n lines are left out:", "", left));
+        //: Last sentence at the top of the import dialog; the lines left out, each with its reason, are listed
+        //: below it. English writes the form of one
+        const QString one = ImportPreviewDialog::tr("%n line is left out:", "", left);
+        //: Last sentence at the top of the import dialog; the lines left out, each with its reason, are listed
+        //: below it. English writes the form of more than one
+        const QString more = ImportPreviewDialog::tr("%n lines are left out:", "", left);
+        text += QLatin1Char(' ') + (left == 1 ? one : more);
     }
     return text;
 }

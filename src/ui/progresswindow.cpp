@@ -202,8 +202,10 @@ ProgressWindow::ProgressWindow()
     m_unit->setObjectName(QStringLiteral("cboWeighInUnit"));
     //: Name of the box that chooses the unit of a weigh-in, read by a screen reader
     m_unit->setAccessibleName(tr("Weigh-in unit"));
-    //: Unit symbols in the weigh-in's unit box: pounds, then kilograms
-    m_unit->addItems({tr("lb"), tr("kg")});
+    //: Unit symbol of pounds in the weigh-in's unit box
+    m_unit->addItem(tr("lb"));
+    //: Unit symbol of kilograms in the weigh-in's unit box
+    m_unit->addItem(tr("kg"));
     setColors(m_unit, kCream, kDarkBlue, false);
     connect(m_unit, &QComboBox::activated, this, [this](int index) { emit unitChosen(index == 1); });
 
@@ -467,15 +469,15 @@ void ProgressWindow::showProgress(const ProgressView& view)
     setWindowTitle(tr("%1 - Veltro Weight Loss Calculator").arg(view.texts.title));
 
     m_undo->setEnabled(!view.undoText.isEmpty());
-    m_undo->setText(view.undoText.isEmpty() ? tr("&Undo")
-                                            //: Command of the progress window's Edit menu; %1 is what it takes
-                                            //: back, such as "Weigh-in" or "Delete of 2 Weigh-ins"
-                                            : tr("&Undo %1").arg(view.undoText));
+    //: Command of the progress window's Edit menu; %1 is what it takes back, such as "Weigh-in" or "Delete of
+    //: 2 Weigh-ins"
+    const QString undoWhat = tr("&Undo %1");
+    m_undo->setText(view.undoText.isEmpty() ? tr("&Undo") : undoWhat.arg(view.undoText));
     m_redo->setEnabled(!view.redoText.isEmpty());
-    m_redo->setText(view.redoText.isEmpty() ? tr("&Redo")
-                                            //: Command of the progress window's Edit menu; %1 is what it does
-                                            //: again, such as "Weigh-in" or "Delete of 2 Weigh-ins"
-                                            : tr("&Redo %1").arg(view.redoText));
+    //: Command of the progress window's Edit menu; %1 is what it does again, such as "Weigh-in" or "Delete of
+    //: 2 Weigh-ins"
+    const QString redoWhat = tr("&Redo %1");
+    m_redo->setText(view.redoText.isEmpty() ? tr("&Redo") : redoWhat.arg(view.redoText));
 }
 
 // The table as wide as its columns the first time it has any on the screen, never more

@@ -211,11 +211,12 @@ QString bothUnits(double pounds, const ChartData& chart, const QLocale& locale, 
     const double kilograms = pounds * chart.kilogramsPerPound;
     const auto figure
         = [&](double value) { return planFigure(roundHalfEven(value, decimals).value_or(value), locale); };
-    return chart.kilogramsFirst
+    if (chart.kilogramsFirst) {
         //: A weight on the chart, in the chart's tooltips and labels: %1 kilograms, %2 the same in pounds
-        ? WeightChart::tr("%1 kg (%2 lb)").arg(figure(kilograms), figure(pounds))
-        //: A weight on the chart, in the chart's tooltips and labels: %1 pounds, %2 the same in kilograms
-        : WeightChart::tr("%1 lb (%2 kg)").arg(figure(pounds), figure(kilograms));
+        return WeightChart::tr("%1 kg (%2 lb)").arg(figure(kilograms), figure(pounds));
+    }
+    //: A weight on the chart, in the chart's tooltips and labels: %1 pounds, %2 the same in kilograms
+    return WeightChart::tr("%1 lb (%2 kg)").arg(figure(pounds), figure(kilograms));
 }
 
 } // namespace
