@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -26,7 +25,8 @@
 
 namespace {
 
-// Puts every text of the contexts of these windows in brackets, and leaves Qt's own alone.
+// Puts every text of the program in brackets, and leaves the toolkit's own (its contexts
+// are its class names) alone.
 class BracketTranslator final : public QTranslator
 {
 public:
@@ -34,10 +34,7 @@ public:
 
     QString translate(const char* context, const char* sourceText, const char*, int) const override
     {
-        static const QSet<QByteArray> ours {"PlanWindow", "PlanDocument", "PlanOutputText", "PrintedDocument",
-            "ProgressWindow", "ProgressDocument", "WeightChart", "DocumentOutputText", "ImportPreviewDialog",
-            "ColumnChoiceDialog"};
-        if (!ours.contains(context))
+        if (!context || (context[0] == 'Q' && QChar::isUpper(context[1])))
             return QString();
         return QLatin1Char('[') + QString::fromUtf8(sourceText) + QLatin1Char(']');
     }
@@ -49,7 +46,10 @@ QList<QPair<QString, QString>> visibleTexts(QWidget* window)
     QList<QPair<QString, QString>> texts;
     auto add = [&texts](const QObject* where, const QString& what, const QString& text) {
         if (!text.isEmpty())
-            texts.append({where->objectName() + QLatin1Char('.') + what, text});
+            texts.append({(where->objectName().isEmpty() ? QString::fromUtf8(where->metaObject()->className())
+                                                         : where->objectName())
+                    + QLatin1Char('.') + what,
+                text});
     };
     QList<QWidget*> widgets = window->findChildren<QWidget*>();
     widgets.prepend(window);
