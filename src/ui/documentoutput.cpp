@@ -56,9 +56,10 @@ void print(QWidget* parent, const QString& dialogTitle, const Document& document
     delete dialog;
     if (answer != QDialog::Accepted || !owner)
         return;
-    if (!document.render(&printer, QDateTime::currentDateTime()))
+    if (!document.render(&printer, QDateTime::currentDateTime())) {
         //: Message box after printing failed; %1 is what was printed: "Your plan" or "Your progress"
         MessageBox::critical(parent, DocumentOutputText::tr("%1 could not be printed.").arg(document.what));
+    }
 }
 
 std::function<QString(const QString&)>& guard()

@@ -215,17 +215,19 @@ QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
             html += QStringLiteral("<li>%1</li>").arg(escaped(line));
         html += QStringLiteral("</ul>");
     }
-    if (!t.afterGoal.isEmpty())
+    if (!t.afterGoal.isEmpty()) {
         //: Heading above what the person may eat once the goal weight is reached
         html += section(PlanDocument::tr("After the goal")) + paragraph(t.afterGoal);
+    }
     if (!t.model.isEmpty()) {
         html += section(t.modelTitle);
         for (const QString& line : t.model)
             html += paragraph(line);
     }
-    if (!onPaper)
+    if (!onPaper) {
         //: Heading above the details the person entered (name, age, weight...) at the end of the plan window's text
         html += section(PlanDocument::tr("Your details")) + details;
+    }
     html += QStringLiteral("<p><i>%1</i></p>").arg(escaped(t.note));
     return html;
 }
