@@ -3,6 +3,7 @@
 #include "ui/look.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -14,6 +15,12 @@
 using namespace Look;
 
 namespace {
+
+// The dialog that asks for the columns of a file of weigh-ins that does not name them.
+struct ColumnChoiceDialog
+{
+    Q_DECLARE_TR_FUNCTIONS(ColumnChoiceDialog)
+};
 
 QComboBox* box(QWidget* parent, const char* name, const QString& accessible)
 {
@@ -41,39 +48,55 @@ std::optional<CsvColumnChoice> chooseCsvColumns(
 {
     QPointer<QDialog> dialog = new QDialog(parent);
     dialog->setObjectName(QStringLiteral("frmCsvColumns"));
-    dialog->setWindowTitle(QStringLiteral("Columns of the File - Veltro Weight Loss Calculator"));
+    //: Caption of the dialog that asks which columns of a file to import hold the dates and the weights
+    dialog->setWindowTitle(ColumnChoiceDialog::tr("Columns of the File - Veltro Weight Loss Calculator"));
     dialog->setFont(verdana(8.25));
     setColors(dialog, kNavy, kWhite);
 
     auto* said = text(dialog,
-        QStringLiteral("%1 does not tell everything the import needs. %2 Please say which column is the date, which "
-                       "the weight, how the dates are written and in which unit the weights are. The choice is "
-                       "remembered for files with the same columns.")
+        //: Text at the top of the column dialog: %1 is the file's name and %2 one or more sentences on what the
+        //: file does not tell, such as "Its columns have no names."
+        ColumnChoiceDialog::tr(
+            "%1 does not tell everything the import needs. %2 Please say which column is the date, which the "
+            "weight, how the dates are written and in which unit the weights are. The choice is remembered for "
+            "files with the same columns.")
             .arg(fileName, why),
         "lblCsvColumnsWhy");
     said->setFont(verdana(9, true));
 
-    QComboBox* date = box(dialog, "cboDateColumn", QStringLiteral("Column of the dates"));
-    QComboBox* weight = box(dialog, "cboWeightColumn", QStringLiteral("Column of the weights"));
+    //: Name of the box that chooses the column of the dates, read by a screen reader
+    QComboBox* date = box(dialog, "cboDateColumn", ColumnChoiceDialog::tr("Column of the dates"));
+    //: Name of the box that chooses the column of the weights, read by a screen reader
+    QComboBox* weight = box(dialog, "cboWeightColumn", ColumnChoiceDialog::tr("Column of the weights"));
     for (int i = 0; i < table.header.size(); ++i) {
         const QString name = shortQuote(table.header.at(i).trimmed());
-        const QString shown = QStringLiteral("%1: %2").arg(i + 1).arg(name);
+        //: A column in the boxes of the column dialog: %1 is its number, counted from 1, and %2 what its first
+        //: line says, in quotation marks
+        const QString shown = ColumnChoiceDialog::tr("%1: %2").arg(i + 1).arg(name);
         date->addItem(shown, i);
         weight->addItem(shown, i);
     }
     date->setCurrentIndex(date->findData(initial.dateColumn));
     weight->setCurrentIndex(weight->findData(initial.weightColumn));
-    QComboBox* form = box(dialog, "cboDateForm", QStringLiteral("Form of the dates"));
+    //: Name of the box that chooses how the dates are written (day before month...), read by a screen reader
+    QComboBox* form = box(dialog, "cboDateForm", ColumnChoiceDialog::tr("Form of the dates"));
     QLabel* formNote = text(dialog, QString(), "lblDateFormNote");
-    QComboBox* unit = box(dialog, "cboWeightUnit", QStringLiteral("Unit of the weights"));
-    unit->addItem(QStringLiteral("kilograms (kg)"), QStringLiteral("kg"));
-    unit->addItem(QStringLiteral("pounds (lb)"), QStringLiteral("lb"));
-    if (unitColumnOf(table) >= 0)
-        unit->addItem(QStringLiteral("as each line's unit column says"), QStringLiteral("column"));
+    //: Name of the box that chooses the unit of the weights, read by a screen reader
+    QComboBox* unit = box(dialog, "cboWeightUnit", ColumnChoiceDialog::tr("Unit of the weights"));
+    //: A choice of the unit box of the column dialog
+    unit->addItem(ColumnChoiceDialog::tr("kilograms (kg)"), QStringLiteral("kg"));
+    //: A choice of the unit box of the column dialog
+    unit->addItem(ColumnChoiceDialog::tr("pounds (lb)"), QStringLiteral("lb"));
+    if (unitColumnOf(table) >= 0) {
+        //: A choice of the unit box of the column dialog, where the file has a column that gives each weight's
+        //: unit
+        unit->addItem(ColumnChoiceDialog::tr("as each line's unit column says"), QStringLiteral("column"));
+    }
     unit->setCurrentIndex(unit->findData(initial.unit ? unitSymbol(*initial.unit) : QStringLiteral("column")));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, dialog);
-    QPushButton* ok = buttons->addButton(QStringLiteral("&Preview"), QDialogButtonBox::AcceptRole);
+    //: Button of the column dialog: goes on to show what the import will do, before anything is stored
+    QPushButton* ok = buttons->addButton(ColumnChoiceDialog::tr("&Preview"), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdPreview"));
     ok->setDefault(true);
     for (QAbstractButton* b : buttons->buttons()) {
@@ -89,8 +112,9 @@ std::optional<CsvColumnChoice> chooseCsvColumns(
             form->addItem(dateOrderName(order), static_cast<int>(order));
         const int wanted = form->findData(static_cast<int>(initial.dateOrder));
         form->setCurrentIndex(wanted >= 0 ? wanted : 0);
+        //: Note below the box of the dates' form when the column chosen as the dates holds no date
         formNote->setText(
-            forms.orders.isEmpty() ? QStringLiteral("No date of this column reads as a day.") : forms.note);
+            forms.orders.isEmpty() ? ColumnChoiceDialog::tr("No date of this column reads as a day.") : forms.note);
         formNote->setVisible(!formNote->text().isEmpty());
         ok->setEnabled(!forms.orders.isEmpty() && date->currentIndex() != weight->currentIndex());
     };
@@ -106,11 +130,15 @@ std::optional<CsvColumnChoice> chooseCsvColumns(
         l->setBuddy(field);
         fields->addRow(l, field);
     };
-    row(QStringLiteral("&Date:"), date);
-    row(QStringLiteral("&Weight:"), weight);
-    row(QStringLiteral("Dates &written as:"), form);
+    //: Label of the box that chooses the column of the dates
+    row(ColumnChoiceDialog::tr("&Date:"), date);
+    //: Label of the box that chooses the column of the weights
+    row(ColumnChoiceDialog::tr("&Weight:"), weight);
+    //: Label of the box that chooses how the dates are written, such as "day, month, year"
+    row(ColumnChoiceDialog::tr("Dates &written as:"), form);
     fields->addRow(QString(), formNote);
-    row(QStringLiteral("&Unit:"), unit);
+    //: Label of the box that chooses the unit of the weights
+    row(ColumnChoiceDialog::tr("&Unit:"), unit);
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(said);
     layout->addLayout(fields);

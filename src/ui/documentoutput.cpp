@@ -3,6 +3,7 @@
 #include "platform/messagebox.h"
 #include "platform/paper.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QPdfWriter>
@@ -16,6 +17,12 @@ namespace DocumentOutput {
 namespace {
 
 const QMarginsF kPageMargins {15, 15, 15, 15}; // millimetres
+
+// The messages of printing and saving a document, and the file dialogs' words.
+struct DocumentOutputText
+{
+    Q_DECLARE_TR_FUNCTIONS(DocumentOutputText)
+};
 
 // Runs a file dialog on the heap: should the window under it go while it is open,
 // the dialog goes with it, and is not deleted twice. The path chosen, or nothing.
@@ -49,8 +56,10 @@ void print(QWidget* parent, const QString& dialogTitle, const Document& document
     delete dialog;
     if (answer != QDialog::Accepted || !owner)
         return;
-    if (!document.render(&printer, QDateTime::currentDateTime()))
-        MessageBox::critical(parent, QStringLiteral("%1 could not be printed.").arg(document.what));
+    if (!document.render(&printer, QDateTime::currentDateTime())) {
+        //: Message box after printing failed; %1 is what was printed: "Your plan" or "Your progress"
+        MessageBox::critical(parent, DocumentOutputText::tr("%1 could not be printed.").arg(document.what));
+    }
 }
 
 std::function<QString(const QString&)>& guard()
@@ -78,10 +87,12 @@ QString writePdf(const QString& path, const Document& document)
         writer.setPageSize(localePaperSize());
         writer.setPageMargins(kPageMargins, QPageLayout::Millimeter);
         writer.setTitle(document.title);
-        writer.setCreator(QStringLiteral("Veltro Weight Loss Calculator 1.00"));
+        //: The program that made a PDF file, shown among the file's properties in a PDF reader
+        writer.setCreator(DocumentOutputText::tr("Veltro Weight Loss Calculator 1.00"));
         if (!document.render(&writer, QDateTime::currentDateTime())) {
             file.cancelWriting();
-            return QStringLiteral("the PDF could not be made");
+            //: Why a PDF file could not be saved; it ends the message "%1 could not be saved as %2: %3"
+            return DocumentOutputText::tr("the PDF could not be made");
         }
     }
     if (!file.commit())
@@ -92,14 +103,17 @@ QString writePdf(const QString& path, const Document& document)
 void saveAsPdf(QWidget* parent, const QString& dialogTitle, const QString& suggestedName, const Document& document)
 {
     QPointer<QWidget> owner = parent;
+    //: The kind of file in the file dialog that saves a PDF; keep "(*.pdf)" as it is
     const QString path = fileToSave(
-        parent, dialogTitle, suggestedName, QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"));
+        parent, dialogTitle, suggestedName, DocumentOutputText::tr("PDF documents (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty() || !owner)
         return;
     const QString failure = writePdf(path, document);
     if (!failure.isEmpty()) {
+        //: Message box after saving a PDF failed; %1 is what was saved ("Your plan" or "Your progress"), %2
+        //: the file's path and %3 the reason, such as "Permission denied"
         MessageBox::critical(parent,
-            QStringLiteral("%1 could not be saved as %2: %3")
+            DocumentOutputText::tr("%1 could not be saved as %2: %3")
                 .arg(document.what, QDir::toNativeSeparators(path), failure));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ui/look.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -14,22 +15,49 @@ using namespace Look;
 
 namespace {
 
-QString count(int n, const char* one, const char* many)
+// The dialog that shows what an import of weigh-ins will do.
+struct ImportPreviewDialog
 {
-    return n == 1 ? QString::fromUtf8(one) : QString::fromUtf8(many).arg(n);
-}
+    Q_DECLARE_TR_FUNCTIONS(ImportPreviewDialog)
+};
 
 QString summary(const QString& fileName, const ImportPreview& p)
 {
-    QString text = QStringLiteral("%1 adds %2 and replaces %3 (a weigh-in of the same day, of another weight).")
-                       .arg(fileName, count(p.added, "1 weigh-in", "%1 weigh-ins"), count(p.replaced, "1", "%1"));
-    if (p.unchanged > 0)
-        text += QLatin1Char(' ') + count(p.unchanged, "1 is", "%1 are") + QStringLiteral(" there already.");
-    if (p.added + p.replaced == 0)
-        text += QStringLiteral(" There is nothing to import.");
+    const int n = p.added;
+    //: The number of weigh-ins a file adds, in the sentence "%1 adds %2 and replaces..." at the top of the
+    //: import dialog; English writes the form of one
+    const QString one = ImportPreviewDialog::tr("%n weigh-in", "", n);
+    //: The number of weigh-ins a file adds, in the sentence "%1 adds %2 and replaces..." at the top of the
+    //: import dialog; English writes the form of more than one
+    const QString more = ImportPreviewDialog::tr("%n weigh-ins", "", n);
+    const QString added = n == 1 ? one : more;
+    //: First sentence at the top of the import dialog: %1 is the file's name, %2 the number of weigh-ins it
+    //: adds, such as "3 weigh-ins", and %n the number of weigh-ins of the journal it replaces
+    QString text = ImportPreviewDialog::tr(
+        "%1 adds %2 and replaces %n (a weigh-in of the same day, of another weight).", "", p.replaced)
+                       .arg(fileName, added);
+    if (const int m = p.unchanged; m > 0) {
+        //: Sentence of the import dialog: the number of weigh-ins of the file that the journal holds already;
+        //: English writes the form of one
+        const QString one = ImportPreviewDialog::tr("%n is there already.", "", m);
+        //: Sentence of the import dialog: the number of weigh-ins of the file that the journal holds already;
+        //: English writes the form of more than one
+        const QString more = ImportPreviewDialog::tr("%n are there already.", "", m);
+        text += QLatin1Char(' ') + (m == 1 ? one : more);
+    }
+    if (p.added + p.replaced == 0) {
+        //: Sentence of the import dialog when the file adds and replaces no weigh-in
+        text += QLatin1Char(' ') + ImportPreviewDialog::tr("There is nothing to import.");
+    }
     const int left = static_cast<int>(p.rejected.size() + p.replacedInFile.size());
     if (left > 0) {
-        text += QLatin1Char(' ') + count(left, "1 line is left out:", "%1 lines are left out:");
+        //: Last sentence at the top of the import dialog; the lines left out, each with its reason, are listed
+        //: below it. English writes the form of one
+        const QString one = ImportPreviewDialog::tr("%n line is left out:", "", left);
+        //: Last sentence at the top of the import dialog; the lines left out, each with its reason, are listed
+        //: below it. English writes the form of more than one
+        const QString more = ImportPreviewDialog::tr("%n lines are left out:", "", left);
+        text += QLatin1Char(' ') + (left == 1 ? one : more);
     }
     return text;
 }
@@ -42,7 +70,8 @@ bool confirmImport(QWidget* parent, const QString& fileName, const ImportPreview
     // with it, and is not deleted twice.
     QPointer<QDialog> dialog = new QDialog(parent);
     dialog->setObjectName(QStringLiteral("frmImportPreview"));
-    dialog->setWindowTitle(QStringLiteral("Import Weigh-ins - Veltro Weight Loss Calculator"));
+    //: Caption of the dialog that shows what an import of weigh-ins will do, before the person imports
+    dialog->setWindowTitle(ImportPreviewDialog::tr("Import Weigh-ins - Veltro Weight Loss Calculator"));
     dialog->setFont(verdana(8.25));
     setColors(dialog, kNavy, kWhite);
 
@@ -60,19 +89,26 @@ bool confirmImport(QWidget* parent, const QString& fileName, const ImportPreview
     // keep the window from opening.
     constexpr int kMostShown = 1000;
     for (const CsvLineNote& note : notes.mid(0, kMostShown))
-        lines << QStringLiteral("Line %1: %2").arg(note.line).arg(note.reason);
-    if (notes.size() > kMostShown)
-        lines << QStringLiteral("... and %1 more.").arg(notes.size() - kMostShown);
+        //: A line of the file the import leaves out, in the list of the import dialog: %1 is its number in
+        //: the file and %2 the reason
+        lines << ImportPreviewDialog::tr("Line %1: %2").arg(note.line).arg(note.reason);
+    if (notes.size() > kMostShown) {
+        //: End of the list of lines left out in the import dialog where it is too long to show whole; %n is
+        //: the number of lines not shown
+        lines << ImportPreviewDialog::tr("... and %n more.", "", static_cast<int>(notes.size() - kMostShown));
+    }
     auto* left = new QPlainTextEdit(lines.join(QLatin1Char('\n')), dialog);
     left->setObjectName(QStringLiteral("txtLeftOut"));
-    left->setAccessibleName(QStringLiteral("Lines left out"));
+    //: Name of the list of lines left out in the import dialog, read by a screen reader
+    left->setAccessibleName(ImportPreviewDialog::tr("Lines left out"));
     left->setReadOnly(true);
     left->setVisible(!lines.isEmpty());
     setColors(left, kNavy, kWhite);
     said->setBuddy(left);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, dialog);
-    QPushButton* import = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    //: Button of the import dialog that stores the weigh-ins of the file
+    QPushButton* import = buttons->addButton(ImportPreviewDialog::tr("&Import"), QDialogButtonBox::AcceptRole);
     import->setObjectName(QStringLiteral("cmdImport"));
     import->setEnabled(preview.added + preview.replaced > 0);
     import->setDefault(import->isEnabled());

@@ -4,6 +4,7 @@
 #include "ui/weightchart.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -18,6 +19,18 @@
 namespace {
 
 constexpr int kChartObject = QTextFormat::UserObject + 1;
+
+// The plan's headings, in the plan window and on paper.
+struct PlanDocument
+{
+    Q_DECLARE_TR_FUNCTIONS(PlanDocument)
+};
+
+// What every printed page and PDF of the program says, the plan's and the progress's.
+struct PrintedDocument
+{
+    Q_DECLARE_TR_FUNCTIONS(PrintedDocument)
+};
 
 QString escaped(const QString& text)
 {
@@ -166,16 +179,18 @@ QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
 
     QString html;
     if (onPaper) {
-        html += QStringLiteral("<h2 style=\"color: %1;\">%2</h2><p>Made on %3 with Veltro Weight Loss Calculator "
-                               "v1.0.</p>")
-                    .arg(heading, escaped(t.title), escaped(made));
+        html += QStringLiteral("<h2 style=\"color: %1;\">%2</h2>").arg(heading, escaped(t.title))
+            //: Line below the title of a printed plan or progress and of its PDF; %1 is the date and time
+            //: it was made
+            + paragraph(PrintedDocument::tr("Made on %1 with Veltro Weight Loss Calculator v1.0.").arg(made));
         html += details + results + QStringLiteral("<p>%1</p>").arg(kDocumentChartMark);
     } else {
         html += results;
     }
     html += paragraph(t.outlook);
     if (!t.cautions.isEmpty()) {
-        html += QStringLiteral("<h3 style=\"color: %1;\">Caution</h3>").arg(caution);
+        //: Heading above the warnings of a plan (a loss too fast, an intake too low)
+        html += QStringLiteral("<h3 style=\"color: %1;\">%2</h3>").arg(caution, escaped(PlanDocument::tr("Caution")));
         for (const QString& sentence : t.cautions)
             html += paragraph(sentence);
         if (!t.withinLimits.isEmpty())
@@ -184,28 +199,35 @@ QString planHtml(const PlanTexts& t, bool onPaper, const QString& made)
     // On the screen the milestones have a table of their own, beside the text.
     if (onPaper && !t.milestoneRows.isEmpty())
         html += section(t.milestoneTitle) + documentTable(t.milestoneHeader, t.milestoneRows, border, 2);
-    html += section(QStringLiteral("How these figures are computed")) + QStringLiteral("<ol>");
+    //: Heading above the numbered steps that explain the plan's figures
+    html += section(PlanDocument::tr("How these figures are computed")) + QStringLiteral("<ol>");
     for (const QString& line : t.explanation)
         html += QStringLiteral("<li>%1</li>").arg(escaped(line));
     html += QStringLiteral("</ol>");
     if (!t.paceRows.isEmpty() && onPaper) {
-        html += section(QStringLiteral("Other paces")) + documentTable(t.paceHeader, t.paceRows, border, 2);
+        //: Heading above the table of other weekly losses and the days each takes to the goal
+        html += section(PlanDocument::tr("Other paces")) + documentTable(t.paceHeader, t.paceRows, border, 2);
     } else if (!t.paceRows.isEmpty()) {
         // A sentence a row, which a screen reader reads whole.
-        html += section(QStringLiteral("Other paces")) + QStringLiteral("<ul>");
+        //: Heading above the list of other weekly losses and the days each takes to the goal
+        html += section(PlanDocument::tr("Other paces")) + QStringLiteral("<ul>");
         for (const QString& line : t.paceLines)
             html += QStringLiteral("<li>%1</li>").arg(escaped(line));
         html += QStringLiteral("</ul>");
     }
-    if (!t.afterGoal.isEmpty())
-        html += section(QStringLiteral("After the goal")) + paragraph(t.afterGoal);
+    if (!t.afterGoal.isEmpty()) {
+        //: Heading above what the person may eat once the goal weight is reached
+        html += section(PlanDocument::tr("After the goal")) + paragraph(t.afterGoal);
+    }
     if (!t.model.isEmpty()) {
         html += section(t.modelTitle);
         for (const QString& line : t.model)
             html += paragraph(line);
     }
-    if (!onPaper)
-        html += section(QStringLiteral("Your details")) + details;
+    if (!onPaper) {
+        //: Heading above the details the person entered (name, age, weight...) at the end of the plan window's text
+        html += section(PlanDocument::tr("Your details")) + details;
+    }
     html += QStringLiteral("<p><i>%1</i></p>").arg(escaped(t.note));
     return html;
 }
@@ -259,12 +281,17 @@ bool renderDocument(QPagedPaintDevice* device, const QString& html, const ChartD
         painter.setFont(footerFont);
         painter.setPen(Qt::darkGray);
         // The title gives way to the page number: a long name is cut short.
-        const QString rest
-            = QStringLiteral(" \u00b7 made on %1 \u00b7 page %2 of %3").arg(madeText).arg(i + 1).arg(pages);
-        const QString shortTitle = footerMetrics.elidedText(
-            title, Qt::ElideRight, std::max(0.0, page.width() - footerMetrics.horizontalAdvance(rest) - 1));
+        //: Foot of every printed page and PDF page, on one line across the page; %1 is the document's title
+        //: (cut short where the line is too long), %2 the date and time it was made, %3 the page's number and
+        //: %4 the number of pages
+        const QString footer = PrintedDocument::tr("%1 \u00b7 made on %2 \u00b7 page %3 of %4");
+        const auto footerWith = [&](const QString& shownTitle) {
+            return footer.arg(shownTitle, madeText, QString::number(i + 1), QString::number(pages));
+        };
+        const QString shortTitle = footerMetrics.elidedText(title, Qt::ElideRight,
+            std::max(0.0, page.width() - footerMetrics.horizontalAdvance(footerWith(QString())) - 1));
         painter.drawText(QRectF(0, page.height() + footerMetrics.height() * 0.5, page.width(), footerMetrics.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, shortTitle + rest);
+            Qt::AlignLeft | Qt::AlignVCenter, footerWith(shortTitle));
     }
     return painter.end();
 }

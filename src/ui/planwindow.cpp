@@ -6,6 +6,7 @@
 #include "ui/windowparts.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -27,11 +28,13 @@ PlanWindow::PlanWindow(QWidget* parent)
 {
     WindowParts::installAccessibleRoles();
     setObjectName(QStringLiteral("frmPlan"));
-    setWindowTitle(QStringLiteral("Your Plan - Veltro Weight Loss Calculator"));
+    //: Caption of the plan window until a plan is shown in it
+    setWindowTitle(tr("Your Plan - Veltro Weight Loss Calculator"));
     setWindowIcon(appIcon());
     setColors(this, kNavy, kWhite);
     setFont(verdana(8.25));
-    setAccessibleName(QStringLiteral("Your plan"));
+    //: Name of the plan window, read by a screen reader
+    setAccessibleName(tr("Your plan"));
 
     // The milestones as a table of their own, which a screen reader reads row by row
     // with the column headers (a flat tree: a table view would add a nameless corner).
@@ -48,12 +51,18 @@ PlanWindow::PlanWindow(QWidget* parent)
     setColors(m_milestones, kNavy, kWhite);
     m_milestones->installEventFilter(this);
 
-    WindowParts::setUpDocumentText(m_text, "txtPlan", QStringLiteral("Your plan in words"), this);
-    WindowParts::nameScrollParts(m_milestones, QStringLiteral("the milestones"));
+    //: Name of the plan window's text (the plan in sentences below the chart), read by a screen reader
+    WindowParts::setUpDocumentText(m_text, "txtPlan", tr("Your plan in words"), this);
+    //: What the milestone table's scroll bars move, read by a screen reader in names such as "Scroll the
+    //: milestones up and down"
+    WindowParts::nameScrollParts(m_milestones, tr("the milestones"));
 
-    QSplitter* parts = WindowParts::splitter(Qt::Vertical, this, "splPlan", QStringLiteral("Your plan"),
+    //: Name of the plan window's parts together (chart, milestone table and text), read by a screen reader
+    QSplitter* parts = WindowParts::splitter(Qt::Vertical, this, "splPlan", tr("Your plan"),
         {{m_chart, 4}, {m_milestones, 2}, {m_text, 5}},
-        QStringLiteral("Move to give the chart, the table or the text more room"));
+        //: Name of the bars between the chart, the milestone table and the text of the plan window, which
+        //: are dragged to share the room; read by a screen reader
+        tr("Move to give the chart, the table or the text more room"));
 
     auto* buttons = new QHBoxLayout;
     struct Button
@@ -64,14 +73,23 @@ PlanWindow::PlanWindow(QWidget* parent)
         void (PlanWindow::*signal)();
     };
     const Button table[] = {
-        {"cmdPrintPlan", "&Print...", QKeySequence::Print, &PlanWindow::printRequested},
-        {"cmdSavePlan", "Save as P&DF...", QKeySequence::Save, &PlanWindow::savePdfRequested},
-        {"cmdCopyPlan", "&Copy", QKeySequence::Copy, &PlanWindow::copyRequested},
-        {"cmdFollowPlan", "&Follow This Plan", {}, &PlanWindow::followRequested},
-        {"cmdProgress", "Your P&rogress...", {}, &PlanWindow::progressRequested},
+        //: Button in the row at the foot of the plan window
+        {"cmdPrintPlan", QT_TRANSLATE_NOOP("PlanWindow", "&Print..."), QKeySequence::Print,
+            &PlanWindow::printRequested},
+        //: Button in the row at the foot of the plan window
+        {"cmdSavePlan", QT_TRANSLATE_NOOP("PlanWindow", "Save as P&DF..."), QKeySequence::Save,
+            &PlanWindow::savePdfRequested},
+        //: Button in the row at the foot of the plan window: copies the whole plan as text
+        {"cmdCopyPlan", QT_TRANSLATE_NOOP("PlanWindow", "&Copy"), QKeySequence::Copy, &PlanWindow::copyRequested},
+        //: Button in the row at the foot of the plan window: the person starts following this plan and
+        //: keeping weigh-ins against it
+        {"cmdFollowPlan", QT_TRANSLATE_NOOP("PlanWindow", "&Follow This Plan"), {}, &PlanWindow::followRequested},
+        //: Button in the row at the foot of the plan window: opens the progress window
+        {"cmdProgress", QT_TRANSLATE_NOOP("PlanWindow", "Your P&rogress..."), {}, &PlanWindow::progressRequested},
     };
     for (const Button& b : table) {
-        QPushButton* button = WindowParts::commandButton(this, b.name, QString::fromUtf8(b.caption));
+        QPushButton* button
+            = WindowParts::commandButton(this, b.name, QCoreApplication::translate("PlanWindow", b.caption));
         connect(button, &QPushButton::clicked, this, b.signal);
         buttons->addWidget(button);
         if (b.key.isEmpty())
@@ -83,7 +101,8 @@ PlanWindow::PlanWindow(QWidget* parent)
         addAction(shortcut);
     }
     buttons->addStretch();
-    QPushButton* close = WindowParts::commandButton(this, "cmdClosePlan", QStringLiteral("Close"));
+    //: Button at the right of the row at the foot of the plan window
+    QPushButton* close = WindowParts::commandButton(this, "cmdClosePlan", tr("Close"));
     connect(close, &QPushButton::clicked, this, &PlanWindow::closeRequested);
     buttons->addWidget(close);
 
@@ -129,7 +148,8 @@ void PlanWindow::showPlan(const WeightPlan& plan, const PlanTexts& texts)
     m_milestones->setVisible(!texts.milestoneRows.isEmpty());
 
     m_text->setHtml(planHtml(texts, false));
-    setWindowTitle(texts.title + QStringLiteral(" - Veltro Weight Loss Calculator"));
+    //: Caption of the plan window; %1 is the plan's title, such as "Weight loss plan for Anna"
+    setWindowTitle(tr("%1 - Veltro Weight Loss Calculator").arg(texts.title));
 }
 
 bool PlanWindow::eventFilter(QObject* watched, QEvent* event)

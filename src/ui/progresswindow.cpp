@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -43,7 +45,8 @@ public:
     DayEdit()
     {
         // The box inside takes the focus: a screen reader names it as the whole.
-        lineEdit()->setAccessibleName(QStringLiteral("Weigh-in day"));
+        //: Name of the day box of the weigh-in in the progress window, read by a screen reader
+        lineEdit()->setAccessibleName(ProgressWindow::tr("Weigh-in day"));
     }
 
     // The date is one stop in the Tab order, not one for each of its parts: the arrow
@@ -168,20 +171,23 @@ ProgressWindow::ProgressWindow()
 {
     WindowParts::installAccessibleRoles();
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(QStringLiteral("Your Progress - Veltro Weight Loss Calculator"));
+    //: Caption of the progress window until the progress is shown in it
+    setWindowTitle(tr("Your Progress - Veltro Weight Loss Calculator"));
     setWindowIcon(appIcon());
-    setAccessibleName(QStringLiteral("Your progress"));
+    //: Name of the progress window, read by a screen reader
+    setAccessibleName(tr("Your progress"));
     setFont(verdana(8.25));
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setAccessibleName(QStringLiteral("Your progress"));
+    client->setAccessibleName(tr("Your progress"));
     setColors(client, kNavy, kWhite);
     setCentralWidget(client);
 
     // The weigh-in: a weight, its unit, its day, and Add (Enter).
     m_weight->setParent(client);
     m_weight->setObjectName(QStringLiteral("txtWeighIn"));
-    m_weight->setAccessibleName(QStringLiteral("Weigh-in weight"));
+    //: Name of the box where the person types a weigh-in's weight, read by a screen reader
+    m_weight->setAccessibleName(tr("Weigh-in weight"));
     m_weight->setFont(verdana(9));
     m_weight->setMaxLength(12);
     setColors(m_weight, kCream, kDarkBlue, false);
@@ -194,14 +200,18 @@ ProgressWindow::ProgressWindow()
 
     m_unit->setParent(client);
     m_unit->setObjectName(QStringLiteral("cboWeighInUnit"));
-    m_unit->setAccessibleName(QStringLiteral("Weigh-in unit"));
-    m_unit->addItems({QStringLiteral("lb"), QStringLiteral("kg")});
+    //: Name of the box that chooses the unit of a weigh-in, read by a screen reader
+    m_unit->setAccessibleName(tr("Weigh-in unit"));
+    //: Unit symbol of pounds in the weigh-in's unit box
+    m_unit->addItem(tr("lb"));
+    //: Unit symbol of kilograms in the weigh-in's unit box
+    m_unit->addItem(tr("kg"));
     setColors(m_unit, kCream, kDarkBlue, false);
     connect(m_unit, &QComboBox::activated, this, [this](int index) { emit unitChosen(index == 1); });
 
     m_date->setParent(client);
     m_date->setObjectName(QStringLiteral("dtpWeighIn"));
-    m_date->setAccessibleName(QStringLiteral("Weigh-in day"));
+    m_date->setAccessibleName(tr("Weigh-in day"));
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(locale().dateFormat(QLocale::ShortFormat));
     m_date->setMinimumDate(earliestWeighInDay());
@@ -213,26 +223,35 @@ ProgressWindow::ProgressWindow()
 
     // The days the chart shows; kept in the journal between starts.
     m_range->setObjectName(QStringLiteral("cboChartRange"));
-    m_range->setAccessibleName(QStringLiteral("Days the chart shows"));
-    m_range->addItem(QStringLiteral("Your plan"), int(ChartRange::Plan));
-    m_range->addItem(QStringLiteral("The last 90 days"), int(ChartRange::LastNinetyDays));
-    m_range->addItem(QStringLiteral("Everything"), int(ChartRange::Everything));
+    //: Name of the box above the progress chart that chooses the days it shows, read by a screen reader
+    m_range->setAccessibleName(tr("Days the chart shows"));
+    //: Choice of the days the progress chart shows: those of the plan followed, with the month before it
+    m_range->addItem(tr("Your plan"), int(ChartRange::Plan));
+    //: Choice of the days the progress chart shows
+    m_range->addItem(tr("The last 90 days"), int(ChartRange::LastNinetyDays));
+    //: Choice of the days the progress chart shows: all the weigh-ins and the plan
+    m_range->addItem(tr("Everything"), int(ChartRange::Everything));
     setColors(m_range, kCream, kDarkBlue, false);
     connect(m_range, &QComboBox::activated, this,
         [this](int index) { emit chartRangeChosen(ChartRange(m_range->itemData(index).toInt())); });
 
-    m_add = WindowParts::commandButton(client, "cmdAddWeighIn", QStringLiteral("&Add"));
-    m_add->setToolTip(QStringLiteral("Enter"));
+    //: Button beside the weigh-in boxes that stores the weigh-in
+    m_add = WindowParts::commandButton(client, "cmdAddWeighIn", tr("&Add"));
+    //: Tooltip of the Add button: the key that presses it
+    m_add->setToolTip(tr("Enter"));
     connect(m_add, &QPushButton::clicked, this, &ProgressWindow::addWeighIn);
 
     auto* entry = new QHBoxLayout;
-    entry->addWidget(caption(client, QStringLiteral("&Weight:"), m_weight));
+    //: Label before the weigh-in's weight box; the row reads "Weight: [80] in [kg] on [date] Add"
+    entry->addWidget(caption(client, tr("&Weight:"), m_weight));
     m_weight->setMinimumWidth(px(1500));
     m_weight->setMaximumWidth(px(2400));
     entry->addWidget(m_weight, 1);
-    entry->addWidget(caption(client, QStringLiteral("in"), m_unit));
+    //: Label between the weigh-in's weight box and its unit box; the row reads "Weight: [80] in [kg] on [date]"
+    entry->addWidget(caption(client, tr("in"), m_unit));
     entry->addWidget(m_unit);
-    entry->addWidget(caption(client, QStringLiteral("o&n"), m_date));
+    //: Label between the weigh-in's unit box and its day box; the row reads "Weight: [80] in [kg] on [date]"
+    entry->addWidget(caption(client, tr("o&n"), m_date));
     entry->addWidget(m_date);
     entry->addWidget(m_add);
     entry->addStretch(1);
@@ -250,7 +269,8 @@ ProgressWindow::ProgressWindow()
     // The weigh-ins, newest first.
     m_table->setParent(client);
     m_table->setObjectName(QStringLiteral("tblWeighIns"));
-    m_table->setAccessibleName(QStringLiteral("Your weigh-ins"));
+    //: Name of the table of weigh-ins in the progress window, read by a screen reader
+    m_table->setAccessibleName(tr("Your weigh-ins"));
     m_table->setModel(m_rows);
     m_table->setRootIsDecorated(false);
     m_table->setUniformRowHeights(true);
@@ -264,7 +284,9 @@ ProgressWindow::ProgressWindow()
     setColors(m_table, kNavy, kWhite);
     m_table->installEventFilter(this);
     connect(m_table, &QTreeView::doubleClicked, this, &ProgressWindow::editSelected);
-    WindowParts::nameScrollParts(m_table, QStringLiteral("your weigh-ins"));
+    //: What the weigh-in table's scroll bars move, read by a screen reader in names such as "Scroll your
+    //: weigh-ins up and down"
+    WindowParts::nameScrollParts(m_table, tr("your weigh-ins"));
 
     // The chart with the choice of its days above it, where it stays clear of the
     // weigh-in box on a small screen.
@@ -272,11 +294,13 @@ ProgressWindow::ProgressWindow()
     chartPane->setObjectName(QStringLiteral("pnlChart"));
     m_chart->setParent(chartPane);
     m_chart->setObjectName(QStringLiteral("chtProgress"));
-    m_chart->setAccessibleName(QStringLiteral("Progress chart"));
+    //: Name of the chart of the progress window, read by a screen reader
+    m_chart->setAccessibleName(tr("Progress chart"));
     m_range->setParent(chartPane);
     auto* rangeRow = new QHBoxLayout;
     rangeRow->addStretch(1);
-    rangeRow->addWidget(caption(chartPane, QStringLiteral("C&hart:"), m_range));
+    //: Label of the box above the progress chart that chooses the days it shows
+    rangeRow->addWidget(caption(chartPane, tr("C&hart:"), m_range));
     rangeRow->addWidget(m_range);
     auto* chartLayout = new QVBoxLayout(chartPane);
     chartLayout->setContentsMargins(0, 0, 0, 0);
@@ -285,13 +309,17 @@ ProgressWindow::ProgressWindow()
     chartLayout->addWidget(m_chart, 1);
 
     m_text->setParent(client);
-    WindowParts::setUpDocumentText(m_text, "txtProgress", QStringLiteral("Where you stand"), this);
+    //: Name of the progress window's text (where the person stands, in sentences), read by a screen reader
+    WindowParts::setUpDocumentText(m_text, "txtProgress", tr("Where you stand"), this);
 
-    const QString handles = QStringLiteral("Move to give the parts more room");
-    m_across = WindowParts::splitter(Qt::Horizontal, client, "splWeighIns",
-        QStringLiteral("Your weigh-ins and the chart"), {{m_table, 2}, {chartPane, 5}}, handles);
+    //: Name of the bars between the parts of the progress window (table, chart and text), which are dragged to
+    //: share the room; read by a screen reader
+    const QString handles = tr("Move to give the parts more room");
+    //: Name of the weigh-in table and the chart together, read by a screen reader
+    m_across = WindowParts::splitter(Qt::Horizontal, client, "splWeighIns", tr("Your weigh-ins and the chart"),
+        {{m_table, 2}, {chartPane, 5}}, handles);
     QSplitter* down = WindowParts::splitter(
-        Qt::Vertical, client, "splProgress", QStringLiteral("Your progress"), {{m_across, 3}, {m_text, 2}}, handles);
+        Qt::Vertical, client, "splProgress", tr("Your progress"), {{m_across, 3}, {m_text, 2}}, handles);
 
     auto* layout = new QVBoxLayout(client);
     layout->addLayout(entry);
@@ -316,36 +344,69 @@ ProgressWindow::ProgressWindow()
 void ProgressWindow::buildMenus()
 {
     menuBar()->setFont(verdana(8.25));
-    menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
+    //: Name of the progress window's menu bar, read by a screen reader
+    menuBar()->setAccessibleName(tr("Menu bar"));
+    // The tables hold the English captions; each menu is put into the person's language once it is built.
+    const auto translated = [](QMenu* menu) {
+        menu->setTitle(QCoreApplication::translate("ProgressWindow", menu->title().toUtf8().constData()));
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator())
+                action->setText(QCoreApplication::translate("ProgressWindow", action->text().toUtf8().constData()));
+        }
+        return menu;
+    };
     using WindowParts::addMenu;
-    addMenu(menuBar(), "mnuProgressFile", "&File",
+    //: Menu of the progress window
+    translated(addMenu(menuBar(), "mnuProgressFile", QT_TRANSLATE_NOOP("ProgressWindow", "&File"),
         {
-            {"mnuImport", "&Import Weigh-ins...", [this] { emit importRequested(); }, QKeySequence::Open},
-            {"mnuExport", "&Export Weigh-ins...", [this] { emit exportRequested(); },
-                QKeySequence(Qt::CTRL | Qt::Key_E)},
+            //: Command of the progress window's File menu: reads weigh-ins from a CSV file
+            {"mnuImport", QT_TRANSLATE_NOOP("ProgressWindow", "&Import Weigh-ins..."),
+                [this] { emit importRequested(); }, QKeySequence::Open},
+            //: Command of the progress window's File menu: writes the weigh-ins to a CSV file
+            {"mnuExport", QT_TRANSLATE_NOOP("ProgressWindow", "&Export Weigh-ins..."),
+                [this] { emit exportRequested(); }, QKeySequence(Qt::CTRL | Qt::Key_E)},
             {"mnuProgressSep1"},
-            {"mnuPrintProgress", "&Print...", [this] { emit printRequested(); }, QKeySequence::Print},
-            {"mnuSaveProgress", "Save as P&DF...", [this] { emit savePdfRequested(); }, QKeySequence::Save},
+            //: Command of the progress window's File menu
+            {"mnuPrintProgress", QT_TRANSLATE_NOOP("ProgressWindow", "&Print..."), [this] { emit printRequested(); },
+                QKeySequence::Print},
+            //: Command of the progress window's File menu
+            {"mnuSaveProgress", QT_TRANSLATE_NOOP("ProgressWindow", "Save as P&DF..."),
+                [this] { emit savePdfRequested(); }, QKeySequence::Save},
             {"mnuProgressSep2"},
-            {"mnuCloseProgress", "&Close", [this] { emit closeRequested(); }, QKeySequence(Qt::CTRL | Qt::Key_W)},
-        });
-    const QList<QAction*> edit = addMenu(menuBar(), "mnuProgressEdit", "&Edit",
-        {
-            {"mnuUndo", "&Undo", [this] { emit undoRequested(); }, QKeySequence::Undo},
-            {"mnuRedo", "&Redo", [this] { emit redoRequested(); }, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-            {"mnuEditSep1"},
-            {"mnuCopyProgress", "&Copy",
-                [this] {
-                    const QString selected = m_table->hasFocus() ? WindowParts::selectedRowsText(m_table) : QString();
-                    if (selected.isEmpty())
-                        emit copyRequested();
-                    else
-                        QGuiApplication::clipboard()->setText(selected);
-                },
-                QKeySequence::Copy},
-            {"mnuEditWeighIn", "&Edit Weigh-in", [this] { editSelected(); }, QKeySequence(Qt::Key_F2)},
-            {"mnuDeleteWeighIns", "&Delete Weigh-ins", [this] { removeSelected(); }, QKeySequence::Delete},
-        })
+            //: Command of the progress window's File menu: closes the window
+            {"mnuCloseProgress", QT_TRANSLATE_NOOP("ProgressWindow", "&Close"), [this] { emit closeRequested(); },
+                QKeySequence(Qt::CTRL | Qt::Key_W)},
+        }));
+    //: Menu of the progress window
+    const QList<QAction*> edit = translated(
+        addMenu(menuBar(), "mnuProgressEdit", QT_TRANSLATE_NOOP("ProgressWindow", "&Edit"),
+            {
+                //: Command of the progress window's Edit menu when there is nothing to undo
+                {"mnuUndo", QT_TRANSLATE_NOOP("ProgressWindow", "&Undo"), [this] { emit undoRequested(); },
+                    QKeySequence::Undo},
+                //: Command of the progress window's Edit menu when there is nothing to redo
+                {"mnuRedo", QT_TRANSLATE_NOOP("ProgressWindow", "&Redo"), [this] { emit redoRequested(); },
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                {"mnuEditSep1"},
+                //: Command of the progress window's Edit menu: copies the weigh-ins selected, or else the whole
+                //: progress as text
+                {"mnuCopyProgress", QT_TRANSLATE_NOOP("ProgressWindow", "&Copy"),
+                    [this] {
+                        const QString selected
+                            = m_table->hasFocus() ? WindowParts::selectedRowsText(m_table) : QString();
+                        if (selected.isEmpty())
+                            emit copyRequested();
+                        else
+                            QGuiApplication::clipboard()->setText(selected);
+                    },
+                    QKeySequence::Copy},
+                //: Command of the progress window's Edit menu: puts the weigh-in selected in the boxes to change it
+                {"mnuEditWeighIn", QT_TRANSLATE_NOOP("ProgressWindow", "&Edit Weigh-in"), [this] { editSelected(); },
+                    QKeySequence(Qt::Key_F2)},
+                //: Command of the progress window's Edit menu: deletes the weigh-ins selected in the table
+                {"mnuDeleteWeighIns", QT_TRANSLATE_NOOP("ProgressWindow", "&Delete Weigh-ins"),
+                    [this] { removeSelected(); }, QKeySequence::Delete},
+            }))
                                      ->actions();
     m_undo = edit.at(0);
     m_redo = edit.at(1);
@@ -404,12 +465,19 @@ void ProgressWindow::showProgress(const ProgressView& view)
     m_chart->setChart(view.chart);
     m_chart->setAccessibleDescription(view.texts.chartDescription);
     m_text->setHtml(progressHtml(view.texts, false));
-    setWindowTitle(view.texts.title + QStringLiteral(" - Veltro Weight Loss Calculator"));
+    //: Caption of the progress window; %1 is the progress's title, such as "Your progress, Anna"
+    setWindowTitle(tr("%1 - Veltro Weight Loss Calculator").arg(view.texts.title));
 
     m_undo->setEnabled(!view.undoText.isEmpty());
-    m_undo->setText(view.undoText.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(view.undoText));
+    //: Command of the progress window's Edit menu; %1 is what it takes back, such as "Weigh-in" or "Delete of
+    //: 2 Weigh-ins"
+    const QString undoWhat = tr("&Undo %1");
+    m_undo->setText(view.undoText.isEmpty() ? tr("&Undo") : undoWhat.arg(view.undoText));
     m_redo->setEnabled(!view.redoText.isEmpty());
-    m_redo->setText(view.redoText.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo %1").arg(view.redoText));
+    //: Command of the progress window's Edit menu; %1 is what it does again, such as "Weigh-in" or "Delete of
+    //: 2 Weigh-ins"
+    const QString redoWhat = tr("&Redo %1");
+    m_redo->setText(view.redoText.isEmpty() ? tr("&Redo") : redoWhat.arg(view.redoText));
 }
 
 // The table as wide as its columns the first time it has any on the screen, never more
@@ -470,8 +538,10 @@ void ProgressWindow::editSelected()
         // the person moves it.
         m_date->setMaximumDate(std::max(QDate::currentDate(), day));
         m_date->setDate(day);
-        m_add->setText(QStringLiteral("&Save"));
-        m_add->setAccessibleDescription(QStringLiteral("Saves the weigh-in of %1").arg(locale().toString(day)));
+        //: The Add button's caption while a weigh-in is being changed
+        m_add->setText(tr("&Save"));
+        //: Description of the Save button, read by a screen reader; %1 is the weigh-in's day
+        m_add->setAccessibleDescription(tr("Saves the weigh-in of %1").arg(locale().toString(day)));
         m_weight->setFocus(Qt::OtherFocusReason);
         m_weight->selectAll();
         return;
@@ -492,9 +562,10 @@ void ProgressWindow::nameAdd()
     const QDate day = m_date->date();
     const bool taken = std::any_of(
         m_view.weighIns.cbegin(), m_view.weighIns.cend(), [&day](const WeighIn& w) { return w.date == day; });
-    m_add->setText(taken ? QStringLiteral("&Replace") : QStringLiteral("&Add"));
-    m_add->setAccessibleDescription(
-        taken ? QStringLiteral("Replaces the weigh-in of %1").arg(locale().toString(day)) : QString());
+    //: The Add button's caption where the day chosen has a weigh-in already
+    m_add->setText(taken ? tr("&Replace") : tr("&Add"));
+    //: Description of the Replace button, read by a screen reader; %1 is the day of the weigh-in it replaces
+    m_add->setAccessibleDescription(taken ? tr("Replaces the weigh-in of %1").arg(locale().toString(day)) : QString());
 }
 
 void ProgressWindow::removeSelected()

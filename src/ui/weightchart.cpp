@@ -119,7 +119,9 @@ ChartData planChart(const WeightPlan& plan)
     ChartData chart;
     chart.firstDate = plan.today;
     chart.lastDay = std::max(plan.days, 1);
-    chart.lineName = QStringLiteral("3500 calories a pound");
+    //: Name of the plan's line in the key of the plan chart: the line of the program's rule that a pound of
+    //: body weight is 3500 calories
+    chart.lineName = WeightChart::tr("3500 calories a pound");
     addPlan(chart, plan, 0);
     return chart;
 }
@@ -134,7 +136,8 @@ ChartData progressChart(const Progress& progress)
         last = std::max(last, progress.trend.last().date);
     chart.firstDate = first;
     chart.lastDay = std::max<qint64>(first.daysTo(last), 1);
-    chart.lineName = QStringLiteral("Your plan");
+    //: Name of the plan's line in the key of the progress chart
+    chart.lineName = WeightChart::tr("Your plan");
     chart.kilogramsPerPound = kExactKilogramsPerPound;
     addPlan(chart, progress.plan, first.daysTo(progress.start));
     addWeighIns(chart, progress.trend);
@@ -208,8 +211,12 @@ QString bothUnits(double pounds, const ChartData& chart, const QLocale& locale, 
     const double kilograms = pounds * chart.kilogramsPerPound;
     const auto figure
         = [&](double value) { return planFigure(roundHalfEven(value, decimals).value_or(value), locale); };
-    return chart.kilogramsFirst ? QStringLiteral("%1 kg (%2 lb)").arg(figure(kilograms), figure(pounds))
-                                : QStringLiteral("%1 lb (%2 kg)").arg(figure(pounds), figure(kilograms));
+    if (chart.kilogramsFirst) {
+        //: A weight on the chart, in the chart's tooltips and labels: %1 kilograms, %2 the same in pounds
+        return WeightChart::tr("%1 kg (%2 lb)").arg(figure(kilograms), figure(pounds));
+    }
+    //: A weight on the chart, in the chart's tooltips and labels: %1 pounds, %2 the same in kilograms
+    return WeightChart::tr("%1 lb (%2 kg)").arg(figure(pounds), figure(kilograms));
 }
 
 } // namespace
@@ -219,7 +226,8 @@ QString weighInTip(const ChartData& chart, int index, const QLocale& locale)
     if (index < 0 || index >= chart.weighIns.size())
         return QString();
     const QPointF point = chart.weighIns.at(index);
-    return QStringLiteral("%1: %2").arg(
+    //: Tooltip of a weigh-in's dot on the chart: %1 is its date, %2 its weight, such as "80 kg (176.37 lb)"
+    return WeightChart::tr("%1: %2").arg(
         locale.toString(chart.firstDate.addDays(qint64(std::lround(point.x()))), QLocale::ShortFormat),
         bothUnits(point.y(), chart, locale, 2));
 }
@@ -261,7 +269,8 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
     if (!(highest >= lowest)) {
         // Nothing to draw yet.
         painter.setPen(colors.text);
-        painter.drawText(area, Qt::AlignCenter, QStringLiteral("Your weigh-ins will show here."));
+        //: In the middle of the progress chart while there is nothing to draw
+        painter.drawText(area, Qt::AlignCenter, WeightChart::tr("Your weigh-ins will show here."));
         painter.restore();
         return;
     }
@@ -269,8 +278,12 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
     // figures of its own; the points stay in pounds.
     const double first = chart.kilogramsFirst ? chart.kilogramsPerPound : 1; // per pound
     const double second = chart.kilogramsFirst ? 1 : chart.kilogramsPerPound;
-    const QString firstUnit = chart.kilogramsFirst ? QStringLiteral("kg") : QStringLiteral("lb");
-    const QString secondUnit = chart.kilogramsFirst ? QStringLiteral("lb") : QStringLiteral("kg");
+    //: Unit symbol above a scale of the chart (kilograms)
+    const QString kilogramsTitle = WeightChart::tr("kg");
+    //: Unit symbol above a scale of the chart (pounds)
+    const QString poundsTitle = WeightChart::tr("lb");
+    const QString firstUnit = chart.kilogramsFirst ? kilogramsTitle : poundsTitle;
+    const QString secondUnit = chart.kilogramsFirst ? poundsTitle : kilogramsTitle;
     const Axis scale = axisAround(lowest * first, highest * first, 5);
     const QList<double> firstTicks = ticks(scale);
     const double secondLow = scale.low / first * second;
@@ -296,11 +309,16 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
     if (chart.line.size() > 1)
         key.append({chart.lineName, linePen, false});
     if (!chart.model.isEmpty())
-        key.append({QStringLiteral("What the body is likely to do"), modelPen, false});
-    if (!chart.trend.isEmpty())
-        key.append({QStringLiteral("Trend"), trendPen, false});
-    if (!chart.weighIns.isEmpty())
-        key.append({QStringLiteral("Weigh-ins"), QPen(colors.trend, unit), true});
+        //: Name of the dotted line in the chart's key: the weight the body model foresees
+        key.append({WeightChart::tr("What the body is likely to do"), modelPen, false});
+    if (!chart.trend.isEmpty()) {
+        //: Name of the thin line in the chart's key: the smoothed trend of the weigh-ins
+        key.append({WeightChart::tr("Trend"), trendPen, false});
+    }
+    if (!chart.weighIns.isEmpty()) {
+        //: Name of the dots in the chart's key: the person's weigh-ins
+        key.append({WeightChart::tr("Weigh-ins"), QPen(colors.trend, unit), true});
+    }
     if (key.size() < 2)
         key.clear();
 
@@ -544,7 +562,8 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
     // The goal at the left, below its dashes or above them, else at the right.
     if (chart.goalPounds) {
         const double g = y(*chart.goalPounds);
-        const QString text = QStringLiteral("Goal %1").arg(bothUnits(*chart.goalPounds, chart, locale));
+        //: Label of the goal's dashed line across the chart; %1 is the goal weight, such as "70 kg (154.3 lb)"
+        const QString text = WeightChart::tr("Goal %1").arg(bothUnits(*chart.goalPounds, chart, locale));
         const double w = width(text);
         label(text, colors.goal,
             {{plot.left() + gap, g + 3}, {plot.left() + gap, g - h - 3}, {plot.center().x() - w / 2, g + 3},
@@ -554,7 +573,8 @@ void paintWeightChart(QPainter& painter, const QRectF& area, const ChartData& ch
     // Today beside its mark, inside the plot, never over the scales beside it.
     if (todayShown) {
         const double t = x(*chart.today);
-        const QString text = QStringLiteral("Today");
+        //: Label of the line across the progress chart on today's date
+        const QString text = WeightChart::tr("Today");
         const double w = width(text);
         label(text, colors.today,
             {{t + 3 * unit, plot.top() + 2}, {t - 3 * unit - w, plot.top() + 2}, {t + 3 * unit, plot.bottom() - h - 2},
@@ -592,7 +612,8 @@ WeightChart::WeightChart(QWidget* parent)
     WindowParts::installAccessibleRoles(); // read as a picture
     setObjectName(QStringLiteral("weightChart"));
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(QStringLiteral("Weight chart"));
+    //: Name of the chart, read by a screen reader
+    setAccessibleName(tr("Weight chart"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
