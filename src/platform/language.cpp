@@ -1,0 +1,17 @@
+#include "platform/language.h"
+
+namespace {
+
+bool g_translationInstalled = false;
+
+} // namespace
+
+bool translationInstalled()
+{
+    return g_translationInstalled;
+}
+
+void setTranslationInstalled(bool installed)
+{
+    g_translationInstalled = installed;
+}
