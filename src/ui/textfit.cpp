@@ -79,9 +79,11 @@ struct Direction
     int needed(const QWidget* w) const { return across ? neededWidth(w) : neededHeight(w); }
 };
 
+// A frame or a plain area whose controls are placed by hand; a layout places its own
+// by their texts already.
 bool holdsControls(const QWidget* w)
 {
-    return qobject_cast<const QGroupBox*>(w) || w->metaObject() == &QWidget::staticMetaObject;
+    return (qobject_cast<const QGroupBox*>(w) || w->metaObject() == &QWidget::staticMetaObject) && !w->layout();
 }
 
 void setRect(QWidget* w, const QRect& r)
@@ -141,7 +143,16 @@ void fit(QWidget* container, const Direction& d)
         }
         if (after.isEmpty())
             continue;
-        const int gap = std::clamp(nearest - d.end(was), 0, kGap);
+        // A column stays a column: what starts where one of these starts moves with it.
+        for (QWidget* other : controls) {
+            const int start = d.start(other->geometry());
+            if (other != control && !after.contains(other) && start > d.start(was)
+                && std::any_of(after.begin(), after.end(),
+                    [&](const QWidget* moving) { return d.start(moving->geometry()) == start; }))
+                after.append(other);
+        }
+        // The room there was between them, at most kGap; kGap where they met already.
+        const int gap = nearest < d.end(was) ? kGap : std::min(nearest - d.end(was), kGap);
         const int shift = d.end(now) + gap - nearest;
         if (shift <= 0)
             continue;
@@ -158,7 +169,9 @@ void fit(QWidget* container, const Direction& d)
         const QRect now = control->geometry();
         if (outside(was, room))
             continue;
-        growth = std::max(growth, spans(was) ? d.end(now) - d.end(was) : d.end(now) + kEdge - d.length(room));
+        // Others keep the room they had before the edge, up to kEdge.
+        const int margin = std::clamp(d.length(room) - d.end(was), 0, kEdge);
+        growth = std::max(growth, spans(was) ? d.end(now) - d.end(was) : d.end(now) + margin - d.length(room));
     }
     if (growth <= 0)
         return;
@@ -177,7 +190,7 @@ void fitWindow(QWidget* window)
 {
     auto* main = qobject_cast<QMainWindow*>(window);
     QWidget* controls = main ? main->centralWidget() : window;
-    if (!controls || (controls != window && !holdsControls(controls)))
+    if (!controls || controls->layout() || (controls != window && !holdsControls(controls)))
         return;
     // Widths first: a wrapped label's height depends on its width.
     for (const bool across : {true, false})
