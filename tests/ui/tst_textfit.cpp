@@ -8,7 +8,9 @@
 #include "platform/language.h"
 #include "pseudotranslator.h"
 #include "ui/aboutwindow.h"
+#include "ui/columnchoice.h"
 #include "ui/exitscreen.h"
+#include "ui/importpreview.h"
 #include "ui/look.h"
 #include "ui/textfit.h"
 #include "ui/windowparts.h"
@@ -20,7 +22,9 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
+#include <functional>
 
 using namespace Look;
 
@@ -57,6 +61,7 @@ public:
 
     SampleWindow()
     {
+        setColors(this, kNavy, kWhite);
         const QFont bold = verdana(8.25, true);
         const QFont plain = verdana(8.25);
         const auto english = [](const QFont& font, const char* text) {
@@ -247,6 +252,28 @@ QStringList checkAtLeastSize(const QString& language, const QString& windowName,
     return check(language, windowName + QStringLiteral("-least"), window);
 }
 
+// A dialog that runs its own loop, checked once it is open and then cancelled.
+QStringList checkDialog(const QString& language, const QString& windowName, const std::function<void()>& open)
+{
+    QStringList found;
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || seen)
+            return;
+        seen = true;
+        found << check(language, windowName, dialog);
+        dialog->reject();
+    });
+    poll.start();
+    open();
+    if (!seen)
+        found << QStringLiteral("%1 %2 never opened").arg(language, windowName);
+    return found;
+}
+
 // Fills the main window with the usual figures by position, whatever the language
 // calls its entries, and presses Calculate.
 void calculate(RunningProgram& p)
@@ -371,6 +398,20 @@ void TestTextFit::windowsFit()
     QVERIFY(progress);
     found << check(language, QStringLiteral("progress"), progress);
     found << checkAtLeastSize(language, QStringLiteral("progress"), progress);
+
+    ImportPreview preview;
+    preview.added = 12;
+    preview.replaced = 2;
+    preview.rejected = {{4, QStringLiteral("not a date")}};
+    found << checkDialog(
+        language, QStringLiteral("import"), [&] { confirmImport(progress, QStringLiteral("weigh-ins.csv"), preview); });
+    CsvTable table;
+    table.header = {QStringLiteral("Day"), QStringLiteral("Weight"), QStringLiteral("Note")};
+    table.rows = {{2, {QStringLiteral("01/12/2026"), QStringLiteral("180"), QString()}},
+        {3, {QStringLiteral("02/12/2026"), QStringLiteral("179.5"), QStringLiteral("after a run")}}};
+    found << checkDialog(language, QStringLiteral("columns"), [&] {
+        chooseCsvColumns(progress, QStringLiteral("weigh-ins.csv"), QStringLiteral("no unit"), table, {0, 1, {}});
+    });
 
     QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
 }
