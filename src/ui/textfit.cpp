@@ -58,6 +58,8 @@ namespace {
 constexpr int kGap = 4;
 // Between the controls and the edge of their frame or window, where they reach it.
 constexpr int kEdge = 4;
+// A control this close to an edge of its frame stands at that edge.
+constexpr int kNearEdge = 16;
 
 // One direction of the fitting: across (widths, rows) or down (heights, columns).
 struct Direction
@@ -176,11 +178,20 @@ void fit(QWidget* container, const Direction& d)
     if (growth <= 0)
         return;
     resizeTo(container, d.grown(room, growth));
+    // What stood at the far edge stays there: one that starts near the near edge too
+    // (a band across the window, a paragraph) grows with the frame; one left where it
+    // was (a button in the corner) moves with the edge.
     for (QWidget* control : controls) {
         const QRect was = before.value(control);
-        const int missing = d.end(was) + growth - d.end(control->geometry());
-        if (!outside(was, room) && spans(was) && missing > 0)
-            setRect(control, d.grown(control->geometry(), missing));
+        const QRect now = control->geometry();
+        const int missing = d.end(was) + growth - d.end(now);
+        const int distance = d.length(room) - d.end(was);
+        if (outside(was, room) || distance > kNearEdge || distance < -kEdge || missing <= 0)
+            continue;
+        if (d.start(was) <= kNearEdge)
+            setRect(control, d.grown(now, missing));
+        else if (now == was)
+            setRect(control, d.moved(now, growth));
     }
 }
 

@@ -16,10 +16,11 @@ int neededHeight(const QWidget* control);
 
 // Grows every control of the window whose text needs more room than it has. The
 // controls beside it in its row (on its right) or its column (below a wrapped label)
-// move on by as much as they would otherwise be covered, its frame and the window
-// grow with it, and a control that spans its frame grows with the frame. Controls
-// that have room keep their size and place. A main window's central widget holds its
-// controls; any other window holds them itself.
+// move on as far as they would otherwise be covered (a column of them together), its
+// frame and the window grow with it; what spans the frame grows with it, what stood
+// at its far edge moves with that edge. Controls that have room keep their size and
+// place; controls placed by a layout are left to it. A main window's central widget
+// holds its controls; any other window holds them itself.
 void fitWindow(QWidget* window);
 
 } // namespace TextFit

@@ -92,9 +92,9 @@ public:
         const char* paragraph = "This software is only for entertainment purpose. Please consult your physician "
                                 "before going on any kind of diet.";
         const int paragraphHeight
-            = QFontMetrics(plain).boundingRect(QRect(0, 0, kWidth - 16, 1000), Qt::TextWordWrap, paragraph).height();
+            = QFontMetrics(plain).boundingRect(QRect(0, 0, kWidth - 60, 1000), Qt::TextWordWrap, paragraph).height();
         label(this, QStringLiteral("lblParagraph"), QCoreApplication::translate("TextFitSample", paragraph),
-            QRect(8, 100, kWidth - 16, paragraphHeight + 2), kWhite, plain, Qt::AlignLeft | Qt::AlignTop, true);
+            QRect(8, 100, kWidth - 60, paragraphHeight + 2), kWhite, plain, Qt::AlignLeft | Qt::AlignTop, true);
 
         // Right below the paragraph.
         const int top = 100 + paragraphHeight + 6;
