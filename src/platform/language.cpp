@@ -65,3 +65,8 @@ bool translationInstalled()
 {
     return g_translationInstalled;
 }
+
+void setTranslationInstalled(bool installed)
+{
+    g_translationInstalled = installed;
+}

@@ -24,3 +24,7 @@ bool installTranslation(const QStringList& uiLanguages);
 // Whether the program's texts are translated: a translated text may be longer than
 // the English one the fixed-size windows were laid out for.
 bool translationInstalled();
+
+// For tests that install a translator of their own: what translationInstalled()
+// answers from now on.
+void setTranslationInstalled(bool installed);

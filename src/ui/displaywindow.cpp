@@ -1,6 +1,8 @@
 #include "ui/displaywindow.h"
 
+#include "platform/language.h"
 #include "ui/look.h"
+#include "ui/textfit.h"
 #include "ui/windowparts.h"
 
 #include <QGroupBox>
@@ -147,4 +149,7 @@ void DisplayWindow::showResults(const ResultTexts& texts)
         target->setText(text);
         target->adjustSize();
     }
+    // A translated caption may now reach into its figure, a figure past the frame.
+    if (translationInstalled())
+        TextFit::fitWindow(this);
 }

@@ -106,6 +106,11 @@ Frame::Frame(const QString& caption, QWidget* parent, const QColor& background, 
     setFlat(true);
 }
 
+int Frame::captionWidth() const
+{
+    return kCaptionLeft + QFontMetrics(m_captionFont).horizontalAdvance(title()) + 4 + kCaptionLeft;
+}
+
 void Frame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -62,6 +62,9 @@ public:
 
     // Only the caption's: the controls inside keep the window's font.
     QFont captionFont() const { return m_captionFont; }
+    // The width the frame needs for its whole caption, with as much room after it as
+    // before it.
+    int captionWidth() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -71,6 +71,10 @@ void ScreenFit::place(QWidget* window, QScreen* screen)
 
 void ScreenFit::fit(QScreen* screen)
 {
+    // A window whose texts grew after it was built (a translated figure) has grown with
+    // them; until it scrolls, its size before it is shown is its natural one.
+    if (!m_scrollArea && !m_window->isVisible())
+        m_natural = m_window->size();
     const QSize room = screen->availableGeometry().size().shrunkBy(frameMargins());
     const QSize size = fittedWindowSize(
         m_natural, room, m_window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_window));

@@ -2,8 +2,10 @@
 
 #include "platform/desktop.h"
 #include "platform/fixedsizewindow.h"
+#include "platform/language.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/textfit.h"
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -67,6 +69,9 @@ void finishWindow(QWidget* window, const QString& name)
     window->setObjectName(name);
     window->setWindowTitle(windowCaption());
     window->setWindowIcon(appIcon());
+    // English texts fit the sizes the windows were drawn with; a translation may not.
+    if (translationInstalled())
+        TextFit::fitWindow(window);
     placeInCentre(window);
     keepFixedSize(window);
 }
