@@ -39,82 +39,82 @@
     <message>
         <source>Columns of the File - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the dialog that asks which columns of a file to import hold the dates and the weights</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spalten der Datei - Veltro Abnehmrechner</translation>
     </message>
     <message>
         <source>%1 does not tell everything the import needs. %2 Please say which column is the date, which the weight, how the dates are written and in which unit the weights are. The choice is remembered for files with the same columns.</source>
         <extracomment>Text at the top of the column dialog: %1 is the file&apos;s name and %2 one or more sentences on what the file does not tell, such as &quot;Its columns have no names.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält nicht alle Angaben, die der Import benötigt. %2 Bitte geben Sie an, welche Spalte das Datum und welche das Gewicht enthält, wie die Datumsangaben geschrieben sind und in welcher Einheit die Gewichte angegeben sind. Die Auswahl wird für Dateien mit denselben Spalten gespeichert.</translation>
     </message>
     <message>
         <source>Column of the dates</source>
         <extracomment>Name of the box that chooses the column of the dates, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datumsspalte</translation>
     </message>
     <message>
         <source>Column of the weights</source>
         <extracomment>Name of the box that chooses the column of the weights, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewichtsspalte</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A column in the boxes of the column dialog: %1 is its number, counted from 1, and %2 what its first line says, in quotation marks</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Form of the dates</source>
         <extracomment>Name of the box that chooses how the dates are written (day before month...), read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datumsformat</translation>
     </message>
     <message>
         <source>Unit of the weights</source>
         <extracomment>Name of the box that chooses the unit of the weights, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewichtseinheit</translation>
     </message>
     <message>
         <source>kilograms (kg)</source>
         <extracomment>A choice of the unit box of the column dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kilogramm (kg)</translation>
     </message>
     <message>
         <source>pounds (lb)</source>
         <extracomment>A choice of the unit box of the column dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pfund (lb)</translation>
     </message>
     <message>
         <source>as each line&apos;s unit column says</source>
         <extracomment>A choice of the unit box of the column dialog, where the file has a column that gives each weight&apos;s unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>laut Einheitenspalte jeder Zeile</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
         <extracomment>Button of the column dialog: goes on to show what the import will do, before anything is stored</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau</translation>
     </message>
     <message>
         <source>No date of this column reads as a day.</source>
         <extracomment>Note below the box of the dates&apos; form when the column chosen as the dates holds no date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Eintrag dieser Spalte lässt sich als Datum lesen.</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
         <extracomment>Label of the box that chooses the column of the dates</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>&amp;Weight:</source>
         <extracomment>Label of the box that chooses the column of the weights</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gewicht:</translation>
     </message>
     <message>
         <source>Dates &amp;written as:</source>
         <extracomment>Label of the box that chooses how the dates are written, such as &quot;day, month, year&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datums&amp;format:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
         <extracomment>Label of the box that chooses the unit of the weights</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einheit:</translation>
     </message>
 </context>
 <context>
@@ -467,27 +467,27 @@ Die Optionen des Toolkits, etwa -platform wayland, -display :1 oder
     <message>
         <source>%1 could not be printed.</source>
         <extracomment>Message box after printing failed; %1 is what was printed: &quot;Your plan&quot; or &quot;Your progress&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>Veltro Weight Loss Calculator 1.00</source>
         <extracomment>The program that made a PDF file, shown among the file&apos;s properties in a PDF reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veltro Abnehmrechner 1.00</translation>
     </message>
     <message>
         <source>the PDF could not be made</source>
         <extracomment>Why a PDF file could not be saved; it ends the message &quot;%1 could not be saved as %2: %3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
         <extracomment>The kind of file in the file dialog that saves a PDF; keep &quot;(*.pdf)&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>%1 could not be saved as %2: %3</source>
         <extracomment>Message box after saving a PDF failed; %1 is what was saved (&quot;Your plan&quot; or &quot;Your progress&quot;), %2 the file&apos;s path and %3 the reason, such as &quot;Permission denied&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht als %2 gespeichert werden: %3</translation>
     </message>
 </context>
 <context>
@@ -568,7 +568,7 @@ Die Optionen des Toolkits, etwa -platform wayland, -display :1 oder
     <message numerus="yes">
         <source>%n weigh-in</source>
         <extracomment>The number of weigh-ins a file adds, in the sentence &quot;%1 adds %2 and replaces...&quot; at the top of the import dialog; English writes the form of one</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n Wiegung</numerusform>
             <numerusform>%n Wiegungen</numerusform>
         </translation>
@@ -576,7 +576,7 @@ Die Optionen des Toolkits, etwa -platform wayland, -display :1 oder
     <message numerus="yes">
         <source>%n weigh-ins</source>
         <extracomment>The number of weigh-ins a file adds, in the sentence &quot;%1 adds %2 and replaces...&quot; at the top of the import dialog; English writes the form of more than one</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n Wiegung</numerusform>
             <numerusform>%n Wiegungen</numerusform>
         </translation>
@@ -584,75 +584,75 @@ Die Optionen des Toolkits, etwa -platform wayland, -display :1 oder
     <message numerus="yes">
         <source>%1 adds %2 and replaces %n (a weigh-in of the same day, of another weight).</source>
         <extracomment>First sentence at the top of the import dialog: %1 is the file&apos;s name, %2 the number of weigh-ins it adds, such as &quot;3 weigh-ins&quot;, and %n the number of weigh-ins of the journal it replaces</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 fügt %2 hinzu und ersetzt %n vorhandene Wiegung (gleicher Tag, anderes Gewicht).</numerusform>
+            <numerusform>%1 fügt %2 hinzu und ersetzt %n vorhandene Wiegungen (gleicher Tag, anderes Gewicht).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is there already.</source>
         <extracomment>Sentence of the import dialog: the number of weigh-ins of the file that the journal holds already; English writes the form of one</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ist bereits vorhanden.</numerusform>
+            <numerusform>%n sind bereits vorhanden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n are there already.</source>
         <extracomment>Sentence of the import dialog: the number of weigh-ins of the file that the journal holds already; English writes the form of more than one</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ist bereits vorhanden.</numerusform>
+            <numerusform>%n sind bereits vorhanden.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is nothing to import.</source>
         <extracomment>Sentence of the import dialog when the file adds and replaces no weigh-in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu importieren.</translation>
     </message>
     <message numerus="yes">
         <source>%n line is left out:</source>
         <extracomment>Last sentence at the top of the import dialog; the lines left out, each with its reason, are listed below it. English writes the form of one</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile wird ausgelassen:</numerusform>
+            <numerusform>%n Zeilen werden ausgelassen:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines are left out:</source>
         <extracomment>Last sentence at the top of the import dialog; the lines left out, each with its reason, are listed below it. English writes the form of more than one</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile wird ausgelassen:</numerusform>
+            <numerusform>%n Zeilen werden ausgelassen:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Weigh-ins - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the dialog that shows what an import of weigh-ins will do, before the person imports</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiegungen importieren - Veltro Abnehmrechner</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
         <extracomment>A line of the file the import leaves out, in the list of the import dialog: %1 is its number in the file and %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
         <extracomment>End of the list of lines left out in the import dialog where it is too long to show whole; %n is the number of lines not shown</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... und %n weitere.</numerusform>
+            <numerusform>... und %n weitere.</numerusform>
         </translation>
     </message>
     <message>
         <source>Lines left out</source>
         <extracomment>Name of the list of lines left out in the import dialog, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassene Zeilen</translation>
     </message>
     <message>
         <source>&amp;Import</source>
         <extracomment>Button of the import dialog that stores the weigh-ins of the file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
 </context>
 <context>
@@ -1297,29 +1297,29 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Caution</source>
         <extracomment>Heading above the warnings of a plan (a loss too fast, an intake too low)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorsicht</translation>
     </message>
     <message>
         <source>How these figures are computed</source>
         <extracomment>Heading above the numbered steps that explain the plan&apos;s figures</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>So werden diese Zahlen berechnet</translation>
     </message>
     <message>
         <source>Other paces</source>
         <extracomment>Heading above the table of other weekly losses and the days each takes to the goal
 ----------
 Heading above the list of other weekly losses and the days each takes to the goal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit anderem Tempo</translation>
     </message>
     <message>
         <source>After the goal</source>
         <extracomment>Heading above what the person may eat once the goal weight is reached</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nach Erreichen des Ziels</translation>
     </message>
     <message>
         <source>Your details</source>
         <extracomment>Heading above the details the person entered (name, age, weight...) at the end of the plan window&apos;s text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Angaben</translation>
     </message>
 </context>
 <context>
@@ -1327,17 +1327,17 @@ Heading above the list of other weekly losses and the days each takes to the goa
     <message>
         <source>Your plan</source>
         <extracomment>The plan as a message names it when it cannot be printed or saved: it stands at the start of &quot;%1 could not be printed.&quot; and &quot;%1 could not be saved as %2: %3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan</translation>
     </message>
     <message>
         <source>Print Your Plan</source>
         <extracomment>Caption of the print dialog opened from the plan window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihren Plan drucken</translation>
     </message>
     <message>
         <source>Save Your Plan as PDF</source>
         <extracomment>Caption of the file dialog that saves the plan as a PDF file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihren Plan als PDF speichern</translation>
     </message>
 </context>
 <context>
@@ -1388,64 +1388,64 @@ Heading above the list of other weekly losses and the days each takes to the goa
     <message>
         <source>Your Plan - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the plan window until a plan is shown in it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan - Veltro Abnehmrechner</translation>
     </message>
     <message>
         <source>Your plan</source>
         <extracomment>Name of the plan window, read by a screen reader
 ----------
 Name of the plan window&apos;s parts together (chart, milestone table and text), read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan</translation>
     </message>
     <message>
         <source>Your plan in words</source>
         <extracomment>Name of the plan window&apos;s text (the plan in sentences below the chart), read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan in Worten</translation>
     </message>
     <message>
         <source>the milestones</source>
         <extracomment>What the milestone table&apos;s scroll bars move, read by a screen reader in names such as &quot;Scroll the milestones up and down&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Etappenziele</translation>
     </message>
     <message>
         <source>Move to give the chart, the table or the text more room</source>
         <extracomment>Name of the bars between the chart, the milestone table and the text of the plan window, which are dragged to share the room; read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen, um Diagramm, Tabelle oder Text mehr Platz zu geben</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>Button in the row at the foot of the plan window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
         <extracomment>Button in the row at the foot of the plan window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>Button in the row at the foot of the plan window: copies the whole plan as text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Follow This Plan</source>
         <extracomment>Button in the row at the foot of the plan window: the person starts following this plan and keeping weigh-ins against it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diesem Plan &amp;folgen</translation>
     </message>
     <message>
         <source>Your P&amp;rogress...</source>
         <extracomment>Button in the row at the foot of the plan window: opens the progress window</extracomment>
-        <translation type="unfinished">Ihr Fo&amp;rtschritt...</translation>
+        <translation>Ihr Fo&amp;rtschritt...</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>Button at the right of the row at the foot of the plan window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the plan window; %1 is the plan&apos;s title, such as &quot;Weight loss plan for Anna&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Veltro Abnehmrechner</translation>
     </message>
 </context>
 <context>
@@ -1453,12 +1453,12 @@ Name of the plan window&apos;s parts together (chart, milestone table and text),
     <message>
         <source>Made on %1 with Veltro Weight Loss Calculator v1.0.</source>
         <extracomment>Line below the title of a printed plan or progress and of its PDF; %1 is the date and time it was made</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt am %1 mit dem Veltro Abnehmrechner v1.0.</translation>
     </message>
     <message>
         <source>%1 · made on %2 · page %3 of %4</source>
         <extracomment>Foot of every printed page and PDF page, on one line across the page; %1 is the document&apos;s title (cut short where the line is too long), %2 the date and time it was made, %3 the page&apos;s number and %4 the number of pages</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · erstellt am %2 · Seite %3 von %4</translation>
     </message>
 </context>
 <context>
@@ -1630,22 +1630,22 @@ Name of the plan window&apos;s parts together (chart, milestone table and text),
     <message>
         <source>Where you stand</source>
         <extracomment>Heading above how far the person has come on the plan followed, in the progress window and on paper</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr aktueller Stand</translation>
     </message>
     <message>
         <source>Your plan from today</source>
         <extracomment>Heading above a new plan that starts from today&apos;s weight, in the progress window and on paper</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan ab heute</translation>
     </message>
     <message>
         <source>What your weigh-ins say</source>
         <extracomment>Heading above what the weigh-ins tell of the person&apos;s real intake, in the progress window and on paper</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Was Ihre Wiegungen zeigen</translation>
     </message>
     <message>
         <source>Your weigh-ins</source>
         <extracomment>Heading above the table of the weigh-ins on a printed progress</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Wiegungen</translation>
     </message>
 </context>
 <context>
@@ -1653,217 +1653,217 @@ Name of the plan window&apos;s parts together (chart, milestone table and text),
     <message>
         <source>Weigh-in day</source>
         <extracomment>Name of the day box of the weigh-in in the progress window, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tag der Wiegung</translation>
     </message>
     <message>
         <source>Your Progress - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the progress window until the progress is shown in it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Fortschritt - Veltro Abnehmrechner</translation>
     </message>
     <message>
         <source>Your progress</source>
         <extracomment>Name of the progress window, read by a screen reader</extracomment>
-        <translation type="unfinished">Ihr Fortschritt</translation>
+        <translation>Ihr Fortschritt</translation>
     </message>
     <message>
         <source>Weigh-in weight</source>
         <extracomment>Name of the box where the person types a weigh-in&apos;s weight, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht der Wiegung</translation>
     </message>
     <message>
         <source>Weigh-in unit</source>
         <extracomment>Name of the box that chooses the unit of a weigh-in, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einheit der Wiegung</translation>
     </message>
     <message>
         <source>lb</source>
         <extracomment>Unit symbol of pounds in the weigh-in&apos;s unit box</extracomment>
-        <translation type="unfinished">lb</translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>kg</source>
         <extracomment>Unit symbol of kilograms in the weigh-in&apos;s unit box</extracomment>
-        <translation type="unfinished">kg</translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>Days the chart shows</source>
         <extracomment>Name of the box above the progress chart that chooses the days it shows, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum des Diagramms</translation>
     </message>
     <message>
         <source>Your plan</source>
         <extracomment>Choice of the days the progress chart shows: those of the plan followed, with the month before it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan</translation>
     </message>
     <message>
         <source>The last 90 days</source>
         <extracomment>Choice of the days the progress chart shows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die letzten 90 Tage</translation>
     </message>
     <message>
         <source>Everything</source>
         <extracomment>Choice of the days the progress chart shows: all the weigh-ins and the plan</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alles</translation>
     </message>
     <message>
         <source>&amp;Add</source>
         <extracomment>Button beside the weigh-in boxes that stores the weigh-in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>Enter</source>
         <extracomment>Tooltip of the Add button: the key that presses it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eingabetaste</translation>
     </message>
     <message>
         <source>&amp;Weight:</source>
         <extracomment>Label before the weigh-in&apos;s weight box; the row reads &quot;Weight: [80] in [kg] on [date] Add&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gewicht:</translation>
     </message>
     <message>
         <source>in</source>
         <extracomment>Label between the weigh-in&apos;s weight box and its unit box; the row reads &quot;Weight: [80] in [kg] on [date]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>o&amp;n</source>
         <extracomment>Label between the weigh-in&apos;s unit box and its day box; the row reads &quot;Weight: [80] in [kg] on [date]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a&amp;m</translation>
     </message>
     <message>
         <source>Your weigh-ins</source>
         <extracomment>Name of the table of weigh-ins in the progress window, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Wiegungen</translation>
     </message>
     <message>
         <source>your weigh-ins</source>
         <extracomment>What the weigh-in table&apos;s scroll bars move, read by a screen reader in names such as &quot;Scroll your weigh-ins up and down&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Wiegungen</translation>
     </message>
     <message>
         <source>Progress chart</source>
         <extracomment>Name of the chart of the progress window, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsdiagramm</translation>
     </message>
     <message>
         <source>C&amp;hart:</source>
         <extracomment>Label of the box above the progress chart that chooses the days it shows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Di&amp;agramm:</translation>
     </message>
     <message>
         <source>Where you stand</source>
         <extracomment>Name of the progress window&apos;s text (where the person stands, in sentences), read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr aktueller Stand</translation>
     </message>
     <message>
         <source>Move to give the parts more room</source>
         <extracomment>Name of the bars between the parts of the progress window (table, chart and text), which are dragged to share the room; read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen, um den Bereichen mehr Platz zu geben</translation>
     </message>
     <message>
         <source>Your weigh-ins and the chart</source>
         <extracomment>Name of the weigh-in table and the chart together, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Wiegungen und das Diagramm</translation>
     </message>
     <message>
         <source>Menu bar</source>
         <extracomment>Name of the progress window&apos;s menu bar, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <extracomment>Menu of the progress window</extracomment>
-        <translation type="unfinished">&amp;Datei</translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Import Weigh-ins...</source>
         <extracomment>Command of the progress window&apos;s File menu: reads weigh-ins from a CSV file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiegungen &amp;importieren...</translation>
     </message>
     <message>
         <source>&amp;Export Weigh-ins...</source>
         <extracomment>Command of the progress window&apos;s File menu: writes the weigh-ins to a CSV file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiegungen e&amp;xportieren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>Command of the progress window&apos;s File menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dr&amp;ucken...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
         <extracomment>Command of the progress window&apos;s File menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
         <extracomment>Command of the progress window&apos;s File menu: closes the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <extracomment>Menu of the progress window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <extracomment>Command of the progress window&apos;s Edit menu when there is nothing to undo</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <extracomment>Command of the progress window&apos;s Edit menu when there is nothing to redo</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>Command of the progress window&apos;s Edit menu: copies the weigh-ins selected, or else the whole progress as text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Edit Weigh-in</source>
         <extracomment>Command of the progress window&apos;s Edit menu: puts the weigh-in selected in the boxes to change it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiegung &amp;bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Weigh-ins</source>
         <extracomment>Command of the progress window&apos;s Edit menu: deletes the weigh-ins selected in the table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiegungen &amp;löschen</translation>
     </message>
     <message>
         <source>%1 - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the progress window; %1 is the progress&apos;s title, such as &quot;Your progress, Anna&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Veltro Abnehmrechner</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
         <extracomment>Command of the progress window&apos;s Edit menu; %1 is what it takes back, such as &quot;Weigh-in&quot; or &quot;Delete of 2 Weigh-ins&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <extracomment>Command of the progress window&apos;s Edit menu; %1 is what it does again, such as &quot;Weigh-in&quot; or &quot;Delete of 2 Weigh-ins&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>The Add button&apos;s caption while a weigh-in is being changed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Saves the weigh-in of %1</source>
         <extracomment>Description of the Save button, read by a screen reader; %1 is the weigh-in&apos;s day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speichert die Wiegung vom %1</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
         <extracomment>The Add button&apos;s caption where the day chosen has a weigh-in already</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>Replaces the weigh-in of %1</source>
         <extracomment>Description of the Replace button, read by a screen reader; %1 is the day of the weigh-in it replaces</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzt die Wiegung vom %1</translation>
     </message>
 </context>
 <context>
@@ -2128,72 +2128,72 @@ Name of the plan window&apos;s parts together (chart, milestone table and text),
     <message>
         <source>3500 calories a pound</source>
         <extracomment>Name of the plan&apos;s line in the key of the plan chart: the line of the program&apos;s rule that a pound of body weight is 3500 calories</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>3500 Kalorien pro Pfund</translation>
     </message>
     <message>
         <source>Your plan</source>
         <extracomment>Name of the plan&apos;s line in the key of the progress chart</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan</translation>
     </message>
     <message>
         <source>%1 kg (%2 lb)</source>
         <extracomment>A weight on the chart, in the chart&apos;s tooltips and labels: %1 kilograms, %2 the same in pounds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg (%2 lb)</translation>
     </message>
     <message>
         <source>%1 lb (%2 kg)</source>
         <extracomment>A weight on the chart, in the chart&apos;s tooltips and labels: %1 pounds, %2 the same in kilograms</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb (%2 kg)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Tooltip of a weigh-in&apos;s dot on the chart: %1 is its date, %2 its weight, such as &quot;80 kg (176.37 lb)&quot;</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Your weigh-ins will show here.</source>
         <extracomment>In the middle of the progress chart while there is nothing to draw</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hier erscheinen Ihre Wiegungen.</translation>
     </message>
     <message>
         <source>kg</source>
         <extracomment>Unit symbol above a scale of the chart (kilograms)</extracomment>
-        <translation type="unfinished">kg</translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>lb</source>
         <extracomment>Unit symbol above a scale of the chart (pounds)</extracomment>
-        <translation type="unfinished">lb</translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>What the body is likely to do</source>
         <extracomment>Name of the dotted line in the chart&apos;s key: the weight the body model foresees</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voraussichtliches Körpergewicht</translation>
     </message>
     <message>
         <source>Trend</source>
         <extracomment>Name of the thin line in the chart&apos;s key: the smoothed trend of the weigh-ins</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trend</translation>
     </message>
     <message>
         <source>Weigh-ins</source>
         <extracomment>Name of the dots in the chart&apos;s key: the person&apos;s weigh-ins</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wiegungen</translation>
     </message>
     <message>
         <source>Goal %1</source>
         <extracomment>Label of the goal&apos;s dashed line across the chart; %1 is the goal weight, such as &quot;70 kg (154.3 lb)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ziel: %1</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>Label of the line across the progress chart on today&apos;s date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Weight chart</source>
         <extracomment>Name of the chart, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gewichtsdiagramm</translation>
     </message>
 </context>
 <context>

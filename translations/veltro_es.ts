@@ -39,82 +39,82 @@
     <message>
         <source>Columns of the File - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the dialog that asks which columns of a file to import hold the dates and the weights</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Columnas del archivo - Veltro Calculadora para Adelgazar</translation>
     </message>
     <message>
         <source>%1 does not tell everything the import needs. %2 Please say which column is the date, which the weight, how the dates are written and in which unit the weights are. The choice is remembered for files with the same columns.</source>
         <extracomment>Text at the top of the column dialog: %1 is the file&apos;s name and %2 one or more sentences on what the file does not tell, such as &quot;Its columns have no names.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no indica todo lo que necesita la importación. %2 Indique qué columna es la fecha, cuál el peso, cómo están escritas las fechas y en qué unidad están los pesos. La elección se recuerda para los archivos con las mismas columnas.</translation>
     </message>
     <message>
         <source>Column of the dates</source>
         <extracomment>Name of the box that chooses the column of the dates, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Columna de las fechas</translation>
     </message>
     <message>
         <source>Column of the weights</source>
         <extracomment>Name of the box that chooses the column of the weights, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Columna de los pesos</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A column in the boxes of the column dialog: %1 is its number, counted from 1, and %2 what its first line says, in quotation marks</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Form of the dates</source>
         <extracomment>Name of the box that chooses how the dates are written (day before month...), read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Forma de escribir las fechas</translation>
     </message>
     <message>
         <source>Unit of the weights</source>
         <extracomment>Name of the box that chooses the unit of the weights, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de los pesos</translation>
     </message>
     <message>
         <source>kilograms (kg)</source>
         <extracomment>A choice of the unit box of the column dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kilogramos (kg)</translation>
     </message>
     <message>
         <source>pounds (lb)</source>
         <extracomment>A choice of the unit box of the column dialog</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>libras (lb)</translation>
     </message>
     <message>
         <source>as each line&apos;s unit column says</source>
         <extracomment>A choice of the unit box of the column dialog, where the file has a column that gives each weight&apos;s unit</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>según la columna de unidad de cada línea</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
         <extracomment>Button of the column dialog: goes on to show what the import will do, before anything is stored</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa</translation>
     </message>
     <message>
         <source>No date of this column reads as a day.</source>
         <extracomment>Note below the box of the dates&apos; form when the column chosen as the dates holds no date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna fecha de esta columna se lee como un día.</translation>
     </message>
     <message>
         <source>&amp;Date:</source>
         <extracomment>Label of the box that chooses the column of the dates</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fecha:</translation>
     </message>
     <message>
         <source>&amp;Weight:</source>
         <extracomment>Label of the box that chooses the column of the weights</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Peso:</translation>
     </message>
     <message>
         <source>Dates &amp;written as:</source>
         <extracomment>Label of the box that chooses how the dates are written, such as &quot;day, month, year&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fechas &amp;escritas como:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
         <extracomment>Label of the box that chooses the unit of the weights</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidad:</translation>
     </message>
 </context>
 <context>
@@ -467,27 +467,27 @@ Las opciones propias del kit de herramientas, como -platform wayland,
     <message>
         <source>%1 could not be printed.</source>
         <extracomment>Message box after printing failed; %1 is what was printed: &quot;Your plan&quot; or &quot;Your progress&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se pudo imprimir.</translation>
     </message>
     <message>
         <source>Veltro Weight Loss Calculator 1.00</source>
         <extracomment>The program that made a PDF file, shown among the file&apos;s properties in a PDF reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veltro Calculadora para Adelgazar 1.00</translation>
     </message>
     <message>
         <source>the PDF could not be made</source>
         <extracomment>Why a PDF file could not be saved; it ends the message &quot;%1 could not be saved as %2: %3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear el PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
         <extracomment>The kind of file in the file dialog that saves a PDF; keep &quot;(*.pdf)&quot; as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>%1 could not be saved as %2: %3</source>
         <extracomment>Message box after saving a PDF failed; %1 is what was saved (&quot;Your plan&quot; or &quot;Your progress&quot;), %2 the file&apos;s path and %3 the reason, such as &quot;Permission denied&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se pudo guardar como %2: %3</translation>
     </message>
 </context>
 <context>
@@ -568,7 +568,7 @@ Las opciones propias del kit de herramientas, como -platform wayland,
     <message numerus="yes">
         <source>%n weigh-in</source>
         <extracomment>The number of weigh-ins a file adds, in the sentence &quot;%1 adds %2 and replaces...&quot; at the top of the import dialog; English writes the form of one</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n pesaje</numerusform>
             <numerusform>%n pesajes</numerusform>
         </translation>
@@ -576,7 +576,7 @@ Las opciones propias del kit de herramientas, como -platform wayland,
     <message numerus="yes">
         <source>%n weigh-ins</source>
         <extracomment>The number of weigh-ins a file adds, in the sentence &quot;%1 adds %2 and replaces...&quot; at the top of the import dialog; English writes the form of more than one</extracomment>
-        <translation type="unfinished">
+        <translation>
             <numerusform>%n pesaje</numerusform>
             <numerusform>%n pesajes</numerusform>
         </translation>
@@ -584,75 +584,75 @@ Las opciones propias del kit de herramientas, como -platform wayland,
     <message numerus="yes">
         <source>%1 adds %2 and replaces %n (a weigh-in of the same day, of another weight).</source>
         <extracomment>First sentence at the top of the import dialog: %1 is the file&apos;s name, %2 the number of weigh-ins it adds, such as &quot;3 weigh-ins&quot;, and %n the number of weigh-ins of the journal it replaces</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 añade %2 y sustituye %n (un pesaje del mismo día con otro peso).</numerusform>
+            <numerusform>%1 añade %2 y sustituye %n (pesajes del mismo día con otro peso).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n is there already.</source>
         <extracomment>Sentence of the import dialog: the number of weigh-ins of the file that the journal holds already; English writes the form of one</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ya está en el diario.</numerusform>
+            <numerusform>%n ya están en el diario.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n are there already.</source>
         <extracomment>Sentence of the import dialog: the number of weigh-ins of the file that the journal holds already; English writes the form of more than one</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ya está en el diario.</numerusform>
+            <numerusform>%n ya están en el diario.</numerusform>
         </translation>
     </message>
     <message>
         <source>There is nothing to import.</source>
         <extracomment>Sentence of the import dialog when the file adds and replaces no weigh-in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que importar.</translation>
     </message>
     <message numerus="yes">
         <source>%n line is left out:</source>
         <extracomment>Last sentence at the top of the import dialog; the lines left out, each with its reason, are listed below it. English writes the form of one</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se omite %n línea:</numerusform>
+            <numerusform>Se omiten %n líneas:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n lines are left out:</source>
         <extracomment>Last sentence at the top of the import dialog; the lines left out, each with its reason, are listed below it. English writes the form of more than one</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se omite %n línea:</numerusform>
+            <numerusform>Se omiten %n líneas:</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Weigh-ins - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the dialog that shows what an import of weigh-ins will do, before the person imports</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Importar pesajes - Veltro Calculadora para Adelgazar</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
         <extracomment>A line of the file the import leaves out, in the list of the import dialog: %1 is its number in the file and %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
         <extracomment>End of the list of lines left out in the import dialog where it is too long to show whole; %n is the number of lines not shown</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... y %n más.</numerusform>
+            <numerusform>... y %n más.</numerusform>
         </translation>
     </message>
     <message>
         <source>Lines left out</source>
         <extracomment>Name of the list of lines left out in the import dialog, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Líneas omitidas</translation>
     </message>
     <message>
         <source>&amp;Import</source>
         <extracomment>Button of the import dialog that stores the weigh-ins of the file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
 </context>
 <context>
@@ -1297,29 +1297,29 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <message>
         <source>Caution</source>
         <extracomment>Heading above the warnings of a plan (a loss too fast, an intake too low)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Precaución</translation>
     </message>
     <message>
         <source>How these figures are computed</source>
         <extracomment>Heading above the numbered steps that explain the plan&apos;s figures</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se calculan estas cifras</translation>
     </message>
     <message>
         <source>Other paces</source>
         <extracomment>Heading above the table of other weekly losses and the days each takes to the goal
 ----------
 Heading above the list of other weekly losses and the days each takes to the goal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Otros ritmos</translation>
     </message>
     <message>
         <source>After the goal</source>
         <extracomment>Heading above what the person may eat once the goal weight is reached</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Una vez alcanzado el objetivo</translation>
     </message>
     <message>
         <source>Your details</source>
         <extracomment>Heading above the details the person entered (name, age, weight...) at the end of the plan window&apos;s text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sus datos</translation>
     </message>
 </context>
 <context>
@@ -1327,17 +1327,17 @@ Heading above the list of other weekly losses and the days each takes to the goa
     <message>
         <source>Your plan</source>
         <extracomment>The plan as a message names it when it cannot be printed or saved: it stands at the start of &quot;%1 could not be printed.&quot; and &quot;%1 could not be saved as %2: %3&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su plan</translation>
     </message>
     <message>
         <source>Print Your Plan</source>
         <extracomment>Caption of the print dialog opened from the plan window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir su plan</translation>
     </message>
     <message>
         <source>Save Your Plan as PDF</source>
         <extracomment>Caption of the file dialog that saves the plan as a PDF file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar su plan como PDF</translation>
     </message>
 </context>
 <context>
@@ -1388,64 +1388,64 @@ Heading above the list of other weekly losses and the days each takes to the goa
     <message>
         <source>Your Plan - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the plan window until a plan is shown in it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su plan - Veltro Calculadora para Adelgazar</translation>
     </message>
     <message>
         <source>Your plan</source>
         <extracomment>Name of the plan window, read by a screen reader
 ----------
 Name of the plan window&apos;s parts together (chart, milestone table and text), read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su plan</translation>
     </message>
     <message>
         <source>Your plan in words</source>
         <extracomment>Name of the plan window&apos;s text (the plan in sentences below the chart), read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su plan por escrito</translation>
     </message>
     <message>
         <source>the milestones</source>
         <extracomment>What the milestone table&apos;s scroll bars move, read by a screen reader in names such as &quot;Scroll the milestones up and down&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>las etapas</translation>
     </message>
     <message>
         <source>Move to give the chart, the table or the text more room</source>
         <extracomment>Name of the bars between the chart, the milestone table and the text of the plan window, which are dragged to share the room; read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mover para dar más espacio al gráfico, la tabla o el texto</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>Button in the row at the foot of the plan window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
         <extracomment>Button in the row at the foot of the plan window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como P&amp;DF...</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>Button in the row at the foot of the plan window: copies the whole plan as text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Follow This Plan</source>
         <extracomment>Button in the row at the foot of the plan window: the person starts following this plan and keeping weigh-ins against it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se&amp;guir este plan</translation>
     </message>
     <message>
         <source>Your P&amp;rogress...</source>
         <extracomment>Button in the row at the foot of the plan window: opens the progress window</extracomment>
-        <translation type="unfinished">Su p&amp;rogreso...</translation>
+        <translation>Su p&amp;rogreso...</translation>
     </message>
     <message>
         <source>Close</source>
         <extracomment>Button at the right of the row at the foot of the plan window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>%1 - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the plan window; %1 is the plan&apos;s title, such as &quot;Weight loss plan for Anna&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Veltro Calculadora para Adelgazar</translation>
     </message>
 </context>
 <context>
@@ -1453,12 +1453,12 @@ Name of the plan window&apos;s parts together (chart, milestone table and text),
     <message>
         <source>Made on %1 with Veltro Weight Loss Calculator v1.0.</source>
         <extracomment>Line below the title of a printed plan or progress and of its PDF; %1 is the date and time it was made</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Creado el %1 con Veltro Calculadora para Adelgazar v1.0.</translation>
     </message>
     <message>
         <source>%1 · made on %2 · page %3 of %4</source>
         <extracomment>Foot of every printed page and PDF page, on one line across the page; %1 is the document&apos;s title (cut short where the line is too long), %2 the date and time it was made, %3 the page&apos;s number and %4 the number of pages</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · creado el %2 · página %3 de %4</translation>
     </message>
 </context>
 <context>
@@ -1630,22 +1630,22 @@ Name of the plan window&apos;s parts together (chart, milestone table and text),
     <message>
         <source>Where you stand</source>
         <extracomment>Heading above how far the person has come on the plan followed, in the progress window and on paper</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En qué punto está</translation>
     </message>
     <message>
         <source>Your plan from today</source>
         <extracomment>Heading above a new plan that starts from today&apos;s weight, in the progress window and on paper</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su plan desde hoy</translation>
     </message>
     <message>
         <source>What your weigh-ins say</source>
         <extracomment>Heading above what the weigh-ins tell of the person&apos;s real intake, in the progress window and on paper</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lo que dicen sus pesajes</translation>
     </message>
     <message>
         <source>Your weigh-ins</source>
         <extracomment>Heading above the table of the weigh-ins on a printed progress</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sus pesajes</translation>
     </message>
 </context>
 <context>
@@ -1653,217 +1653,217 @@ Name of the plan window&apos;s parts together (chart, milestone table and text),
     <message>
         <source>Weigh-in day</source>
         <extracomment>Name of the day box of the weigh-in in the progress window, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Día del pesaje</translation>
     </message>
     <message>
         <source>Your Progress - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the progress window until the progress is shown in it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su progreso - Veltro Calculadora para Adelgazar</translation>
     </message>
     <message>
         <source>Your progress</source>
         <extracomment>Name of the progress window, read by a screen reader</extracomment>
-        <translation type="unfinished">Su progreso</translation>
+        <translation>Su progreso</translation>
     </message>
     <message>
         <source>Weigh-in weight</source>
         <extracomment>Name of the box where the person types a weigh-in&apos;s weight, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Peso del pesaje</translation>
     </message>
     <message>
         <source>Weigh-in unit</source>
         <extracomment>Name of the box that chooses the unit of a weigh-in, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unidad del pesaje</translation>
     </message>
     <message>
         <source>lb</source>
         <extracomment>Unit symbol of pounds in the weigh-in&apos;s unit box</extracomment>
-        <translation type="unfinished">lb</translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>kg</source>
         <extracomment>Unit symbol of kilograms in the weigh-in&apos;s unit box</extracomment>
-        <translation type="unfinished">kg</translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>Days the chart shows</source>
         <extracomment>Name of the box above the progress chart that chooses the days it shows, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Días que muestra el gráfico</translation>
     </message>
     <message>
         <source>Your plan</source>
         <extracomment>Choice of the days the progress chart shows: those of the plan followed, with the month before it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su plan</translation>
     </message>
     <message>
         <source>The last 90 days</source>
         <extracomment>Choice of the days the progress chart shows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Los últimos 90 días</translation>
     </message>
     <message>
         <source>Everything</source>
         <extracomment>Choice of the days the progress chart shows: all the weigh-ins and the plan</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todo</translation>
     </message>
     <message>
         <source>&amp;Add</source>
         <extracomment>Button beside the weigh-in boxes that stores the weigh-in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ñadir</translation>
     </message>
     <message>
         <source>Enter</source>
         <extracomment>Tooltip of the Add button: the key that presses it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Intro</translation>
     </message>
     <message>
         <source>&amp;Weight:</source>
         <extracomment>Label before the weigh-in&apos;s weight box; the row reads &quot;Weight: [80] in [kg] on [date] Add&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;so:</translation>
     </message>
     <message>
         <source>in</source>
         <extracomment>Label between the weigh-in&apos;s weight box and its unit box; the row reads &quot;Weight: [80] in [kg] on [date]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en</translation>
     </message>
     <message>
         <source>o&amp;n</source>
         <extracomment>Label between the weigh-in&apos;s unit box and its day box; the row reads &quot;Weight: [80] in [kg] on [date]&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>e&amp;l</translation>
     </message>
     <message>
         <source>Your weigh-ins</source>
         <extracomment>Name of the table of weigh-ins in the progress window, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sus pesajes</translation>
     </message>
     <message>
         <source>your weigh-ins</source>
         <extracomment>What the weigh-in table&apos;s scroll bars move, read by a screen reader in names such as &quot;Scroll your weigh-ins up and down&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sus pesajes</translation>
     </message>
     <message>
         <source>Progress chart</source>
         <extracomment>Name of the chart of the progress window, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de progreso</translation>
     </message>
     <message>
         <source>C&amp;hart:</source>
         <extracomment>Label of the box above the progress chart that chooses the days it shows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver:</translation>
     </message>
     <message>
         <source>Where you stand</source>
         <extracomment>Name of the progress window&apos;s text (where the person stands, in sentences), read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En qué punto está</translation>
     </message>
     <message>
         <source>Move to give the parts more room</source>
         <extracomment>Name of the bars between the parts of the progress window (table, chart and text), which are dragged to share the room; read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mover para dar más espacio a las partes</translation>
     </message>
     <message>
         <source>Your weigh-ins and the chart</source>
         <extracomment>Name of the weigh-in table and the chart together, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sus pesajes y el gráfico</translation>
     </message>
     <message>
         <source>Menu bar</source>
         <extracomment>Name of the progress window&apos;s menu bar, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Barra de menús</translation>
     </message>
     <message>
         <source>&amp;File</source>
         <extracomment>Menu of the progress window</extracomment>
-        <translation type="unfinished">&amp;Archivo</translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Import Weigh-ins...</source>
         <extracomment>Command of the progress window&apos;s File menu: reads weigh-ins from a CSV file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar pesajes...</translation>
     </message>
     <message>
         <source>&amp;Export Weigh-ins...</source>
         <extracomment>Command of the progress window&apos;s File menu: writes the weigh-ins to a CSV file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar pesajes...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>Command of the progress window&apos;s File menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
         <extracomment>Command of the progress window&apos;s File menu</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PD&amp;F...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
         <extracomment>Command of the progress window&apos;s File menu: closes the window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <extracomment>Menu of the progress window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
         <extracomment>Command of the progress window&apos;s Edit menu when there is nothing to undo</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
         <extracomment>Command of the progress window&apos;s Edit menu when there is nothing to redo</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>Command of the progress window&apos;s Edit menu: copies the weigh-ins selected, or else the whole progress as text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Edit Weigh-in</source>
         <extracomment>Command of the progress window&apos;s Edit menu: puts the weigh-in selected in the boxes to change it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar pesaje</translation>
     </message>
     <message>
         <source>&amp;Delete Weigh-ins</source>
         <extracomment>Command of the progress window&apos;s Edit menu: deletes the weigh-ins selected in the table</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eli&amp;minar pesajes</translation>
     </message>
     <message>
         <source>%1 - Veltro Weight Loss Calculator</source>
         <extracomment>Caption of the progress window; %1 is the progress&apos;s title, such as &quot;Your progress, Anna&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Veltro Calculadora para Adelgazar</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
         <extracomment>Command of the progress window&apos;s Edit menu; %1 is what it takes back, such as &quot;Weigh-in&quot; or &quot;Delete of 2 Weigh-ins&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <extracomment>Command of the progress window&apos;s Edit menu; %1 is what it does again, such as &quot;Weigh-in&quot; or &quot;Delete of 2 Weigh-ins&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>The Add button&apos;s caption while a weigh-in is being changed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Saves the weigh-in of %1</source>
         <extracomment>Description of the Save button, read by a screen reader; %1 is the weigh-in&apos;s day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el pesaje del %1</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
         <extracomment>The Add button&apos;s caption where the day chosen has a weigh-in already</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sustitui&amp;r</translation>
     </message>
     <message>
         <source>Replaces the weigh-in of %1</source>
         <extracomment>Description of the Replace button, read by a screen reader; %1 is the day of the weigh-in it replaces</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sustituye el pesaje del %1</translation>
     </message>
 </context>
 <context>
@@ -2128,72 +2128,72 @@ Name of the plan window&apos;s parts together (chart, milestone table and text),
     <message>
         <source>3500 calories a pound</source>
         <extracomment>Name of the plan&apos;s line in the key of the plan chart: the line of the program&apos;s rule that a pound of body weight is 3500 calories</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>3500 calorías por libra</translation>
     </message>
     <message>
         <source>Your plan</source>
         <extracomment>Name of the plan&apos;s line in the key of the progress chart</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su plan</translation>
     </message>
     <message>
         <source>%1 kg (%2 lb)</source>
         <extracomment>A weight on the chart, in the chart&apos;s tooltips and labels: %1 kilograms, %2 the same in pounds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg (%2 lb)</translation>
     </message>
     <message>
         <source>%1 lb (%2 kg)</source>
         <extracomment>A weight on the chart, in the chart&apos;s tooltips and labels: %1 pounds, %2 the same in kilograms</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb (%2 kg)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Tooltip of a weigh-in&apos;s dot on the chart: %1 is its date, %2 its weight, such as &quot;80 kg (176.37 lb)&quot;</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Your weigh-ins will show here.</source>
         <extracomment>In the middle of the progress chart while there is nothing to draw</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aquí aparecerán sus pesajes.</translation>
     </message>
     <message>
         <source>kg</source>
         <extracomment>Unit symbol above a scale of the chart (kilograms)</extracomment>
-        <translation type="unfinished">kg</translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>lb</source>
         <extracomment>Unit symbol above a scale of the chart (pounds)</extracomment>
-        <translation type="unfinished">lb</translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>What the body is likely to do</source>
         <extracomment>Name of the dotted line in the chart&apos;s key: the weight the body model foresees</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lo que el cuerpo probablemente hará</translation>
     </message>
     <message>
         <source>Trend</source>
         <extracomment>Name of the thin line in the chart&apos;s key: the smoothed trend of the weigh-ins</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tendencia</translation>
     </message>
     <message>
         <source>Weigh-ins</source>
         <extracomment>Name of the dots in the chart&apos;s key: the person&apos;s weigh-ins</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pesajes</translation>
     </message>
     <message>
         <source>Goal %1</source>
         <extracomment>Label of the goal&apos;s dashed line across the chart; %1 is the goal weight, such as &quot;70 kg (154.3 lb)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Objetivo %1</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>Label of the line across the progress chart on today&apos;s date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Weight chart</source>
         <extracomment>Name of the chart, read by a screen reader</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de peso</translation>
     </message>
 </context>
 <context>
