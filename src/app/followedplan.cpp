@@ -84,5 +84,11 @@ std::optional<WeightPlan> weightPlanOf(const StoredPlan& stored)
 
 bool samePlan(const StoredPlan& a, const StoredPlan& b)
 {
-    return a.start == b.start && a.details == b.details;
+    // The activity's words are those of the language it was chosen in; its index says
+    // which it was.
+    const auto withoutWords = [](QVariantMap details) {
+        details.remove(QStringLiteral("activityText"));
+        return details;
+    };
+    return a.start == b.start && withoutWords(a.details) == withoutWords(b.details);
 }

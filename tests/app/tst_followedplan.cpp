@@ -82,6 +82,15 @@ private slots:
         QCOMPARE(kept->first.details.value(QStringLiteral("gender")).toString(),
             QString::fromLatin1(gender == 0 ? "Male" : "Female"));
         QCOMPARE(back->result.maintenanceCalories, kept->second.maintenanceCalories);
+        // The same plan kept in the other language is the same plan.
+        std::optional<std::pair<StoredPlan, CalorieResult>> again;
+        if (translatedWhenKept) {
+            again = keep();
+        } else {
+            PseudoTranslation language;
+            again = keep();
+        }
+        QVERIFY(samePlan(again->first, kept->first));
     }
 };
 
