@@ -52,7 +52,7 @@ LC_ALL=it_IT.UTF-8 check 0 out "^Usage: $name \[options\]$" --help
 LANGUAGE=it:en:de LC_ALL=de_DE.UTF-8 check 1 err "^Try '$name --help' for more information\.$" --frobnicate
 # In German, French and Spanish the options keep their names.
 for language in de_DE fr_FR es_ES; do
-    LC_ALL=$language.UTF-8 check 0 out "^      --import-csv FILE " --help
+    LC_ALL=$language.UTF-8 check 0 out "^      --import-csv [[:upper:]]+ " --help
     LC_ALL=$language.UTF-8 check 1 err "--frobnicate" --frobnicate
 done
 check 0 out "^$name 1\.00$" -style fusion -v
