@@ -465,7 +465,8 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale, bool kilogram
 
     t.milestoneTitle = plan.days > 26 * 7 ? PlanText::tr("Your weight, week by week, then month by month")
                                           : PlanText::tr("Your weight, week by week");
-    // The person's unit in the first weight column and in the loss.
+    // The person's unit in the first weight column and in the loss; kilograms first by
+    // the exact factor, as the sentences give them.
     const QString date = PlanText::tr("Date");
     const QString day = PlanText::tr("Day");
     const QString lb = PlanText::tr("Weight (lb)");
@@ -473,8 +474,8 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale, bool kilogram
     t.milestoneHeader = kilogramsFirst ? QStringList {date, day, kg, lb, PlanText::tr("Lost so far (kg)")}
                                        : QStringList {date, day, lb, kg, PlanText::tr("Lost so far (lb)")};
     auto row = [&](const QString& when, const QString& number, double pounds, double lost) {
-        return kilogramsFirst ? QStringList {when, number, kilogramColumn(pounds, locale),
-                   tableFigure(pounds, 2, locale), kilogramColumn(lost, locale)}
+        return kilogramsFirst ? QStringList {when, number, tableFigure(pounds * kExactKilogramsPerPound, 1, locale),
+                   tableFigure(pounds, 2, locale), tableFigure(lost * kExactKilogramsPerPound, 1, locale)}
                               : QStringList {when, number, tableFigure(pounds, 2, locale),
                                   kilogramColumn(pounds, locale), tableFigure(lost, 2, locale)};
     };
