@@ -10,11 +10,10 @@
 
 namespace {
 
-struct FigureWordsText
+struct FigureText
 {
-    Q_DECLARE_TR_FUNCTIONS(FigureWords)
+    Q_DECLARE_TR_FUNCTIONS(FigureText)
 };
-using Words = FigureWordsText;
 
 constexpr double kLargestPlainFigure = 1e15;
 
@@ -59,15 +58,15 @@ QString isolated(const QString& text)
 QString intakeText(double calories)
 {
     //: A daily intake; %1 is the calories, %2 the same in kilojoules
-    return Words::tr("%1 calories (%2 kJ)")
+    return FigureText::tr("%1 calories (%2 kJ)")
         .arg(FigureWords::calories(calories), FigureWords::calories(std::round(calories * kKilojoulesPerKilocalorie)));
 }
 
 QString disclaimerText()
 {
     //: The last line of the plan and of the progress report, on the screen, on paper and copied
-    return Words::tr("P.S: This software is only for entertainment purpose. Please consult your physician before "
-                     "going on any kind of diet.");
+    return FigureText::tr("P.S: This software is only for entertainment purpose. Please consult your physician before "
+                          "going on any kind of diet.");
 }
 
 namespace FigureWords {
@@ -80,13 +79,13 @@ QString calories(double value)
 QString pounds(double value, const QLocale& locale)
 {
     //: A weight in pounds; %1 is the figure
-    return Words::tr("%1 lb").arg(planFigure(twoDecimals(value), locale));
+    return FigureText::tr("%1 lb").arg(planFigure(twoDecimals(value), locale));
 }
 
 QString kilograms(double pounds, const QLocale& locale)
 {
     //: A weight in kilograms; %1 is the figure
-    return Words::tr("%1 kg").arg(planFigure(twoDecimals(pounds * kExactKilogramsPerPound), locale));
+    return FigureText::tr("%1 kg").arg(planFigure(twoDecimals(pounds * kExactKilogramsPerPound), locale));
 }
 
 QString tableFigure(double value, int decimals, const QLocale& locale)
@@ -114,13 +113,13 @@ QString longDate(const QDate& date, const QLocale& locale)
 QString dayCount(qint64 days)
 {
     const int n = static_cast<int>(days);
-    return n == 1 ? Words::tr("%n day", "", n) : Words::tr("%n days", "", n);
+    return n == 1 ? FigureText::tr("%n day", "", n) : FigureText::tr("%n days", "", n);
 }
 
 QString weekCount(qint64 weeks)
 {
     const int n = static_cast<int>(weeks);
-    return n == 1 ? Words::tr("%n week", "", n) : Words::tr("%n weeks", "", n);
+    return n == 1 ? FigureText::tr("%n week", "", n) : FigureText::tr("%n weeks", "", n);
 }
 
 } // namespace FigureWords
@@ -128,7 +127,7 @@ QString weekCount(qint64 weeks)
 QString Figures::weight(double value) const
 {
     //: A weight in two units: %1 in the person's own unit, %2 in the other one
-    return Words::tr("%1 (%2)").arg(weightAlone(value),
+    return FigureText::tr("%1 (%2)").arg(weightAlone(value),
         kilogramsFirst ? FigureWords::pounds(value, locale) : FigureWords::kilograms(value, locale));
 }
 
@@ -146,20 +145,20 @@ QString Figures::perDay(double value) const
 {
     if (kilogramsFirst) {
         //: A daily loss: %1 in kilograms, %2 in pounds
-        return Words::tr("%1 kg (%2 lb) a day")
+        return FigureText::tr("%1 kg (%2 lb) a day")
             .arg(planFigure(twoDecimals(value * kExactKilogramsPerPound), locale), planFigure(value, locale));
     }
     //: A daily loss in pounds
-    return Words::tr("%1 lb a day").arg(planFigure(value, locale));
+    return FigureText::tr("%1 lb a day").arg(planFigure(value, locale));
 }
 
 QString Figures::perWeek(double value) const
 {
     if (kilogramsFirst) {
         //: A weekly loss: %1 in kilograms, %2 in pounds
-        return Words::tr("%1 kg (%2 lb) a week")
+        return FigureText::tr("%1 kg (%2 lb) a week")
             .arg(planFigure(twoDecimals(value * kExactKilogramsPerPound), locale), planFigure(value, locale));
     }
     //: A weekly loss in pounds
-    return Words::tr("%1 lb a week").arg(planFigure(value, locale));
+    return FigureText::tr("%1 lb a week").arg(planFigure(value, locale));
 }

@@ -3,9 +3,20 @@
 #include "calculator/bodymodel.h"
 #include "calculator/numbertext.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
+
+struct ModelText
+{
+    Q_DECLARE_TR_FUNCTIONS(ModelText)
+};
+
+struct PlanText
+{
+    Q_DECLARE_TR_FUNCTIONS(PlanText)
+};
 
 // Paces are figures of two decimals times seven: a hair's breadth of binary noise
 // must not push one over its limit.
@@ -29,20 +40,20 @@ PlanModel planModel(const WeightPlan& plan, const QLocale& locale)
         return model;
     }
     if (plan.noBodyWeightLeft()) {
-        model.refusal = QStringLiteral("The model cannot follow a goal below no body weight.");
+        model.refusal = ModelText::tr("The model cannot follow a goal below no body weight.");
         return model;
     }
     if (!(plan.result.goalCalories > 0)) {
-        model.refusal = QStringLiteral("The model needs a daily intake above nothing.");
+        model.refusal = ModelText::tr("The model needs a daily intake above nothing.");
         return model;
     }
     if (plan.days < 1 || plan.days > kLongestModelDays) {
-        model.refusal = QStringLiteral("The model cannot follow this time frame.");
+        model.refusal = ModelText::tr("The model cannot follow this time frame.");
         return model;
     }
     const QList<double> kilograms = body->weightsKg(plan.result.goalCalories, plan.days);
     if (kilograms.isEmpty()) {
-        model.refusal = QStringLiteral("At this intake the body would leave what the model holds for.");
+        model.refusal = ModelText::tr("At this intake the body would leave what the model holds for.");
         return model;
     }
     for (const double kg : kilograms)
@@ -155,14 +166,14 @@ QString followProblem(const WeightPlan& plan)
     const CalculationSteps& s = plan.steps;
     if (!(s.activityFactor && s.totalHeightInches && s.basalCalories && s.activityCalories && s.maintenanceCalories
             && s.lossPerDayPounds && s.dailyDeficit && s.goalCalories))
-        return QStringLiteral("The figures of this plan are too large to compute, so it cannot be followed.");
+        return PlanText::tr("The figures of this plan are too large to compute, so it cannot be followed.");
     if (!(plan.lossPounds > 0))
-        return QStringLiteral("This plan has no weight to lose, so there is nothing to follow.");
+        return PlanText::tr("This plan has no weight to lose, so there is nothing to follow.");
     if (plan.noBodyWeightLeft())
-        return QStringLiteral("This plan's goal leaves no body weight at all, so it cannot be followed: please "
-                              "choose a smaller goal.");
+        return PlanText::tr("This plan's goal leaves no body weight at all, so it cannot be followed: please "
+                            "choose a smaller goal.");
     if (!plan.showsLoss())
-        return QStringLiteral("No daily intake reaches this plan's goal in its time, so it cannot be followed: please "
-                              "choose a longer time frame and calculate again.");
+        return PlanText::tr("No daily intake reaches this plan's goal in its time, so it cannot be followed: please "
+                            "choose a longer time frame and calculate again.");
     return QString();
 }

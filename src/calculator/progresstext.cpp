@@ -615,8 +615,9 @@ ProgressTexts progressTexts(const Progress& progress, const QLocale& locale, boo
     const Figures f {locale, inKilograms};
     ProgressTexts t;
     const QString name = resultTexts(progress.plan.details, progress.plan.result).name;
-    //: The progress report's title; %1 is the person's name
-    t.title = name.isEmpty() ? ProgressText::tr("Your progress") : ProgressText::tr("Your progress, %1").arg(name);
+    t.title = name.isEmpty() ? ProgressText::tr("Your progress")
+                             //: The progress report's title; %1 is the person's name
+                             : ProgressText::tr("Your progress, %1").arg(name);
     t.standing = standing(progress, f);
     t.replan = replan(progress, f);
     t.estimate = estimate(progress, f);
