@@ -467,7 +467,9 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale, bool kilogram
                                           : PlanText::tr("Your weight, week by week");
     // The person's unit in the first weight column and in the loss; kilograms first by
     // the exact factor, as the sentences give them.
+    //: The columns of the plan's table of milestones
     const QString date = PlanText::tr("Date");
+    //: The day of the plan: a column of the table of milestones
     const QString day = PlanText::tr("Day");
     const QString lb = PlanText::tr("Weight (lb)");
     const QString kg = PlanText::tr("Weight (kg)");
@@ -479,14 +481,17 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale, bool kilogram
                               : QStringList {when, number, tableFigure(pounds, 2, locale),
                                   kilogramColumn(pounds, locale), tableFigure(lost, 2, locale)};
     };
-    if (plan.showsLoss())
+    if (plan.showsLoss()) {
+        //: In the Day column of the table of milestones, for the first row
         t.milestoneRows.append(row(shortDate(plan.today, locale), PlanText::tr("Today"), plan.startPounds, 0));
+    }
     for (const PlanMilestone& m : plan.milestones)
         t.milestoneRows.append(row(shortDate(m.date, locale), QString::number(m.day), m.weightPounds, m.lostPounds));
 
     t.explanation = explanation(plan, locale);
 
     if (plan.lossPounds > 0 && !plan.noBodyWeightLeft()) {
+        //: The columns of the table of other paces
         t.paceHeader
             = {PlanText::tr("Pace"), PlanText::tr("Time frame"), PlanText::tr("Until"), PlanText::tr("Daily intake")};
         for (std::size_t i = 0; i < kPlanPaces.size(); ++i) {
@@ -501,8 +506,10 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale, bool kilogram
                 continue;
             }
             const QString until = shortDate(plan.today.addDays(frame.days), locale);
-            const QString intake = frame.result.goalAchievable ? intakeText(frame.result.goalCalories)
-                                                               : PlanText::tr("cannot be achieved");
+            const QString intake = frame.result.goalAchievable
+                ? intakeText(frame.result.goalCalories)
+                //: In the Daily intake column of the table of other paces
+                : PlanText::tr("cannot be achieved");
             t.paceRows.append({pace, dayCount(frame.days), until, intake});
             t.paceLines.append(frame.result.goalAchievable
                     //: A line of "Other paces": %1 the pace, %2 a count of days, %3 a date, %4 a daily intake
