@@ -433,6 +433,7 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale, bool kilogram
 {
     const Figures f {locale, kilogramsFirst};
     PlanTexts t;
+    t.kilogramsFirst = kilogramsFirst;
     const ResultTexts results = resultTexts(plan.details, plan.result);
     //: The plan's title; %1 is the person's name
     t.title = PlanText::tr("Weight loss plan for %1").arg(results.name);

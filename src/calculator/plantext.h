@@ -33,6 +33,7 @@ struct PlanTexts
     QString modelTitle;
     QStringList model; // what the body is likely to do, by the model; or why the model does not hold
     QString note;
+    bool kilogramsFirst = false; // the unit the weights are written in first, and the chart's left scale
 };
 
 // Weights in kilograms first, pounds in brackets, for a person who uses kilograms.
