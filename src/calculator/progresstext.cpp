@@ -195,33 +195,49 @@ QString paceSentences(const Progress& p, const Figures& f)
     const QLocale& locale = f.locale;
     const QString goal = f.weight(p.plan.goalPounds);
     if (!p.paceKnown()) {
-        QString needed;
         const QDate firstRecent = p.weightDate.addDays(-p.spanDays);
         const QDate earliest = std::max(firstRecent.addDays(kPaceDays), p.today);
+        // In each: %1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins
+        // there are, %4 the days they span; then how often to weigh in, or from when.
+        const auto counts = [&](const QString& text) {
+            return text.arg(kFewestWeighInsForPace).arg(kPaceDays).arg(p.recentWeighIns).arg(dayCount(p.spanDays));
+        };
+        if (p.weighInsNeeded > 0 && p.daysNeeded > 0 && earliest == p.today) {
+            //: %1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins there are, %4 the days they
+            //: span, %5 how often to weigh in ("once more", "3 more times")
+            return counts(ProgressText::tr("Your pace, and when you reach your goal, show once you have %1 weigh-ins "
+                                           "over at least %2 days within four weeks (you have %3 over %4): weigh in "
+                                           "%5, the last of them today or later."))
+                .arg(times(p.weighInsNeeded));
+        }
         if (p.weighInsNeeded > 0 && p.daysNeeded > 0) {
-            needed = earliest == p.today
-                //: What to do to see the pace; %1 how often
-                ? ProgressText::tr("weigh in %1, the last of them today or later").arg(times(p.weighInsNeeded))
-                //: What to do to see the pace; %1 how often, %2 a date
-                : ProgressText::tr("weigh in %1, the last of them on %2 or later")
-                      .arg(times(p.weighInsNeeded), shortDate(earliest, locale));
-        } else if (p.weighInsNeeded > 0) {
-            //: What to do to see the pace; %1 how often
-            needed = ProgressText::tr("weigh in %1").arg(times(p.weighInsNeeded));
-        } else {
-            needed = earliest == p.today
-                ? ProgressText::tr("weigh in again today or later")
-                //: What to do to see the pace; %1 a date
-                : ProgressText::tr("weigh in again on %1 or later").arg(shortDate(earliest, locale));
+            //: %1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins there are, %4 the days they
+            //: span, %5 how often to weigh in ("once more", "3 more times"), %6 a date
+            return counts(ProgressText::tr("Your pace, and when you reach your goal, show once you have %1 weigh-ins "
+                                           "over at least %2 days within four weeks (you have %3 over %4): weigh in "
+                                           "%5, the last of them on %6 or later."))
+                .arg(times(p.weighInsNeeded), shortDate(earliest, locale));
+        }
+        if (p.weighInsNeeded > 0) {
+            //: %1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins there are, %4 the days they
+            //: span, %5 how often to weigh in ("once more", "3 more times")
+            return counts(ProgressText::tr("Your pace, and when you reach your goal, show once you have %1 weigh-ins "
+                                           "over at least %2 days within four weeks (you have %3 over %4): weigh in "
+                                           "%5."))
+                .arg(times(p.weighInsNeeded));
+        }
+        if (earliest == p.today) {
+            //: %1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins there are, %4 the days they span
+            return counts(ProgressText::tr("Your pace, and when you reach your goal, show once you have %1 weigh-ins "
+                                           "over at least %2 days within four weeks (you have %3 over %4): weigh in "
+                                           "again today or later."));
         }
         //: %1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins there are, %4 the days they span,
-        //: %5 what to do
-        return ProgressText::tr("Your pace, and when you reach your goal, show once you have %1 weigh-ins over at "
-                                "least %2 days within four weeks (you have %3 over %4): %5.")
-            .arg(kFewestWeighInsForPace)
-            .arg(kPaceDays)
-            .arg(p.recentWeighIns)
-            .arg(dayCount(p.spanDays), needed);
+        //: %5 a date
+        return counts(ProgressText::tr("Your pace, and when you reach your goal, show once you have %1 weigh-ins over "
+                                       "at least %2 days within four weeks (you have %3 over %4): weigh in again on "
+                                       "%5 or later."))
+            .arg(shortDate(earliest, locale));
     }
 
     const double perWeek = twoDecimals(p.poundsPerWeek());
@@ -454,26 +470,35 @@ QString estimate(const Progress& p, const Figures& f)
     const QLocale& locale = f.locale;
     const WeightPlan& plan = p.plan;
     const qint64 days = e.from.daysTo(e.to);
-    const QString over = days == kIntakeDays
-        //: Part of the sentence on what was eaten; %1 a date
-        ? ProgressText::tr("over the four weeks to %1").arg(shortDate(e.to, locale))
-        //: Part of the sentence on what was eaten; %1 a count of days, %2 and %3 dates
-        : ProgressText::tr("over the %1 from %2 to %3")
-              .arg(dayCount(days), shortDate(e.from, locale), shortDate(e.to, locale));
     const QString eaten = intakeText(std::round(e.calories));
     const QString low = planFigure(std::round(e.lowCalories), locale);
     const QString high = planFigure(std::round(e.highCalories), locale);
-    QString text = plan.result.goalAchievable
-        //: %1 a daily intake, %2 the time it covers, %3 and %4 calories, %5 the plan's daily intake
-        ? ProgressText::tr("Your weigh-ins say you have eaten about %1 a day %2 (between %3 and %4); your plan says "
-                           "%5. The body model reads this from how your weight changed and what a body like yours "
-                           "spends (Hall and Chow, 2011).")
-              .arg(eaten, over, low, high, intakeText(plan.result.goalCalories))
-        //: %1 a daily intake, %2 the time it covers, %3 and %4 calories
-        : ProgressText::tr("Your weigh-ins say you have eaten about %1 a day %2 (between %3 and %4); your plan's "
-                           "intake is less than nothing. The body model reads this from how your weight changed and "
-                           "what a body like yours spends (Hall and Chow, 2011).")
-              .arg(eaten, over, low, high);
+    const QString planSays = intakeText(plan.result.goalCalories);
+    QString text;
+    if (days == kIntakeDays && plan.result.goalAchievable) {
+        //: %1 a daily intake, %2 a date, %3 and %4 calories, %5 the plan's daily intake
+        text = ProgressText::tr("Your weigh-ins say you have eaten about %1 a day over the four weeks to %2 (between "
+                                "%3 and %4); your plan says %5.")
+                   .arg(eaten, shortDate(e.to, locale), low, high, planSays);
+    } else if (days == kIntakeDays) {
+        //: %1 a daily intake, %2 a date, %3 and %4 calories
+        text = ProgressText::tr("Your weigh-ins say you have eaten about %1 a day over the four weeks to %2 (between "
+                                "%3 and %4); your plan's intake is less than nothing.")
+                   .arg(eaten, shortDate(e.to, locale), low, high);
+    } else if (plan.result.goalAchievable) {
+        //: %1 a daily intake, %2 a count of days, %3 and %4 dates, %5 and %6 calories, %7 the plan's daily intake
+        text = ProgressText::tr("Your weigh-ins say you have eaten about %1 a day over the %2 from %3 to %4 (between "
+                                "%5 and %6); your plan says %7.")
+                   .arg(eaten, dayCount(days), shortDate(e.from, locale), shortDate(e.to, locale), low, high, planSays);
+    } else {
+        //: %1 a daily intake, %2 a count of days, %3 and %4 dates, %5 and %6 calories
+        text = ProgressText::tr("Your weigh-ins say you have eaten about %1 a day over the %2 from %3 to %4 (between "
+                                "%5 and %6); your plan's intake is less than nothing.")
+                   .arg(eaten, dayCount(days), shortDate(e.from, locale), shortDate(e.to, locale), low, high);
+    }
+    text += QLatin1Char(' ')
+        + ProgressText::tr("The body model reads this from how your weight changed and what a body like yours spends "
+                           "(Hall and Chow, 2011).");
     // A person on the plan's line or ahead of it reads a figure that differs from the
     // plan's without this: the plan counts 3500 kcal for every pound, the model less for
     // the water and glycogen of the first weeks, more for the fat that goes after them,
