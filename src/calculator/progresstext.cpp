@@ -158,36 +158,75 @@ QString weightSentence(const Progress& p, const Figures& f)
 {
     const double ahead = twoDecimals(p.aheadPounds());
     const QString expected = f.weightAlone(p.expectedOnWeightDatePounds);
-    QString against;
-    if (p.onPlan()) {
-        //: Ends the sentence on the weight; %1 and %2 weights
-        against
-            = ProgressText::tr("on plan, within %1 of the %2 it expects").arg(f.weightAlone(kOnPlanPounds), expected);
-    } else if (ahead > 0) {
-        //: Ends the sentence on the weight; %1 and %2 weights
-        against = ProgressText::tr("%1 ahead of the plan, which expects %2").arg(f.weight(ahead), expected);
-    } else {
-        //: Ends the sentence on the weight; %1 and %2 weights
-        against = ProgressText::tr("%1 behind the plan, which expects %2").arg(f.weight(-ahead), expected);
-    }
-    const bool today = p.weightDate == p.today;
-    if (p.line) {
-        if (today) {
-            //: %1 a weight, %2 how the weight is set against the plan
+    const QString weight = f.weight(p.weightPounds);
+    const QString date = shortDate(p.weightDate, f.locale);
+    enum class Against { OnPlan, Ahead, Behind };
+    const Against against = p.onPlan() ? Against::OnPlan : ahead > 0 ? Against::Ahead : Against::Behind;
+    // On plan: the margin; ahead or behind: by how much.
+    const QString by = against == Against::OnPlan ? f.weightAlone(kOnPlanPounds) : f.weight(std::fabs(ahead));
+    if (p.line && p.weightDate == p.today) {
+        switch (against) {
+        case Against::OnPlan:
+            //: %1 the weight, %2 the margin, %3 the weight the plan expects
             return ProgressText::tr("Your weight today is %1, read off a straight line through your weigh-ins of the "
-                                    "last four weeks, which one odd morning hardly moves: %2.")
-                .arg(f.weight(p.weightPounds), against);
+                                    "last four weeks, which one odd morning hardly moves: on plan, within %2 of the %3 "
+                                    "it expects.")
+                .arg(weight, by, expected);
+        case Against::Ahead:
+            //: %1 the weight, %2 how far ahead, %3 the weight the plan expects
+            return ProgressText::tr("Your weight today is %1, read off a straight line through your weigh-ins of the "
+                                    "last four weeks, which one odd morning hardly moves: %2 ahead of the plan, which "
+                                    "expects %3.")
+                .arg(weight, by, expected);
+        case Against::Behind:
+            break;
         }
-        //: %1 a date, %2 a weight, %3 how the weight is set against the plan
+        //: %1 the weight, %2 how far behind, %3 the weight the plan expects
+        return ProgressText::tr("Your weight today is %1, read off a straight line through your weigh-ins of the last "
+                                "four weeks, which one odd morning hardly moves: %2 behind the plan, which expects %3.")
+            .arg(weight, by, expected);
+    }
+    if (p.line) {
+        switch (against) {
+        case Against::OnPlan:
+            //: %1 a date, %2 the weight, %3 the margin, %4 the weight the plan expects
+            return ProgressText::tr("Your weight on %1, the day of your last weigh-in, was %2, read off a straight "
+                                    "line through your weigh-ins of the last four weeks, which one odd morning hardly "
+                                    "moves: on plan, within %3 of the %4 it expects that day.")
+                .arg(date, weight, by, expected);
+        case Against::Ahead:
+            //: %1 a date, %2 the weight, %3 how far ahead, %4 the weight the plan expects
+            return ProgressText::tr("Your weight on %1, the day of your last weigh-in, was %2, read off a straight "
+                                    "line through your weigh-ins of the last four weeks, which one odd morning hardly "
+                                    "moves: %3 ahead of the plan, which expects %4 that day.")
+                .arg(date, weight, by, expected);
+        case Against::Behind:
+            break;
+        }
+        //: %1 a date, %2 the weight, %3 how far behind, %4 the weight the plan expects
         return ProgressText::tr("Your weight on %1, the day of your last weigh-in, was %2, read off a straight line "
                                 "through your weigh-ins of the last four weeks, which one odd morning hardly moves: "
-                                "%3 that day.")
-            .arg(shortDate(p.weightDate, f.locale), f.weight(p.weightPounds), against);
+                                "%3 behind the plan, which expects %4 that day.")
+            .arg(date, weight, by, expected);
     }
-    //: %1 a date, %2 a weight, %3 how the weight is set against the plan
+    switch (against) {
+    case Against::OnPlan:
+        //: %1 a date, %2 the weight, %3 the margin, %4 the weight the plan expects
+        return ProgressText::tr("Your last weigh-in, on %1, is %2, a single morning that can be a pound or two off "
+                                "either way: on plan, within %3 of the %4 it expects that day.")
+            .arg(date, weight, by, expected);
+    case Against::Ahead:
+        //: %1 a date, %2 the weight, %3 how far ahead, %4 the weight the plan expects
+        return ProgressText::tr("Your last weigh-in, on %1, is %2, a single morning that can be a pound or two off "
+                                "either way: %3 ahead of the plan, which expects %4 that day.")
+            .arg(date, weight, by, expected);
+    case Against::Behind:
+        break;
+    }
+    //: %1 a date, %2 the weight, %3 how far behind, %4 the weight the plan expects
     return ProgressText::tr("Your last weigh-in, on %1, is %2, a single morning that can be a pound or two off either "
-                            "way: %3 that day.")
-        .arg(shortDate(p.weightDate, f.locale), f.weight(p.weightPounds), against);
+                            "way: %3 behind the plan, which expects %4 that day.")
+        .arg(date, weight, by, expected);
 }
 
 QString paceSentences(const Progress& p, const Figures& f)
