@@ -520,7 +520,11 @@ void ProgressKeeper::setChartRange(QWidget* parent, ChartRange range)
         j.setPreference(kChartRangePreference, chartRangeKey(range));
 }
 
-void ProgressKeeper::setKilograms(QWidget*, bool kilograms)
+void ProgressKeeper::setKilograms(QWidget* parent, bool kilograms)
 {
     WeightUnitSetting::remember(kilograms);
+    // The journal's own stays in step, for where no choice is kept with the settings.
+    Journal& j = journal(parent);
+    if (j.isOpen())
+        j.setPreference(kUnitPreference, kilograms ? QStringLiteral("kg") : QStringLiteral("lb"));
 }

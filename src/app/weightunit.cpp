@@ -26,7 +26,8 @@ std::optional<bool> kilogramsFirst()
 
 void remember(bool kilograms)
 {
-    if (kilogramsFirst() != kilograms)
+    // Pounds are the unit until kilograms are chosen: nothing is written for them then.
+    if (kilogramsFirst().value_or(false) != kilograms)
         SettingsStore::setValue(kSection, kKey, kilograms ? kKilograms : kPounds);
 }
 
