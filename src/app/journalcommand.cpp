@@ -1,5 +1,6 @@
 #include "app/journalcommand.h"
 
+#include "app/weightunit.h"
 #include "calculator/progresstext.h"
 #include "journal/journal.h"
 #include "journal/weighincsv.h"
@@ -27,14 +28,19 @@ QString figure(double value)
     return text;
 }
 
-// "172.4 lb (78.2 kg)": as entered, then in the other unit.
+// "172.4 lb (78.2 kg)": in the person's unit, then in the other; as entered while the
+// person has chosen none.
 QString weightText(const WeighIn& weighIn)
 {
-    const bool kilograms = weighIn.unit == WeightUnit::Kilograms;
-    return QStringLiteral("%1 %2 (%3 %4)")
-        .arg(figure(weighIn.weight), unitSymbol(weighIn.unit),
-            figure(kilograms ? weighIn.pounds() : weighIn.kilograms()),
-            unitSymbol(kilograms ? WeightUnit::Pounds : WeightUnit::Kilograms));
+    const bool kilograms = WeightUnitSetting::kilogramsFirst().value_or(weighIn.unit == WeightUnit::Kilograms);
+    const WeightUnit first = kilograms ? WeightUnit::Kilograms : WeightUnit::Pounds;
+    const WeightUnit second = kilograms ? WeightUnit::Pounds : WeightUnit::Kilograms;
+    const auto in = [&](WeightUnit unit) {
+        if (unit == weighIn.unit)
+            return figure(weighIn.weight);
+        return figure(unit == WeightUnit::Kilograms ? weighIn.kilograms() : weighIn.pounds());
+    };
+    return QStringLiteral("%1 %2 (%3 %4)").arg(in(first), unitSymbol(first), in(second), unitSymbol(second));
 }
 
 // Error output is read line by line: a reason from SQLite or the system stays on one.

@@ -2,6 +2,7 @@
 
 #include "app/followedplan.h"
 #include "app/weighindoubt.h"
+#include "app/weightunit.h"
 #include "calculator/plantext.h"
 #include "calculator/progress.h"
 #include "calculator/progresstext.h"
@@ -288,7 +289,8 @@ ProgressKeeper::Report ProgressKeeper::report(QWidget* parent, const QDate& toda
     if (j.isReadOnly())
         v.problem = j.readOnlyReason();
     v.weighIns = j.weighIns();
-    v.kilograms = j.preference(kUnitPreference) == QLatin1String("kg");
+    // The unit kept with the settings; a journal's own from before, until one is chosen.
+    v.kilograms = WeightUnitSetting::kilogramsFirst().value_or(j.preference(kUnitPreference) == QLatin1String("kg"));
     const QList<DatedWeight> dated = datedWeights(v.weighIns);
     QList<TrendDay> trend;
     const std::optional<StoredPlan> stored = j.followedPlan();
@@ -562,6 +564,8 @@ void ProgressKeeper::setChartRange(QWidget* parent, ChartRange range)
 
 void ProgressKeeper::setKilograms(QWidget* parent, bool kilograms)
 {
+    WeightUnitSetting::remember(kilograms);
+    // The journal's own stays in step, for where no choice is kept with the settings.
     Journal& j = journal(parent);
     if (j.isOpen())
         j.setPreference(kUnitPreference, kilograms ? QStringLiteral("kg") : QStringLiteral("lb"));

@@ -2,6 +2,7 @@
 
 #include "app/progresskeeper.h"
 #include "app/updatereminder.h"
+#include "app/weightunit.h"
 #include "calculator/calculation.h"
 #include "calculator/height.h"
 #include "calculator/resulttexts.h"
@@ -170,6 +171,8 @@ QWidget* Shell::load(FormId id)
             SettingsStore::setValue(kSettingsSection, kHeightUnitKey,
                 heightUnitSetting(centimetres ? HeightUnit::Centimetres : HeightUnit::FeetAndInches));
         });
+        connect(
+            main, &MainWindow::weightUnitChosen, this, [](bool kilograms) { WeightUnitSetting::remember(kilograms); });
         s.widget = main;
         break;
     }
@@ -226,8 +229,12 @@ QWidget* Shell::load(FormId id)
             [this, window, today] { progressRequest([&] { progress().savePdf(window, today()); }); });
         connect(window, &ProgressWindow::copyRequested, this,
             [this, window, today] { progressRequest([&] { progress().copy(window, today()); }); });
-        connect(window, &ProgressWindow::unitChosen, this,
-            [this, window](bool kilograms) { progress().setKilograms(window, kilograms); });
+        connect(window, &ProgressWindow::unitChosen, this, [this, window](bool kilograms) {
+            progress().setKilograms(window, kilograms);
+            // A plan open beside it follows the same unit.
+            m_plan.reset();
+            refreshPlan();
+        });
         connect(window, &ProgressWindow::chartRangeChosen, this,
             [this, window](ChartRange range) { progressRequest([&] { progress().setChartRange(window, range); }); });
         connect(window, &ProgressWindow::closeRequested, this, [this] { close(FormId::Progress); });
@@ -315,7 +322,7 @@ const std::pair<WeightPlan, PlanTexts>& Shell::currentPlan()
 {
     if (!m_plan) {
         WeightPlan plan = makeWeightPlan(m_details, m_calorieResult, m_steps, QDate::currentDate());
-        PlanTexts texts = planTexts(plan);
+        PlanTexts texts = planTexts(plan, QLocale(), WeightUnitSetting::kilogramsFirst().value_or(false));
         m_plan.emplace(std::move(plan), std::move(texts));
     }
     return *m_plan;

@@ -2,6 +2,7 @@
 
 #include "calculator/numbertext.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -93,6 +94,12 @@ bool finite(const BodyState& s)
         && std::isfinite(s.extracellularWaterKg) && std::isfinite(s.adaptiveKcal);
 }
 
+// The reasons the model does not hold, which the plan gives in its words.
+struct ModelText
+{
+    Q_DECLARE_TR_FUNCTIONS(ModelText)
+};
+
 // A figure for a reason, already rounded; nothing where it would not be short.
 QString shortFigure(double value)
 {
@@ -111,47 +118,61 @@ bool refuse(QString* whyNot, const QString& reason)
 bool check(const BodyModelPerson& p, QString* whyNot)
 {
     if (!std::isfinite(p.ageYears))
-        return refuse(whyNot, QStringLiteral("The age is not a figure the model can use."));
+        return refuse(whyNot, ModelText::tr("The age is not a figure the model can use."));
     if (p.ageYears < kYoungestAge)
-        return refuse(whyNot, QStringLiteral("The model is made for adults: it does not hold under 18 years."));
+        return refuse(whyNot, ModelText::tr("The model is made for adults: it does not hold under 18 years."));
     if (p.ageYears > kOldestAge)
-        return refuse(whyNot, QStringLiteral("The model does not hold past 125 years of age."));
+        return refuse(whyNot, ModelText::tr("The model does not hold past 125 years of age."));
     if (!std::isfinite(p.heightMetres))
-        return refuse(whyNot, QStringLiteral("The height is not a figure the model can use."));
+        return refuse(whyNot, ModelText::tr("The height is not a figure the model can use."));
     if (p.heightMetres <= 0)
-        return refuse(whyNot, QStringLiteral("The model needs a height above zero."));
+        return refuse(whyNot, ModelText::tr("The model needs a height above zero."));
     if (p.heightMetres < kShortestMetres || p.heightMetres > kTallestMetres)
         return refuse(
-            whyNot, QStringLiteral("The model holds for a height between 1 and 2.5 metres (3 ft 3 in and 8 ft 2 in)."));
+            whyNot, ModelText::tr("The model holds for a height between 1 and 2.5 metres (3 ft 3 in and 8 ft 2 in)."));
     if (!std::isfinite(p.weightKg))
-        return refuse(whyNot, QStringLiteral("The weight is not a figure the model can use."));
+        return refuse(whyNot, ModelText::tr("The weight is not a figure the model can use."));
     if (p.weightKg <= 0)
-        return refuse(whyNot, QStringLiteral("The model needs a weight above zero."));
+        return refuse(whyNot, ModelText::tr("The model needs a weight above zero."));
     const double bmi = p.weightKg / (p.heightMetres * p.heightMetres);
     if (bmi < kLeastBmi || bmi > kMostBmi) {
         // Rounded away from the bounds, so that 14.96 does not read as 15.
         const double shown = bmi < kLeastBmi ? std::floor(bmi * 10) / 10 : std::ceil(bmi * 10) / 10;
-        const QString figure = shown < 1 ? QStringLiteral("far below that")
-            : shown >= 1000              ? QStringLiteral("far above that")
-                                         : shortFigure(shown);
+        if (shown < 1) {
+            return refuse(whyNot,
+                ModelText::tr("The model holds for a body mass index between 15 and 60; yours is far below that."));
+        }
+        if (shown >= 1000) {
+            return refuse(whyNot,
+                ModelText::tr("The model holds for a body mass index between 15 and 60; yours is far above that."));
+        }
+        //: %1 the person's body mass index
         return refuse(whyNot,
-            QStringLiteral("The model holds for a body mass index between 15 and 60; yours is %1.").arg(figure));
+            ModelText::tr("The model holds for a body mass index between 15 and 60; yours is %1.")
+                .arg(shortFigure(shown)));
     }
     if (!std::isfinite(p.restingKcal))
-        return refuse(whyNot, QStringLiteral("The resting energy expenditure is not a figure the model can use."));
+        return refuse(whyNot, ModelText::tr("The resting energy expenditure is not a figure the model can use."));
     if (p.restingKcal <= 0)
-        return refuse(whyNot, QStringLiteral("The model needs a resting energy expenditure above zero."));
+        return refuse(whyNot, ModelText::tr("The model needs a resting energy expenditure above zero."));
     const double perKg = p.restingKcal / p.weightKg;
     if (perKg < kLeastRestingPerKg || perKg > kMostRestingPerKg || p.restingKcal > kMostRestingKcal)
         return refuse(whyNot,
-            QStringLiteral("The model cannot use a resting energy expenditure this %1 for your weight.")
-                .arg(perKg < kLeastRestingPerKg ? QStringLiteral("low") : QStringLiteral("high")));
+            perKg < kLeastRestingPerKg
+                ? ModelText::tr("The model cannot use a resting energy expenditure this low for your weight.")
+                : ModelText::tr("The model cannot use a resting energy expenditure this high for your weight."));
     if (!std::isfinite(p.activityFactor) || p.activityFactor < kLeastActivity || p.activityFactor > kMostActivity) {
         const QString figure = shortFigure(std::round(p.activityFactor * 100) / 100);
+        if (figure.isEmpty()) {
+            return refuse(whyNot,
+                ModelText::tr("The model holds for an activity level between 1.12 and 2.5 times the resting "
+                              "expenditure; yours is far outside that."));
+        }
+        //: %1 the person's activity level, a multiple of the resting expenditure
         return refuse(whyNot,
-            QStringLiteral("The model holds for an activity level between 1.12 and 2.5 times the resting "
-                           "expenditure; yours is %1.")
-                .arg(figure.isEmpty() ? QStringLiteral("far outside that") : figure));
+            ModelText::tr("The model holds for an activity level between 1.12 and 2.5 times the resting "
+                          "expenditure; yours is %1.")
+                .arg(figure));
     }
     return true;
 }
@@ -455,18 +476,18 @@ std::optional<BodyModel> bodyModelFor(const PersonalDetails& details, const Calo
         && steps.maintenanceCalories && steps.lossPerDayPounds && steps.dailyDeficit && steps.goalCalories;
     if (!fresh) {
         refuse(whyNot,
-            QStringLiteral("A step of the calculation failed and kept an earlier figure, so the model has no "
-                           "fresh figures to start from."));
+            ModelText::tr("A step of the calculation failed and kept an earlier figure, so the model has no "
+                          "fresh figures to start from."));
         return std::nullopt;
     }
     const auto age = readNumber(details.age, locale);
     if (!age) {
-        refuse(whyNot, QStringLiteral("The age is not a figure the model can use."));
+        refuse(whyNot, ModelText::tr("The age is not a figure the model can use."));
         return std::nullopt;
     }
     const auto pounds = readNumber(details.weightPounds, locale);
     if (!pounds) {
-        refuse(whyNot, QStringLiteral("The weight in pounds is not a figure the model can use."));
+        refuse(whyNot, ModelText::tr("The weight in pounds is not a figure the model can use."));
         return std::nullopt;
     }
     BodyModelPerson person;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculator/figurewords.h"
 #include "calculator/plan.h"
 
 #include <QDateTime>
@@ -32,9 +33,11 @@ struct PlanTexts
     QString modelTitle;
     QStringList model; // what the body is likely to do, by the model; or why the model does not hold
     QString note;
+    bool kilogramsFirst = false; // the unit the weights are written in first, and the chart's left scale
 };
 
-PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale = QLocale());
+// Weights in kilograms first, pounds in brackets, for a person who uses kilograms.
+PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale = QLocale(), bool kilogramsFirst = false);
 
 // The whole plan as plain text, with the time it was made.
 QString planPlainText(const PlanTexts& texts, const QDateTime& made, const QLocale& locale = QLocale());
@@ -45,38 +48,6 @@ QString suggestedPlanFileName(const QString& name, const QDate& date);
 // The same for another document: "JOHN progress 2026-12-09.pdf".
 QString suggestedFileName(const QString& name, const QString& what, const QDate& date);
 
-// A figure as the plan writes it: as the boxes do, in the locale's form with at most
-// fifteen significant digits, or to six significant digits with an exponent past
-// fifteen digits, so that an absurd figure still fits on a line.
-QString planFigure(double value, const QLocale& locale = QLocale());
-
 // The shortest time frame of the list that keeps within both limits, or why there is
 // none; from today for a plan made again from a trend weight.
-QString withinLimitsText(const WeightPlan& plan, bool fromToday, const QLocale& locale = QLocale());
-
-// A fragment in a locale's own script (an Arabic date, Arabic-Indic digits) set apart
-// from the sentence around it, so that each reads in its own direction and the
-// sentence keeps its order; a fragment of left-to-right text as it is.
-QString isolated(const QString& text);
-
-// A daily intake in calories, with kilojoules: "1788 calories (7481 kJ)".
-QString intakeText(double calories);
-
-// The words under the plan's and the progress report's foot.
-inline const QString kDisclaimer = QStringLiteral(
-    "P.S: This software is only for entertainment purpose. Please consult your physician before going on any kind "
-    "of diet.");
-
-// The pieces the plan's sentences and tables are made of, shared by the progress report.
-namespace PlanWords {
-
-// Pounds to two decimals at most: "177.43 lb".
-QString pounds(double value, const QLocale& locale = QLocale());
-// A figure for a table's column, always with this many decimals.
-QString tableFigure(double value, int decimals, const QLocale& locale = QLocale());
-// A day as the locale writes it short, set apart from the sentence around it.
-QString shortDate(const QDate& date, const QLocale& locale = QLocale());
-// "1 day", "30 days".
-QString dayCount(qint64 days);
-
-} // namespace PlanWords
+QString withinLimitsText(const WeightPlan& plan, bool fromToday, const Figures& figures);

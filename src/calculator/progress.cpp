@@ -5,6 +5,7 @@
 #include "calculator/decimalrounding.h"
 #include "calculator/numbertext.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <algorithm>
 #include <cmath>
@@ -108,6 +109,11 @@ std::optional<WeightLine> weightAtEnd(const QList<DatedWeight>& measured, const 
     return line;
 }
 
+struct ProgressText
+{
+    Q_DECLARE_TR_FUNCTIONS(ProgressText)
+};
+
 EatenEstimate estimateEaten(const Progress& p, const QList<DatedWeight>& measured, const QLocale& locale)
 {
     EatenEstimate e;
@@ -116,32 +122,36 @@ EatenEstimate estimateEaten(const Progress& p, const QList<DatedWeight>& measure
         return e;
     };
     if (p.stale())
-        return refuse(QStringLiteral("Your last weigh-in is too long ago to tell what you have eaten lately."));
+        return refuse(ProgressText::tr("Your last weigh-in is too long ago to tell what you have eaten lately."));
     QString whyNot;
     const std::optional<BodyModel> model = bodyModelFor(p.plan.details, p.plan.result, p.plan.steps, locale, &whyNot);
     if (!model) {
         if (!whyNot.isEmpty())
             whyNot[0] = whyNot[0].toLower();
-        return refuse(QStringLiteral("Your weigh-ins give no figure for what you have eaten: %1").arg(whyNot));
+        //: %1 the reason, a sentence begun in lower case
+        return refuse(ProgressText::tr("Your weigh-ins give no figure for what you have eaten: %1").arg(whyNot));
     }
     if (!p.line) {
+        //: %1 the weigh-ins needed, %2 the days they must span (both more than one)
         return refuse(
-            QStringLiteral("What you have eaten shows once you have %1 weigh-ins over at least %2 days of your "
-                           "plan.")
+            ProgressText::tr("What you have eaten shows once you have %1 weigh-ins over at least %2 days of your "
+                             "plan.")
                 .arg(kFewestWeighInsForPace)
                 .arg(kPaceDays));
     }
     const QDate last = p.weightDate;
     const qint64 since = p.start.daysTo(last);
     if (since < kPaceDays) {
-        return refuse(QStringLiteral("What you have eaten shows once your plan has run %1 days and you have weighed in "
-                                     "on the last of them.")
-                          .arg(kPaceDays));
+        //: %1 a count of days (more than one)
+        return refuse(
+            ProgressText::tr("What you have eaten shows once your plan has run %1 days and you have weighed in "
+                             "on the last of them.")
+                .arg(kPaceDays));
     }
     if (since > kLongestModelDays)
         return refuse(
-            QStringLiteral("Your plan started more than ten years before your last weigh-in, further back than "
-                           "the body model runs."));
+            ProgressText::tr("Your plan started more than ten years before your last weigh-in, further back than "
+                             "the body model runs."));
 
     // Stretch ends back from the last weigh-in, none closer than kPaceDays to the start;
     // an end without weigh-ins around it joins its two stretches.
@@ -162,8 +172,9 @@ EatenEstimate estimateEaten(const Progress& p, const QList<DatedWeight>& measure
         const auto intake = model->intakeBetween(state, endKg, days);
         const auto next = intake ? model->stateAfter(state, *intake, days) : std::nullopt;
         if (!next) {
-            return refuse(QStringLiteral("Your weigh-ins change faster than the body model can follow, so they give no "
-                                         "figure for what you have eaten."));
+            return refuse(
+                ProgressText::tr("Your weigh-ins change faster than the body model can follow, so they give no "
+                                 "figure for what you have eaten."));
         }
         if (i == ends.size() - 1) {
             // The weights at both ends of the stretch carry the line's margin.

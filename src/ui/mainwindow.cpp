@@ -243,7 +243,8 @@ void MainWindow::buildControls()
     for (QLineEdit* weight : {m_txtPound, m_txtKg, m_txtLossPound, m_txtLossKg, m_txtCm})
         new KeyFilterBinding(weight, filterWeightKey, QMessageBox::Information);
     auto* activeControl = new ActiveControl(this);
-    new WeightPair(m_txtPound, m_txtKg, activeControl, this);
+    auto* weight = new WeightPair(m_txtPound, m_txtKg, activeControl, this);
+    connect(weight, &WeightPair::typedIn, this, &MainWindow::weightUnitChosen);
     new WeightPair(m_txtLossPound, m_txtLossKg, activeControl, this);
 }
 

@@ -40,6 +40,8 @@ signals:
     void progressRequested();
     // File > Height in Centimetres, checked or not.
     void heightUnitChosen(bool centimetres);
+    // A weight typed in the kilogram box, or in the pound box.
+    void weightUnitChosen(bool kilograms);
 
 private:
     void buildControls();

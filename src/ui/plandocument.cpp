@@ -236,7 +236,9 @@ bool renderPlan(QPagedPaintDevice* device, const WeightPlan& plan, const PlanTex
     const QLocale& locale)
 {
     const QString madeText = locale.toString(made, QLocale::ShortFormat);
-    return renderDocument(device, planHtml(texts, true, madeText), planChart(plan), texts.title, madeText, locale);
+    ChartData chart = planChart(plan);
+    chart.kilogramsFirst = texts.kilogramsFirst;
+    return renderDocument(device, planHtml(texts, true, madeText), chart, texts.title, madeText, locale);
 }
 
 bool renderDocument(QPagedPaintDevice* device, const QString& html, const ChartData& chartData, const QString& title,

@@ -123,7 +123,9 @@ PlanWindow::PlanWindow(QWidget* parent)
 
 void PlanWindow::showPlan(const WeightPlan& plan, const PlanTexts& texts)
 {
-    m_chart->setChart(planChart(plan));
+    ChartData chart = planChart(plan);
+    chart.kilogramsFirst = texts.kilogramsFirst;
+    m_chart->setChart(chart);
     m_chart->setAccessibleDescription(texts.chartDescription + QLatin1Char(' ') + texts.outlook);
 
     m_milestones->clear();

@@ -30,4 +30,5 @@ void WeightPair::boxLeft(QLineEdit* box)
     (fromPounds ? m_kilogram : m_pound)->setText(*converted);
     m_poundInStep = m_pound->text();
     m_kilogramInStep = m_kilogram->text();
+    emit typedIn(!fromPounds);
 }

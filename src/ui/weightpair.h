@@ -21,6 +21,10 @@ class WeightPair final : public QObject
 public:
     WeightPair(QLineEdit* poundBox, QLineEdit* kilogramBox, ActiveControl* activeControl, QObject* parent);
 
+signals:
+    // A figure typed in one box was converted into the other: the person's unit.
+    void typedIn(bool kilograms);
+
 private:
     void boxLeft(QLineEdit* box);
 

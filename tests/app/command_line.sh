@@ -82,6 +82,15 @@ check 0 out "^Stored 172\.4 lb \(78\.2 kg\) for $today\.$" --add-weight 172.4lb
 check 0 out "^Stored 78\.2 kg \(172\.4 lb\) for $earlier\.$" --add-weight "78,2 KG" --date "$earlier"
 check 0 out "^Stored 78\.25 kg \(172\.51 lb\) for $earlier, replacing 78\.2 kg \(172\.4 lb\)\.$" \
     --add-weight 78.25 kg --date="$earlier"
+# Once the person has chosen a unit, it leads, whatever unit was typed.
+settings="$XDG_CONFIG_HOME/$name/$name.conf"
+mkdir -p "$(dirname "$settings")"
+printf '[Settings]\nWeightUnit=kg\n' >"$settings"
+check 0 out "^Stored 78\.2 kg \(172\.4 lb\) for $today, which the journal had already\.$" --add-weight 172.4lb
+printf '[Settings]\nWeightUnit=lb\n' >"$settings"
+check 0 out "^Stored 172\.51 lb \(78\.25 kg\) for $earlier, which the journal had already\.$" \
+    --add-weight 78.25kg --date "$earlier"
+rm -f "$settings"
 refused "$(date -d tomorrow +%F) is in the future" --add-weight 172lb --date "$(date -d tomorrow +%F)"
 refused "\"2026-02-30\" is not a date" --add-weight 172lb --date 2026-02-30
 # A long argument is quoted short, as every field of a file is.

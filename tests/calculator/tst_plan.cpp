@@ -37,6 +37,8 @@ private slots:
     void whatTheBodyIsLikelyToDo_data();
     void whatTheBodyIsLikelyToDo();
     void milestonesWeeklyThenMonthly();
+    void personsUnitFirst_data();
+    void personsUnitFirst();
     void fileNameSafeForAnyFileSystem_data();
     void fileNameSafeForAnyFileSystem();
 };
@@ -353,6 +355,47 @@ void TestPlan::milestonesWeeklyThenMonthly()
     QCOMPARE(long_.last(), 1000);
     QVERIFY(std::is_sorted(long_.cbegin(), long_.cend()));
     QCOMPARE(long_.size(), 26 + 26 + 1); // months 7 to 32 fall before day 1000
+}
+
+void TestPlan::personsUnitFirst_data()
+{
+    QTest::addColumn<bool>("kilograms");
+    QTest::addColumn<QStringList>("header");
+    QTest::addColumn<QStringList>("today");
+    QTest::addColumn<QStringList>("words"); // in the outlook, the chart's words, the cautions and the paces
+
+    // 80 kg typed in the kilogram box reaches the plan as 176.37 lb.
+    QTest::newRow("pounds first")
+        << false << QStringList {"Date", "Day", "Weight (lb)", "Weight (kg)", "Lost so far (lb)"}
+        << QStringList {"12/9/26", "Today", "176.37", "79.9", "0.00"}
+        << QStringList {"Chart of your weight day by day, pounds on the left and kilograms on the right: from "
+                        "176.37 lb today",
+               "0.33 lb a day", "2.31 lb a week", "1 lb a week"};
+    QTest::newRow("kilograms first")
+        << true << QStringList {"Date", "Day", "Weight (kg)", "Weight (lb)", "Lost so far (kg)"}
+        << QStringList {"12/9/26", "Today", "80.0", "176.37", "0.0"}
+        << QStringList {"Chart of your weight day by day, kilograms on the left and pounds on the right: from "
+                        "80 kg (176.37 lb) today",
+               "0.15 kg (0.33 lb) a day", "1.05 kg (2.31 lb) a week", "0.45 kg (1 lb) a week"};
+}
+
+void TestPlan::personsUnitFirst()
+{
+    QFETCH(bool, kilograms);
+    QFETCH(QStringList, header);
+    QFETCH(QStringList, today);
+    QFETCH(QStringList, words);
+
+    const PlanTexts t = planTexts(planFor(details("Male", 30, 5, 10, "176.37", "10", 30, 2)), kUs, kilograms);
+    QCOMPARE(t.milestoneHeader, header);
+    QCOMPARE(t.milestoneRows.first(), today);
+    const QString all = QStringList {t.outlook, t.chartDescription, t.cautions.join(QLatin1Char(' ')),
+        t.paceLines.join(QLatin1Char(' '))}
+                            .join(QLatin1Char('\n'));
+    for (const QString& fragment : words)
+        QVERIFY2(all.contains(fragment), qPrintable(fragment + QStringLiteral(" not in:\n") + all));
+    // The explanation is the pound calculation whatever the unit.
+    QVERIFY(t.explanation.at(3).startsWith(QStringLiteral("Daily loss: 10 lb \u00f7 30 days")));
 }
 
 void TestPlan::fileNameSafeForAnyFileSystem_data()

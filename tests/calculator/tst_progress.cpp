@@ -252,6 +252,14 @@ void TestProgress::whereYouStand_data()
                             << QStringList {"you gained 0\\.\\d+ lb", "A weight that gains never reaches",
                                    "^From today, the shortest time frame", "that would take \\d+ calories"}
                             << QStringList {"goal of .* between"};
+    QTest::newRow("a gain, kilograms first")
+        << woman() << onLine(182, -0.07, 42, 70) << 70 << true << 184.0 << -0.49 << Forecast::Never << -1
+        << ReplanKind::InTime << any << 29
+        << QStringList {"you gained 0\\.\\d+ kg \\(0\\.\\d+ lb\\) a week",
+               "A weight that gains never reaches your goal of 77\\.11 kg \\(170 lb\\)",
+               "^From today, the shortest time frame .* a day, 0\\.\\d+ kg \\(\\d\\.\\d+ lb\\) a week\\.$",
+               "to lose in 50 days, 0\\.\\d+ kg \\(0\\.\\d+ lb\\) a day: that would take \\d+ calories"}
+        << QStringList {"\\d lb \\(\\d"};
     QTest::newRow("stale") << woman() << onLine(200, 0.25, 0, 50) << 70 << false << 187.5 << any << Forecast::Stale
                            << -1 << ReplanKind::Stale << any << 51
                            << QStringList {"Your last weigh-in was on 1/28/27, 20 days ago, at 187\\.\\d+ lb",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/shell.h"
+#include "app/weightunit.h"
 #include "platform/messagebox.h"
 #include "ui/look.h"
 
@@ -25,6 +26,13 @@ struct RunningProgram
 
     explicit RunningProgram(std::deque<float> draws = {})
     {
+        // Each test process starts as a first run does, pounds first, whatever a run
+        // before it chose; a test that needs it so within the process forgets too.
+        static const bool firstRun = [] {
+            WeightUnitSetting::forget();
+            return true;
+        }();
+        Q_UNUSED(firstRun);
         MessageBox::setRecording(true);
         shell->setInstanceCheck([] { return true; });
         shell->setUpdateReminder([] {});

@@ -33,6 +33,8 @@ private slots:
     void planFollowsTheResults_data();
     void planFollowsTheResults();
     void planOnPaperAndOnDisk();
+    void weightBoxTypedInLeadsThePlan_data();
+    void weightBoxTypedInLeadsThePlan();
     void copyTakesTheSelection();
     void pagesOfALongPlan();
     void failuresOnDiskAreReported();
@@ -133,6 +135,48 @@ void TestPlanWindow::planFollowsTheResults()
     RunningProgram::settle();
     QVERIFY(!p.shell->isLoaded(FormId::Plan));
     QVERIFY(p.form(FormId::Main)->isVisible());
+}
+
+void TestPlanWindow::weightBoxTypedInLeadsThePlan_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("firstColumn");
+    QTest::addColumn<QString>("outlook");
+
+    QTest::newRow("pounds") << "txtPound"
+                            << "176"
+                            << "Weight (lb)"
+                            << "166.1 lb on";
+    QTest::newRow("kilograms") << "txtKg"
+                               << "80"
+                               << "Weight (kg)"
+                               << "75.34 kg (166.1 lb) on";
+}
+
+void TestPlanWindow::weightBoxTypedInLeadsThePlan()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, firstColumn);
+    QFETCH(QString, outlook);
+
+    WeightUnitSetting::forget();
+    RunningProgram p;
+    QWidget* main = p.form(FormId::Main);
+    QVERIFY(RunningProgram::activate(main));
+    auto* weight = main->findChild<QLineEdit*>(box);
+    weight->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(weight, typed);
+    Inputs in = kTypicalRun;
+    in.pounds.clear(); // the pound box holds 176 either way
+    fillAndCalculate(p, in);
+    QCOMPARE(main->findChild<QLineEdit*>(QStringLiteral("txtPound"))->text(), QStringLiteral("176"));
+    p.child<QPushButton>(FormId::Display, "cmdPlan")->click();
+    QCOMPARE(p.child<QTreeWidget>(FormId::Plan, "tblMilestones")->headerItem()->text(2), firstColumn);
+    const QString text = p.child<QTextBrowser>(FormId::Plan, "txtPlan")->toPlainText();
+    QVERIFY2(text.contains(outlook), qPrintable(text.left(2000)));
+    WeightUnitSetting::forget();
 }
 
 void TestPlanWindow::planOnPaperAndOnDisk()

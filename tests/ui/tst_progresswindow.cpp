@@ -203,6 +203,8 @@ void TestProgressWindow::init()
     // A journal of its own for each test.
     m_data = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", m_data->path().toUtf8());
+    // And the unit of weight: the remembered one is the person's, not the journal's.
+    WeightUnitSetting::forget();
 }
 
 void TestProgressWindow::followAPlanAndKeepItsProgress()
