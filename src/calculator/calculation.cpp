@@ -105,6 +105,11 @@ QStringList genderTexts()
     return {maleText(), PersonalDetailsText::tr("Female")};
 }
 
+QString genderText(const QString& gender)
+{
+    return genderTexts().value(&equationFor(gender) == &kMaleEquation ? 0 : 1);
+}
+
 std::optional<double> activityFactor(int activityIndex)
 {
     switch (activityIndex) {

@@ -58,3 +58,5 @@ QStringList activityLevelTexts();
 
 // The choices of gender, men first, in the person's language.
 QStringList genderTexts();
+// The choice of genderTexts() that stands for this gender, given in any language.
+QString genderText(const QString& gender);

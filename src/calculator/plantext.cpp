@@ -78,8 +78,8 @@ QStringList explanation(const WeightPlan& plan, const QLocale& locale)
         PlanText::tr("%1 in").arg(inches));
 
     lines << step(s.basalCalories,
-        plan.men ? PlanText::tr("Basal energy (the Harris\u2013Benedict equation for men)")
-                 : PlanText::tr("Basal energy (the Harris\u2013Benedict equation for women)"),
+        plan.men ? PlanText::tr("Basal energy (the Harris\u2013" "Benedict equation for men)")
+                 : PlanText::tr("Basal energy (the Harris\u2013" "Benedict equation for women)"),
         //: The basal energy from the equation: constant + per pound x weight + per inch x height - per year x age
         PlanText::tr("%1 + %2 \u00d7 %3 + %4 \u00d7 %5 \u2212 %6 \u00d7 %7 = %8 calories a day.")
             .arg(f(eq.constant), f(eq.perPound), read(d.weightPounds), f(eq.perInch), inches, f(eq.perYear),
@@ -443,7 +443,7 @@ PlanTexts planTexts(const WeightPlan& plan, const QLocale& locale, bool kilogram
     };
     t.inputs = {
         {PlanText::tr("Your Name :"), results.name},
-        {PlanText::tr("Gender:"), plan.details.gender},
+        {PlanText::tr("Gender:"), genderText(plan.details.gender)},
         {PlanText::tr("Age:"), results.age},
         {PlanText::tr("Your Height:"), results.height},
         {PlanText::tr("Your Weight:"), withKilograms(results.weight, plan.details.weightKg)},
