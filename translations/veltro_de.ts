@@ -568,75 +568,75 @@ Die Optionen des Toolkits, etwa -platform wayland, -display :1 oder
     <message>
         <source>%1 calories (%2 kJ)</source>
         <extracomment>A daily intake; %1 is the calories, %2 the same in kilojoules</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kalorien (%2 kJ)</translation>
     </message>
     <message>
         <source>P.S: This software is only for entertainment purpose. Please consult your physician before going on any kind of diet.</source>
         <extracomment>The last line of the plan and of the progress report, on the screen, on paper and copied</extracomment>
-        <translation type="unfinished">P.S.: Diese Software dient nur der Unterhaltung. Bitte fragen Sie Ihren Arzt, bevor Sie mit einer Diät beginnen.</translation>
+        <translation>P.S.: Diese Software dient nur der Unterhaltung. Bitte fragen Sie Ihren Arzt, bevor Sie mit einer Diät beginnen.</translation>
     </message>
     <message>
         <source>%1 lb</source>
         <extracomment>A weight in pounds; %1 is the figure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb</translation>
     </message>
     <message>
         <source>%1 kg</source>
         <extracomment>A weight in kilograms; %1 is the figure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg</translation>
     </message>
     <message numerus="yes">
         <source>%n day</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n week</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Woche</numerusform>
+            <numerusform>%n Wochen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Woche</numerusform>
+            <numerusform>%n Wochen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>A weight in two units: %1 in the person&apos;s own unit, %2 in the other one</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1 kg (%2 lb) a day</source>
         <extracomment>A daily loss: %1 in kilograms, %2 in pounds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg (%2 lb) pro Tag</translation>
     </message>
     <message>
         <source>%1 lb a day</source>
         <extracomment>A daily loss in pounds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb pro Tag</translation>
     </message>
     <message>
         <source>%1 kg (%2 lb) a week</source>
         <extracomment>A weekly loss: %1 in kilograms, %2 in pounds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg (%2 lb) pro Woche</translation>
     </message>
     <message>
         <source>%1 lb a week</source>
         <extracomment>A weekly loss in pounds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb pro Woche</translation>
     </message>
 </context>
 <context>
@@ -1316,81 +1316,81 @@ Main window: what a screen reader calls the name box; also the caption of its fr
     <name>ModelText</name>
     <message>
         <source>The age is not a figure the model can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Alter ist kein Wert, mit dem das Modell rechnen kann.</translation>
     </message>
     <message>
         <source>The model is made for adults: it does not hold under 18 years.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell ist für Erwachsene gedacht: Unter 18 Jahren gilt es nicht.</translation>
     </message>
     <message>
         <source>The model does not hold past 125 years of age.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell gilt nicht für ein Alter über 125 Jahre.</translation>
     </message>
     <message>
         <source>The height is not a figure the model can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Größe ist kein Wert, mit dem das Modell rechnen kann.</translation>
     </message>
     <message>
         <source>The model needs a height above zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell braucht eine Größe über null.</translation>
     </message>
     <message>
         <source>The model holds for a height between 1 and 2.5 metres (3 ft 3 in and 8 ft 2 in).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell gilt für eine Größe zwischen 1 und 2,5 Metern (3 Fuß 3 Zoll und 8 Fuß 2 Zoll).</translation>
     </message>
     <message>
         <source>The weight is not a figure the model can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gewicht ist kein Wert, mit dem das Modell rechnen kann.</translation>
     </message>
     <message>
         <source>The model needs a weight above zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell braucht ein Gewicht über null.</translation>
     </message>
     <message>
         <source>The model holds for a body mass index between 15 and 60; yours is far below that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell gilt für einen Body-Mass-Index zwischen 15 und 60; Ihrer liegt weit darunter.</translation>
     </message>
     <message>
         <source>The model holds for a body mass index between 15 and 60; yours is far above that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell gilt für einen Body-Mass-Index zwischen 15 und 60; Ihrer liegt weit darüber.</translation>
     </message>
     <message>
         <source>The model holds for a body mass index between 15 and 60; yours is %1.</source>
         <extracomment>%1 the person&apos;s body mass index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell gilt für einen Body-Mass-Index zwischen 15 und 60; Ihrer beträgt %1.</translation>
     </message>
     <message>
         <source>The resting energy expenditure is not a figure the model can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ruheenergieverbrauch ist kein Wert, mit dem das Modell rechnen kann.</translation>
     </message>
     <message>
         <source>The model needs a resting energy expenditure above zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell braucht einen Ruheenergieverbrauch über null.</translation>
     </message>
     <message>
         <source>The model cannot use a resting energy expenditure this low for your weight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell kann einen so niedrigen Ruheenergieverbrauch für Ihr Gewicht nicht verwenden.</translation>
     </message>
     <message>
         <source>The model cannot use a resting energy expenditure this high for your weight.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell kann einen so hohen Ruheenergieverbrauch für Ihr Gewicht nicht verwenden.</translation>
     </message>
     <message>
         <source>The model holds for an activity level between 1.12 and 2.5 times the resting expenditure; yours is far outside that.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell gilt für ein Aktivitätsniveau zwischen dem 1,12- und dem 2,5-Fachen des Ruheenergieverbrauchs; Ihres liegt weit außerhalb.</translation>
     </message>
     <message>
         <source>The model holds for an activity level between 1.12 and 2.5 times the resting expenditure; yours is %1.</source>
         <extracomment>%1 the person&apos;s activity level, a multiple of the resting expenditure</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell gilt für ein Aktivitätsniveau zwischen dem 1,12- und dem 2,5-Fachen des Ruheenergieverbrauchs; Ihres beträgt %1.</translation>
     </message>
     <message>
         <source>A step of the calculation failed and kept an earlier figure, so the model has no fresh figures to start from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rechenschritt ist fehlgeschlagen und hat einen früheren Wert beibehalten, daher hat das Modell keine aktuellen Werte als Ausgangspunkt.</translation>
     </message>
     <message>
         <source>The weight in pounds is not a figure the model can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Gewicht in Pfund ist kein Wert, mit dem das Modell rechnen kann.</translation>
     </message>
 </context>
 <context>
@@ -1545,440 +1545,440 @@ Heading above the list of other weekly losses and the days each takes to the goa
     <message>
         <source>%1: %2</source>
         <extracomment>A step of &quot;How these figures are computed&quot;: %1 is its name, %2 its arithmetic</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: the figures are too large to compute this step, so the calculation kept the figure it had before, %2. The steps below go on from it.</source>
         <extracomment>A step of &quot;How these figures are computed&quot; that could not be computed: %1 is its name, %2 the figure kept</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Zahlen sind zu groß, um diesen Schritt zu berechnen, daher hat die Berechnung den vorherigen Wert beibehalten: %2. Die folgenden Schritte rechnen damit weiter.</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>%1 cm ÷ %2 = %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cm ÷ %2 = %3 Zoll.</translation>
     </message>
     <message>
         <source>%1 ft × 12 + %2 in = %3 in.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fuß × 12 + %2 Zoll = %3 Zoll.</translation>
     </message>
     <message>
         <source>%1 in</source>
         <extracomment>A height in inches</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zoll</translation>
     </message>
     <message>
-        <source>Basal energy (the HarrisᎾnedict equation for men)</source>
-        <translation type="unfinished"></translation>
+        <source>Basal energy (the Harris–Benedict equation for men)</source>
+        <translation>Grundumsatz (Harris-Benedict-Formel für Männer)</translation>
     </message>
     <message>
-        <source>Basal energy (the HarrisᎾnedict equation for women)</source>
-        <translation type="unfinished"></translation>
+        <source>Basal energy (the Harris–Benedict equation for women)</source>
+        <translation>Grundumsatz (Harris-Benedict-Formel für Frauen)</translation>
     </message>
     <message>
         <source>%1 + %2 × %3 + %4 × %5 − %6 × %7 = %8 calories a day.</source>
         <extracomment>The basal energy from the equation: constant + per pound x weight + per inch x height - per year x age</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 + %2 × %3 + %4 × %5 − %6 × %7 = %8 Kalorien am Tag.</translation>
     </message>
     <message>
         <source>To keep your weight: %1 × %2 (%3) = %4, rounded to %5 calories a day (%6 kJ).</source>
         <extracomment>%1 basal energy, %2 the activity&apos;s multiple, %3 the activity&apos;s name, %4 the product, %5 and %6 the same rounded, in calories and kilojoules</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um Ihr Gewicht zu halten: %1 × %2 (%3) = %4, gerundet auf %5 Kalorien am Tag (%6 kJ).</translation>
     </message>
     <message>
         <source>To keep your weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Ihr Gewicht zu halten</translation>
     </message>
     <message>
         <source>%1 calories a day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kalorien am Tag</translation>
     </message>
     <message>
         <source>Daily loss</source>
-        <translation type="unfinished"></translation>
+        <translation>Tägliche Abnahme</translation>
     </message>
     <message>
         <source>%1 lb ÷ %2 = %3 lb a day (%4 rounded to two decimals).</source>
         <extracomment>%1 pounds to lose divided by %2 (a count of days) gives %3 pounds a day, %4 before rounding</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb ÷ %2 = %3 lb pro Tag (%4, auf zwei Dezimalstellen gerundet).</translation>
     </message>
     <message>
         <source>%1 lb ÷ %2 = %3 lb a day.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb ÷ %2 = %3 lb pro Tag.</translation>
     </message>
     <message>
         <source>Daily deficit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tägliches Defizit</translation>
     </message>
     <message>
         <source>%1 × 3500 = %2 calories a day, 3500 calories for every pound.</source>
         <extracomment>%1 pounds a day times 3500 gives %2 calories a day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 × 3500 = %2 Kalorien am Tag, 3500 Kalorien pro Pfund.</translation>
     </message>
     <message>
         <source>%1 calories</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kalorien</translation>
     </message>
     <message>
         <source>To reach your goal</source>
-        <translation type="unfinished"></translation>
+        <translation>Um Ihr Ziel zu erreichen</translation>
     </message>
     <message>
         <source>%1 − %2 = %3 calories a day (%4 kJ).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − %2 = %3 Kalorien am Tag (%4 kJ).</translation>
     </message>
     <message>
         <source>%1 − %2 = %3: below nothing, so this intake cannot be achieved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 − %2 = %3: weniger als null, daher ist diese Zufuhr nicht erreichbar.</translation>
     </message>
     <message>
         <source>You chose to lose nothing: the plan keeps your weight at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie möchten nichts abnehmen: Der Plan hält Ihr Gewicht bei %1.</translation>
     </message>
     <message>
         <source>Losing %1 from %2 would leave no body weight, and no daily intake gives %3: it would take a deficit of %4 calories a day, more than the %5 calories that keep your weight.</source>
         <extracomment>%1 the weight to lose, %2 the weight now, %3 the daily loss, %4 and %5 calories</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 abzunehmen ließe kein Körpergewicht übrig, und keine tägliche Kalorienzufuhr ergibt %3: Dafür wäre ein Defizit von %4 Kalorien am Tag nötig, mehr als die %5 Kalorien, mit denen Sie Ihr Gewicht halten.</translation>
     </message>
     <message>
         <source>No daily intake reaches your goal of %1 in %2: it would take %3, a deficit of %4 calories a day, more than the %5 calories that keep your weight.</source>
         <extracomment>%1 the goal weight, %2 a count of days, %3 the daily loss, %4 and %5 calories</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine tägliche Kalorienzufuhr erreicht Ihr Ziel von %1 in der gewählten Zeit (%2): Dafür wären %3 nötig, ein Defizit von %4 Kalorien am Tag, mehr als die %5 Kalorien, mit denen Sie Ihr Gewicht halten.</translation>
     </message>
     <message>
         <source>%1 lb ÷ %2 rounds to 0.00 lb a day, so the plan keeps your weight at %3: the goal of %4 is not reached in this time.</source>
         <extracomment>%1 the pounds to lose, %2 a count of days, %3 the weight now, %4 the goal weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb ÷ %2 ergibt gerundet 0,00 lb pro Tag, daher hält der Plan Ihr Gewicht bei %3: Das Ziel von %4 wird in dieser Zeit nicht erreicht.</translation>
     </message>
     <message>
         <source>At %1 the weight would reach nothing before day %2 of %3, so the line and the table stop there.</source>
         <extracomment>%1 the daily loss, %2 the day the weight reaches nothing, %3 the days of the plan</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 würde das Gewicht vor Tag %2 von %3 auf null sinken, daher enden die Linie und die Tabelle dort.</translation>
     </message>
     <message>
         <source>At %1 you would weigh %2 on %3 (day %4), and the goal lies below no weight at all.</source>
         <extracomment>%1 the daily loss, %2 a weight, %3 a date, %4 the day of the plan</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 läge Ihr Gewicht am %3 (Tag %4) bei %2, und das Ziel liegt unter null Körpergewicht.</translation>
     </message>
     <message>
         <source>%1 (day %2)</source>
         <extracomment>The plan&apos;s last day: %1 its date, %2 its number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Tag %2)</translation>
     </message>
     <message>
         <source>At %1 you reach your goal of %2 on %3.</source>
         <extracomment>%1 the daily loss, %2 the goal weight, %3 the date and day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 erreichen Sie Ihr Ziel von %2 am %3.</translation>
     </message>
     <message>
         <source>At %1 you would weigh %2 on %3, %4 above your goal of %5: %6 are lost, %4 less than the %7 asked, because %1 is rounded down from %8.</source>
         <extracomment>%1 the daily loss, %2 the weight reached, %3 the date and day, %4 the difference, %5 the goal, %6 the weight lost, %7 the weight asked to lose, %8 the daily loss before rounding</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 läge Ihr Gewicht am %3 bei %2, %4 über Ihrem Ziel von %5: Sie nehmen %6 ab, %4 weniger als die angestrebten %7, weil %8 auf %1 abgerundet wird.</translation>
     </message>
     <message>
         <source>At %1 you would weigh %2 on %3, %4 below your goal of %5: %6 are lost, %4 more than the %7 asked, because %1 is rounded up from %8.</source>
         <extracomment>%1 the daily loss, %2 the weight reached, %3 the date and day, %4 the difference, %5 the goal, %6 the weight lost, %7 the weight asked to lose, %8 the daily loss before rounding</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 läge Ihr Gewicht am %3 bei %2, %4 unter Ihrem Ziel von %5: Sie nehmen %6 ab, %4 mehr als die angestrebten %7, weil %8 auf %1 aufgerundet wird.</translation>
     </message>
     <message>
         <source>%1 a day is below %2, the least that health services advise men to eat without a doctor&apos;s supervision.</source>
         <extracomment>%1 a daily intake, %2 the least calories advised</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 am Tag liegen unter %2 Kalorien, dem Minimum, das Männer laut Gesundheitsbehörden ohne ärztliche Aufsicht zu sich nehmen sollten.</translation>
     </message>
     <message>
         <source>%1 a day is below %2, the least that health services advise women to eat without a doctor&apos;s supervision.</source>
         <extracomment>%1 a daily intake, %2 the least calories advised</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 am Tag liegen unter %2 Kalorien, dem Minimum, das Frauen laut Gesundheitsbehörden ohne ärztliche Aufsicht zu sich nehmen sollten.</translation>
     </message>
     <message>
         <source>Losing %1 from %2 leaves no body weight at all: please choose a smaller goal.</source>
         <extracomment>%1 the weight to lose, %2 the weight now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 abzunehmen ließe kein Körpergewicht übrig: Bitte wählen Sie ein kleineres Ziel.</translation>
     </message>
     <message>
         <source>Losing %1 in %2 would take %3 a day, less than nothing, so it cannot be achieved.</source>
         <extracomment>%1 the weight to lose, %2 a count of days, %3 a daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 in der gewählten Zeit (%2) abzunehmen, wären %3 am Tag nötig, weniger als null, daher ist das nicht erreichbar.</translation>
     </message>
     <message>
         <source>%1 in %2 is %3, more than the 1 to 2 lb a week that health services advise.</source>
         <extracomment>%1 the weight to lose, %2 a count of days, %3 the weekly loss</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 verteilt auf %2 sind %3, mehr als die 1 bis 2 lb pro Woche, die Gesundheitsbehörden empfehlen.</translation>
     </message>
     <message>
         <source>%1 lb</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb</translation>
     </message>
     <message>
         <source>%1 kg (%2 lb)</source>
         <extracomment>A weight: %1 in kilograms, %2 in pounds</extracomment>
-        <translation type="unfinished">%1 kg (%2 lb)</translation>
+        <translation>%1 kg (%2 lb)</translation>
     </message>
     <message>
         <source>The model is that of Hall and colleagues (The Lancet, 2011), which the NIH Body Weight Planner uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell stammt von Hall und Kollegen (The Lancet, 2011) und wird auch vom NIH Body Weight Planner verwendet.</translation>
     </message>
     <message>
         <source>It is made for adults and tells what an average body does, not a promise; it is not for pregnancy or illness.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist für Erwachsene gedacht und beschreibt, was ein durchschnittlicher Körper tut; es ist kein Versprechen und gilt nicht bei Schwangerschaft oder Krankheit.</translation>
     </message>
     <message>
         <source>The model of how the body responds does not hold here, so it draws nothing: %1</source>
         <extracomment>%1 is the reason, a whole sentence</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Modell, das die Reaktion des Körpers beschreibt, gilt hier nicht, daher zeichnet es nichts: %1</translation>
     </message>
     <message>
         <source>At %1 a day the model expects about %2 on day %3, as the straight line does.</source>
         <extracomment>%1 a daily intake, %2 a weight, %3 a day of the plan</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 am Tag erwartet das Modell an Tag %3 etwa %2, genau wie die gerade Linie.</translation>
     </message>
     <message>
         <source>At %1 a day the model expects about %2 on day %3, not the %4 of the straight line: the body first gives up water and stored glycogen, which weigh much for the calories they hold, then loses more slowly, as it gets lighter and burns less.</source>
         <extracomment>%1 a daily intake, %2 a weight, %3 a day of the plan, %4 the weight of the straight line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 am Tag erwartet das Modell an Tag %3 etwa %2, nicht die %4 der geraden Linie: Der Körper gibt zuerst Wasser und gespeichertes Glykogen ab, die für ihren Kaloriengehalt viel wiegen, und nimmt dann langsamer ab, weil er leichter wird und weniger verbrennt.</translation>
     </message>
     <message>
         <source>By the model, %1 a day reach %2 on day %3 (%4).</source>
         <extracomment>%1 a daily intake, %2 the goal weight, %3 a day of the plan, %4 its date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laut Modell erreichen Sie %2 an Tag %3 (%4), wenn Sie %1 am Tag zu sich nehmen.</translation>
     </message>
     <message>
         <source>It loses %1, more than the 1 to 2 lb a week that health services advise.</source>
         <extracomment>%1 a weekly loss</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dabei nehmen Sie %1 ab, mehr als die 1 bis 2 lb pro Woche, die Gesundheitsbehörden empfehlen.</translation>
     </message>
     <message>
         <source>By the model, no daily intake reaches %1 on day %2.</source>
         <extracomment>%1 the goal weight, %2 a day of the plan</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laut Modell erreicht keine tägliche Kalorienzufuhr an Tag %2 das Gewicht von %1.</translation>
     </message>
     <message>
         <source>And %1 a day keep %2 afterwards, by the model.</source>
         <extracomment>%1 a daily intake, %2 the goal weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Danach halten Sie laut Modell %2 mit %1 am Tag.</translation>
     </message>
     <message>
         <source>The dotted line is what the body is likely to do at the same intake, by the model: about %1 on day %2.</source>
         <extracomment>Follows the description of the plan&apos;s chart; %1 a weight, %2 the plan&apos;s last day</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die gepunktete Linie zeigt, was der Körper laut Modell bei gleicher Zufuhr voraussichtlich tut: etwa %1 an Tag %2.</translation>
     </message>
     <message>
         <source>Chart of your weight: %1 today, and the goal, %2, as a dashed line. No line is drawn, as no daily intake reaches the goal in this time.</source>
         <extracomment>The plan&apos;s chart for the blind; %1 the weight now, %2 the goal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm Ihres Gewichts: heute %1 und das Ziel, %2, als gestrichelte Linie. Es wird keine Linie gezeichnet, da keine tägliche Kalorienzufuhr das Ziel in dieser Zeit erreicht.</translation>
     </message>
     <message>
         <source>Chart of your weight day by day, kilograms on the left and pounds on the right: from %1 today down to nothing on day %2, where the line stops, %3.</source>
         <extracomment>The plan&apos;s chart for the blind; %1 the weight now, %2 a day of the plan, %3 the daily loss</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm Ihres Gewichts Tag für Tag, Kilogramm links und Pfund rechts: von heute %1 mit %3 bis auf null an Tag %2, wo die Linie endet.</translation>
     </message>
     <message>
         <source>Chart of your weight day by day, pounds on the left and kilograms on the right: from %1 today down to nothing on day %2, where the line stops, %3.</source>
         <extracomment>The plan&apos;s chart for the blind; %1 the weight now, %2 a day of the plan, %3 the daily loss</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm Ihres Gewichts Tag für Tag, Pfund links und Kilogramm rechts: von heute %1 mit %3 bis auf null an Tag %2, wo die Linie endet.</translation>
     </message>
     <message>
         <source>Chart of your weight day by day, kilograms on the left and pounds on the right: from %1 today to %2 on %3, %4; the goal, %5, is the dashed line.</source>
         <extracomment>The plan&apos;s chart for the blind; %1 the weight now, %2 the weight at the end, %3 the last date, %4 the daily loss, %5 the goal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm Ihres Gewichts Tag für Tag, Kilogramm links und Pfund rechts: von heute %1 auf %2 am %3, mit %4; das Ziel, %5, ist die gestrichelte Linie.</translation>
     </message>
     <message>
         <source>Chart of your weight day by day, pounds on the left and kilograms on the right: from %1 today to %2 on %3, %4; the goal, %5, is the dashed line.</source>
         <extracomment>The plan&apos;s chart for the blind; %1 the weight now, %2 the weight at the end, %3 the last date, %4 the daily loss, %5 the goal</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm Ihres Gewichts Tag für Tag, Pfund links und Kilogramm rechts: von heute %1 auf %2 am %3, mit %4; das Ziel, %5, ist die gestrichelte Linie.</translation>
     </message>
     <message>
         <source>From today, the shortest time frame that keeps within both limits is %1, until %2: %3 a day, %4.</source>
         <extracomment>%1 a count of days, %2 a date, %3 a daily intake, %4 a weekly loss</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ab heute beträgt der kürzeste Zeitraum innerhalb beider Grenzen %1, bis zum %2: %3 am Tag, %4.</translation>
     </message>
     <message>
         <source>The shortest time frame that keeps within both limits is %1, until %2: %3 a day, %4.</source>
         <extracomment>%1 a count of days, %2 a date, %3 a daily intake, %4 a weekly loss</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der kürzeste Zeitraum innerhalb beider Grenzen beträgt %1, bis zum %2: %3 am Tag, %4.</translation>
     </message>
     <message>
         <source>Even the intake that keeps your present weight, %1 a day, is below %2, so no time frame keeps within the limits. Please ask your doctor before any diet.</source>
         <extracomment>%1 a daily intake, %2 the least calories advised</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selbst Ihr Erhaltungsbedarf für Ihr jetziges Gewicht, %1 am Tag, liegt unter %2 Kalorien, daher bleibt kein Zeitraum innerhalb der Grenzen. Bitte fragen Sie vor jeder Diät Ihren Arzt.</translation>
     </message>
     <message>
         <source>Even the intake that keeps your current weight, %1 a day, is below %2, so no time frame keeps within the limits. Please ask your doctor before any diet.</source>
         <extracomment>%1 a daily intake, %2 the least calories advised</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selbst Ihr Erhaltungsbedarf für Ihr aktuelles Gewicht, %1 am Tag, liegt unter %2 Kalorien, daher bleibt kein Zeitraum innerhalb der Grenzen. Bitte fragen Sie vor jeder Diät Ihren Arzt.</translation>
     </message>
     <message>
         <source>No time frame up to %1 days keeps within both limits. Please ask your doctor before any diet.</source>
         <extracomment>%1 the longest time frame, in days (above one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zeitraum bis zu %1 Tagen bleibt innerhalb beider Grenzen. Bitte fragen Sie vor jeder Diät Ihren Arzt.</translation>
     </message>
     <message>
         <source>Weight loss plan for %1</source>
         <extracomment>The plan&apos;s title; %1 is the person&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abnehmplan für %1</translation>
     </message>
     <message>
         <source>%1 (%2 kg)</source>
         <extracomment>A weight as typed in the pound box, %1, and in the kilogram box, %2</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 kg)</translation>
     </message>
     <message>
         <source>Your Name :</source>
-        <translation type="unfinished">Ihr Name :</translation>
+        <translation>Ihr Name :</translation>
     </message>
     <message>
         <source>Gender:</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht:</translation>
     </message>
     <message>
         <source>Age:</source>
-        <translation type="unfinished">Alter:</translation>
+        <translation>Alter:</translation>
     </message>
     <message>
         <source>Your Height:</source>
-        <translation type="unfinished">Ihre Größe:</translation>
+        <translation>Ihre Größe:</translation>
     </message>
     <message>
         <source>Your Weight:</source>
-        <translation type="unfinished">Ihr Gewicht:</translation>
+        <translation>Ihr Gewicht:</translation>
     </message>
     <message>
         <source>Level of Daily Activity:</source>
-        <translation type="unfinished">Aktivitätsniveau:</translation>
+        <translation>Aktivitätsniveau:</translation>
     </message>
     <message>
         <source>Weight You Wish To Lose:</source>
-        <translation type="unfinished">Abzunehmendes Gewicht:</translation>
+        <translation>Abzunehmendes Gewicht:</translation>
     </message>
     <message>
         <source>Time Frame To Lose Weight:</source>
-        <translation type="unfinished">Zeitraum zum Abnehmen:</translation>
+        <translation>Zeitraum zum Abnehmen:</translation>
     </message>
     <message>
         <source>Your weight, week by week, then month by month</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht Woche für Woche, dann Monat für Monat</translation>
     </message>
     <message>
         <source>Your weight, week by week</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht Woche für Woche</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>The columns of the plan&apos;s table of milestones</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Day</source>
         <extracomment>The day of the plan: a column of the table of milestones</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Weight (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht (lb)</translation>
     </message>
     <message>
         <source>Weight (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht (kg)</translation>
     </message>
     <message>
         <source>Lost so far (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher abgenommen (kg)</translation>
     </message>
     <message>
         <source>Lost so far (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher abgenommen (lb)</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>In the Day column of the table of milestones, for the first row</extracomment>
-        <translation type="unfinished">Heute</translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Pace</source>
         <extracomment>The columns of the table of other paces</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Time frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Until</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Daily intake</source>
-        <translation type="unfinished"></translation>
+        <translation>Tägliche Kalorienzufuhr</translation>
     </message>
     <message>
         <source>more than %1 days</source>
         <extracomment>A time frame past the longest one; %1 is a count of days above one</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1 Tage</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>A line of &quot;Other paces&quot;: %1 the pace, %2 its time frame</extracomment>
-        <translation type="unfinished">%1: %2. {1:?}</translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>cannot be achieved</source>
         <extracomment>In the Daily intake column of the table of other paces</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nicht erreichbar</translation>
     </message>
     <message>
         <source>%1: %2, until %3, on %4 a day.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, bis zum %3, mit %4 am Tag.</translation>
     </message>
     <message>
         <source>%1: %2, until %3, at an intake that cannot be achieved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, bis zum %3, mit einer nicht erreichbaren Zufuhr.</translation>
     </message>
     <message>
         <source>To keep %1 once you have reached it: %2 a day, by the same equations at the goal weight.</source>
         <extracomment>%1 the goal weight, %2 a daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 nach Erreichen des Ziels zu halten: %2 am Tag, nach denselben Formeln für das Zielgewicht berechnet.</translation>
     </message>
     <message>
         <source>To keep %1 once you have reached it, the same equations give no intake that a person can eat.</source>
         <extracomment>%1 the goal weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 nach Erreichen des Ziels zu halten, ergeben dieselben Formeln keine Zufuhr, die ein Mensch essen kann.</translation>
     </message>
     <message>
         <source>What the body is likely to do</source>
-        <translation type="unfinished">Voraussichtliches Körpergewicht</translation>
+        <translation>Was der Körper voraussichtlich tut</translation>
     </message>
     <message>
         <source>Made on %1</source>
         <extracomment>Under the title of the copied plan; %1 is the date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt am %1</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished">Vorsicht</translation>
+        <translation>Vorsicht</translation>
     </message>
     <message>
         <source>How these figures are computed</source>
-        <translation type="unfinished">So werden diese Zahlen berechnet</translation>
+        <translation>So werden diese Zahlen berechnet</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>A numbered step of the calculation: %1 its number, %2 the step</extracomment>
-        <translation type="unfinished">%1: %2 {1.?}</translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Other paces</source>
-        <translation type="unfinished">Mit anderem Tempo</translation>
+        <translation>Mit anderem Tempo</translation>
     </message>
     <message>
         <source>After the goal</source>
-        <translation type="unfinished">Nach Erreichen des Ziels</translation>
+        <translation>Nach Erreichen des Ziels</translation>
     </message>
     <message>
         <source>weight loss plan</source>
         <extracomment>Part of the file name offered for a saved plan: &quot;JOHN weight loss plan 2026-12-09.pdf&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abnehmplan</translation>
     </message>
 </context>
 <context>
@@ -2250,543 +2250,543 @@ Name of the plan window&apos;s parts together (chart, milestone table and text),
     <name>ProgressText</name>
     <message>
         <source>Your last weigh-in is too long ago to tell what you have eaten lately.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre letzte Wiegung liegt zu lange zurück, um zu sagen, was Sie zuletzt gegessen haben.</translation>
     </message>
     <message>
         <source>Your weigh-ins give no figure for what you have eaten: %1</source>
         <extracomment>%1 the reason, a sentence begun in lower case</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Wiegungen ergeben keinen Wert dafür, was Sie gegessen haben, denn %1</translation>
     </message>
     <message>
         <source>What you have eaten shows once you have %1 weigh-ins over at least %2 days of your plan.</source>
         <extracomment>%1 the weigh-ins needed, %2 the days they must span (both more than one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Was Sie gegessen haben, zeigt sich, sobald Sie %1 Wiegungen über mindestens %2 Tage Ihres Plans haben.</translation>
     </message>
     <message>
         <source>What you have eaten shows once your plan has run %1 days and you have weighed in on the last of them.</source>
         <extracomment>%1 a count of days (more than one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Was Sie gegessen haben, zeigt sich, sobald Ihr Plan %1 Tage gelaufen ist und Sie sich am letzten dieser Tage gewogen haben.</translation>
     </message>
     <message>
         <source>Your plan started more than ten years before your last weigh-in, further back than the body model runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan begann mehr als zehn Jahre vor Ihrer letzten Wiegung, also weiter zurück, als das Körpermodell rechnen kann.</translation>
     </message>
     <message>
         <source>Your weigh-ins change faster than the body model can follow, so they give no figure for what you have eaten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Wiegungen ändern sich schneller, als das Körpermodell folgen kann, daher ergeben sie keinen Wert dafür, was Sie gegessen haben.</translation>
     </message>
     <message>
         <source>once more</source>
         <extracomment>How often to weigh in again: &quot;weigh in once more&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>noch einmal</translation>
     </message>
     <message numerus="yes">
         <source>%n more times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>noch %n-mal</numerusform>
+            <numerusform>noch %n-mal</numerusform>
         </translation>
     </message>
     <message>
         <source>That is below %1, the least that health services advise men to eat without a doctor&apos;s supervision.</source>
         <extracomment>Follows a sentence with a daily intake; %1 the least calories advised</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das liegt unter %1 Kalorien, dem Minimum, das Männer laut Gesundheitsbehörden ohne ärztliche Aufsicht zu sich nehmen sollten.</translation>
     </message>
     <message>
         <source>That is below %1, the least that health services advise women to eat without a doctor&apos;s supervision.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das liegt unter %1 Kalorien, dem Minimum, das Frauen laut Gesundheitsbehörden ohne ärztliche Aufsicht zu sich nehmen sollten.</translation>
     </message>
     <message>
         <source>At a glance: %1 lost since the start, %2% of the %3 your plan sets out to lose; body mass index now %4.</source>
         <extracomment>%1 a weight, %2 a share in per cent, %3 the plan&apos;s loss, %4 the body mass index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf einen Blick: seit Beginn %1 abgenommen, %2&#xa0;% der %3, die Sie laut Plan abnehmen wollen; Body-Mass-Index jetzt %4.</translation>
     </message>
     <message>
         <source>At a glance: %1 lost since the start, %2% of the %3 your plan sets out to lose.</source>
         <extracomment>%1 a weight, %2 a share in per cent, %3 the plan&apos;s loss</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf einen Blick: seit Beginn %1 abgenommen, %2&#xa0;% der %3, die Sie laut Plan abnehmen wollen.</translation>
     </message>
     <message>
         <source>At a glance: %1 lost since the start; body mass index now %2.</source>
         <extracomment>%1 a weight, %2 the body mass index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf einen Blick: seit Beginn %1 abgenommen; Body-Mass-Index jetzt %2.</translation>
     </message>
     <message>
         <source>At a glance: %1 lost since the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf einen Blick: seit Beginn %1 abgenommen.</translation>
     </message>
     <message>
         <source>At a glance: %1 gained since the start, %2% of the %3 your plan sets out to lose; body mass index now %4.</source>
         <extracomment>%1 a weight, %2 a share in per cent, %3 the plan&apos;s loss, %4 the body mass index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf einen Blick: seit Beginn %1 zugenommen, %2&#xa0;% der %3, die Sie laut Plan abnehmen wollen; Body-Mass-Index jetzt %4.</translation>
     </message>
     <message>
         <source>At a glance: %1 gained since the start, %2% of the %3 your plan sets out to lose.</source>
         <extracomment>%1 a weight, %2 a share in per cent, %3 the plan&apos;s loss</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf einen Blick: seit Beginn %1 zugenommen, %2&#xa0;% der %3, die Sie laut Plan abnehmen wollen.</translation>
     </message>
     <message>
         <source>At a glance: %1 gained since the start; body mass index now %2.</source>
         <extracomment>%1 a weight, %2 the body mass index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf einen Blick: seit Beginn %1 zugenommen; Body-Mass-Index jetzt %2.</translation>
     </message>
     <message>
         <source>At a glance: %1 gained since the start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf einen Blick: seit Beginn %1 zugenommen.</translation>
     </message>
     <message>
         <source>Your plan starts on %1, in %2; until then it expects you to stay at %3.</source>
         <extracomment>%1 a date, %2 a count of days, %3 a weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan beginnt am %1 (noch %2); bis dahin erwartet er, dass Sie bei %3 bleiben.</translation>
     </message>
     <message>
         <source>Your plan ended on %1, %2 ago, at %3, the weight it expects from then on.</source>
         <extracomment>%1 a date, %2 a count of days, %3 a weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan endete am %1 (das ist %2 her) bei %3, dem Gewicht, das er seitdem erwartet.</translation>
     </message>
     <message>
         <source>Today, %1, is the last day of your plan, day %2 of %2.</source>
         <extracomment>%1 today&apos;s date, %2 the days of the plan</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heute (%1) ist der letzte Tag Ihres Plans: Tag %2 von %2.</translation>
     </message>
     <message>
         <source>Today, %1, is day %2 of %3 of your plan, which ends on %4.</source>
         <extracomment>%1 today&apos;s date, %2 the day of the plan, %3 the days of the plan, %4 the date it ends</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heute (%1) ist Tag %2 von %3 Ihres Plans, der am %4 endet.</translation>
     </message>
     <message>
         <source>The plan expects you to weigh %1 today.</source>
         <extracomment>%1 a weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan erwartet für heute ein Gewicht von %1.</translation>
     </message>
     <message>
         <source>no weigh-ins yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>noch keine Wiegungen.</translation>
     </message>
     <message>
         <source>1 weigh-in, on %1, of %2.</source>
         <extracomment>%1 a date, %2 a weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>1 Wiegung am %1 mit %2.</translation>
     </message>
     <message numerus="yes">
         <source>%n weigh-ins from %1 to %2, and their smoothed line, %3 on %2.</source>
         <extracomment>%n the weigh-ins (more than one), %1 and %2 dates, %3 a weight</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wiegung vom %1 bis %2 und ihre geglättete Linie: %3 am %2.</numerusform>
+            <numerusform>%n Wiegungen vom %1 bis %2 und ihre geglättete Linie: %3 am %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Your last weigh-in was on %1, %2 ago, at %3: please weigh in again, best in the morning before breakfast, to see where you stand, your pace and when you reach your goal.</source>
         <extracomment>%1 a date, %2 a count of days, %3 a weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre letzte Wiegung war am %1 (das ist %2 her) mit %3: Bitte wiegen Sie sich erneut, am besten morgens vor dem Frühstück, um zu sehen, wo Sie stehen, wie Ihr Tempo ist und wann Sie Ihr Ziel erreichen.</translation>
     </message>
     <message>
         <source>Your weight today is %1, read off a straight line through your weigh-ins of the last four weeks, which one odd morning hardly moves: on plan, within %2 of the %3 it expects.</source>
         <extracomment>%1 the weight, %2 the margin, %3 the weight the plan expects</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht heute beträgt %1, abgelesen an einer geraden Linie durch Ihre Wiegungen der letzten vier Wochen, die ein einzelner Ausreißer kaum verschiebt: Sie liegen im Plan, höchstens %2 von den erwarteten %3 entfernt.</translation>
     </message>
     <message>
         <source>Your weight today is %1, read off a straight line through your weigh-ins of the last four weeks, which one odd morning hardly moves: %2 ahead of the plan, which expects %3.</source>
         <extracomment>%1 the weight, %2 how far ahead, %3 the weight the plan expects</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht heute beträgt %1, abgelesen an einer geraden Linie durch Ihre Wiegungen der letzten vier Wochen, die ein einzelner Ausreißer kaum verschiebt: Sie liegen %2 vor dem Plan, der %3 erwartet.</translation>
     </message>
     <message>
         <source>Your weight today is %1, read off a straight line through your weigh-ins of the last four weeks, which one odd morning hardly moves: %2 behind the plan, which expects %3.</source>
         <extracomment>%1 the weight, %2 how far behind, %3 the weight the plan expects</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht heute beträgt %1, abgelesen an einer geraden Linie durch Ihre Wiegungen der letzten vier Wochen, die ein einzelner Ausreißer kaum verschiebt: Sie liegen %2 hinter dem Plan, der %3 erwartet.</translation>
     </message>
     <message>
         <source>Your weight on %1, the day of your last weigh-in, was %2, read off a straight line through your weigh-ins of the last four weeks, which one odd morning hardly moves: on plan, within %3 of the %4 it expects that day.</source>
         <extracomment>%1 a date, %2 the weight, %3 the margin, %4 the weight the plan expects</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht am %1, dem Tag Ihrer letzten Wiegung, betrug %2, abgelesen an einer geraden Linie durch Ihre Wiegungen der letzten vier Wochen, die ein einzelner Ausreißer kaum verschiebt: Sie lagen im Plan, höchstens %3 von den %4 entfernt, die er für diesen Tag erwartet.</translation>
     </message>
     <message>
         <source>Your weight on %1, the day of your last weigh-in, was %2, read off a straight line through your weigh-ins of the last four weeks, which one odd morning hardly moves: %3 ahead of the plan, which expects %4 that day.</source>
         <extracomment>%1 a date, %2 the weight, %3 how far ahead, %4 the weight the plan expects</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht am %1, dem Tag Ihrer letzten Wiegung, betrug %2, abgelesen an einer geraden Linie durch Ihre Wiegungen der letzten vier Wochen, die ein einzelner Ausreißer kaum verschiebt: Sie lagen %3 vor dem Plan, der für diesen Tag %4 erwartet.</translation>
     </message>
     <message>
         <source>Your weight on %1, the day of your last weigh-in, was %2, read off a straight line through your weigh-ins of the last four weeks, which one odd morning hardly moves: %3 behind the plan, which expects %4 that day.</source>
         <extracomment>%1 a date, %2 the weight, %3 how far behind, %4 the weight the plan expects</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht am %1, dem Tag Ihrer letzten Wiegung, betrug %2, abgelesen an einer geraden Linie durch Ihre Wiegungen der letzten vier Wochen, die ein einzelner Ausreißer kaum verschiebt: Sie lagen %3 hinter dem Plan, der für diesen Tag %4 erwartet.</translation>
     </message>
     <message>
         <source>Your last weigh-in, on %1, is %2, a single morning that can be a pound or two off either way: on plan, within %3 of the %4 it expects that day.</source>
         <extracomment>%1 a date, %2 the weight, %3 the margin, %4 the weight the plan expects</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre letzte Wiegung am %1 ergab %2 – ein einzelner Morgenwert, der leicht ein, zwei Pfund nach oben oder unten abweichen kann: Sie liegen im Plan, höchstens %3 von den %4 entfernt, die er für diesen Tag erwartet.</translation>
     </message>
     <message>
         <source>Your last weigh-in, on %1, is %2, a single morning that can be a pound or two off either way: %3 ahead of the plan, which expects %4 that day.</source>
         <extracomment>%1 a date, %2 the weight, %3 how far ahead, %4 the weight the plan expects</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre letzte Wiegung am %1 ergab %2 – ein einzelner Morgenwert, der leicht ein, zwei Pfund nach oben oder unten abweichen kann: Sie liegen %3 vor dem Plan, der für diesen Tag %4 erwartet.</translation>
     </message>
     <message>
         <source>Your last weigh-in, on %1, is %2, a single morning that can be a pound or two off either way: %3 behind the plan, which expects %4 that day.</source>
         <extracomment>%1 a date, %2 the weight, %3 how far behind, %4 the weight the plan expects</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre letzte Wiegung am %1 ergab %2 – ein einzelner Morgenwert, der leicht ein, zwei Pfund nach oben oder unten abweichen kann: Sie liegen %3 hinter dem Plan, der für diesen Tag %4 erwartet.</translation>
     </message>
     <message>
         <source>Your pace, and when you reach your goal, show once you have %1 weigh-ins over at least %2 days within four weeks (you have %3 over %4): weigh in %5, the last of them today or later.</source>
         <extracomment>%1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins there are, %4 the days they span, %5 how often to weigh in (&quot;once more&quot;, &quot;3 more times&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tempo und der Zeitpunkt, an dem Sie Ihr Ziel erreichen, zeigen sich, sobald Sie innerhalb von vier Wochen %1 Wiegungen über mindestens %2 Tage haben (bisher %3 über %4): Wiegen Sie sich %5, das letzte Mal heute oder später.</translation>
     </message>
     <message>
         <source>Your pace, and when you reach your goal, show once you have %1 weigh-ins over at least %2 days within four weeks (you have %3 over %4): weigh in %5, the last of them on %6 or later.</source>
         <extracomment>%1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins there are, %4 the days they span, %5 how often to weigh in (&quot;once more&quot;, &quot;3 more times&quot;), %6 a date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tempo und der Zeitpunkt, an dem Sie Ihr Ziel erreichen, zeigen sich, sobald Sie innerhalb von vier Wochen %1 Wiegungen über mindestens %2 Tage haben (bisher %3 über %4): Wiegen Sie sich %5, das letzte Mal am %6 oder später.</translation>
     </message>
     <message>
         <source>Your pace, and when you reach your goal, show once you have %1 weigh-ins over at least %2 days within four weeks (you have %3 over %4): weigh in %5.</source>
         <extracomment>%1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins there are, %4 the days they span, %5 how often to weigh in (&quot;once more&quot;, &quot;3 more times&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tempo und der Zeitpunkt, an dem Sie Ihr Ziel erreichen, zeigen sich, sobald Sie innerhalb von vier Wochen %1 Wiegungen über mindestens %2 Tage haben (bisher %3 über %4): Wiegen Sie sich %5.</translation>
     </message>
     <message>
         <source>Your pace, and when you reach your goal, show once you have %1 weigh-ins over at least %2 days within four weeks (you have %3 over %4): weigh in again today or later.</source>
         <extracomment>%1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins there are, %4 the days they span</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tempo und der Zeitpunkt, an dem Sie Ihr Ziel erreichen, zeigen sich, sobald Sie innerhalb von vier Wochen %1 Wiegungen über mindestens %2 Tage haben (bisher %3 über %4): Wiegen Sie sich heute oder später erneut.</translation>
     </message>
     <message>
         <source>Your pace, and when you reach your goal, show once you have %1 weigh-ins over at least %2 days within four weeks (you have %3 over %4): weigh in again on %5 or later.</source>
         <extracomment>%1 the weigh-ins needed, %2 the days they must span, %3 the weigh-ins there are, %4 the days they span, %5 a date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Tempo und der Zeitpunkt, an dem Sie Ihr Ziel erreichen, zeigen sich, sobald Sie innerhalb von vier Wochen %1 Wiegungen über mindestens %2 Tage haben (bisher %3 über %4): Wiegen Sie sich am %5 oder später erneut.</translation>
     </message>
     <message>
         <source>From %1 to %2 you lost %3 a week, give or take %4, by the slope of that line.</source>
         <extracomment>%1 and %2 dates, %3 a weight, %4 its margin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vom %1 bis %2 haben Sie laut der Steigung dieser Linie %3 pro Woche abgenommen, plus/minus %4.</translation>
     </message>
     <message>
         <source>From %1 to %2 you gained %3 a week, give or take %4, by the slope of that line.</source>
         <extracomment>%1 and %2 dates, %3 a weight, %4 its margin</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vom %1 bis %2 haben Sie laut der Steigung dieser Linie %3 pro Woche zugenommen, plus/minus %4.</translation>
     </message>
     <message>
         <source>From %1 to %2 your weight held steady, by the slope of that line.</source>
         <extracomment>%1 and %2 dates</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vom %1 bis %2 ist Ihr Gewicht laut der Steigung dieser Linie gleich geblieben.</translation>
     </message>
     <message>
         <source>You are at your goal of %1 or below it.</source>
         <extracomment>%1 the goal weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben Ihr Ziel von %1 erreicht oder unterschritten.</translation>
     </message>
     <message>
         <source>At that pace you reach your goal of %1 about %2.</source>
         <extracomment>%1 the goal weight, %2 a date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei diesem Tempo erreichen Sie Ihr Ziel von %1 etwa am %2.</translation>
     </message>
     <message>
         <source>At that pace you reach your goal of %1 between %2 and %3, most likely about %4: the range is how far your weigh-ins scatter around the line.</source>
         <extracomment>%1 the goal weight, %2 %3 and %4 dates</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bei diesem Tempo erreichen Sie Ihr Ziel von %1 zwischen dem %2 und dem %3, am wahrscheinlichsten etwa am %4: Die Spanne zeigt, wie stark Ihre Wiegungen um die Linie streuen.</translation>
     </message>
     <message>
         <source>Your weigh-ins scatter too much around that line to tell this loss from a gain, so there is no date for your goal of %1 yet: weigh in each morning and it will show.</source>
         <extracomment>%1 the goal weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Wiegungen streuen zu stark um diese Linie, um diese Abnahme von einer Zunahme zu unterscheiden, daher gibt es noch kein Datum für Ihr Ziel von %1: Wiegen Sie sich jeden Morgen, dann wird es sich zeigen.</translation>
     </message>
     <message>
         <source>At the slowest pace your weigh-ins allow, your goal of %1 is more than two years away, so there is no date: one that far out would be a guess.</source>
         <extracomment>%1 the goal weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beim langsamsten Tempo, das Ihre Wiegungen zulassen, ist Ihr Ziel von %1 mehr als zwei Jahre entfernt, daher gibt es kein Datum: Ein so fernes Datum wäre nur geraten.</translation>
     </message>
     <message>
         <source>A weight that gains never reaches your goal of %1.</source>
         <extracomment>%1 the goal weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit zunehmendem Gewicht erreichen Sie Ihr Ziel von %1 nie.</translation>
     </message>
     <message>
         <source>A weight that stands still never reaches your goal of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit gleichbleibendem Gewicht erreichen Sie Ihr Ziel von %1 nie.</translation>
     </message>
     <message>
         <source>Weigh yourself to see where you stand: enter your first weigh-in, in pounds or kilograms, best each morning before breakfast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiegen Sie sich, um zu sehen, wo Sie stehen: Tragen Sie Ihre erste Wiegung in Pfund oder Kilogramm ein, am besten jeden Morgen vor dem Frühstück.</translation>
     </message>
     <message>
         <source>This is your plan&apos;s calculation run again with your weight now, the weight still to lose and the days left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist die Berechnung Ihres Plans, neu durchgeführt mit Ihrem jetzigen Gewicht, dem noch abzunehmenden Gewicht und den verbleibenden Tagen.</translation>
     </message>
     <message>
         <source>To reach your goal of %1 by %2 from your weight of %3, you have %4 to lose in %5, which rounds to 0.00 lb a day: the calculation gives the intake that keeps your weight, %6 a day.</source>
         <extracomment>%1 the goal weight, %2 the plan&apos;s end date, %3 the weight now, %4 the weight to lose, %5 a count of days, %6 a daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um Ihr Ziel von %1 bis zum %2 zu erreichen, müssen Sie ausgehend von Ihrem Gewicht von %3 noch %4 abnehmen und haben dafür %5; das ergibt gerundet 0,00 lb pro Tag: Die Berechnung liefert daher Ihren Erhaltungsbedarf, %6 am Tag.</translation>
     </message>
     <message>
         <source>To reach your goal of %1 by %2 from your weight of %3, you have %4 to lose in %5, %6 a day: eat %7 a day, within the cautions of health services.</source>
         <extracomment>%1 the goal weight, %2 the plan&apos;s end date, %3 the weight now, %4 the weight to lose, %5 a count of days, %6 a daily loss, %7 a daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um Ihr Ziel von %1 bis zum %2 zu erreichen, müssen Sie ausgehend von Ihrem Gewicht von %3 noch %4 abnehmen und haben dafür %5, also %6 pro Tag: Nehmen Sie %7 am Tag zu sich; das liegt innerhalb der von Gesundheitsbehörden empfohlenen Grenzen.</translation>
     </message>
     <message>
         <source>To reach your goal of %1 by %2 from your weight of %3, you have %4 to lose in %5, %6 a day: that would take %7 a day, less than nothing, so it cannot be achieved.</source>
         <extracomment>%1 the goal weight, %2 the plan&apos;s end date, %3 the weight now, %4 the weight to lose, %5 a count of days, %6 a daily loss, %7 a daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um Ihr Ziel von %1 bis zum %2 zu erreichen, müssen Sie ausgehend von Ihrem Gewicht von %3 noch %4 abnehmen und haben dafür %5, also %6 pro Tag: Dafür wären %7 am Tag nötig, weniger als null, daher ist das nicht erreichbar.</translation>
     </message>
     <message>
         <source>To reach your goal of %1 by %2 from your weight of %3, you have %4 to lose in %5, %6 a day: that would take %7 a day.</source>
         <extracomment>%1 the goal weight, %2 the plan&apos;s end date, %3 the weight now, %4 the weight to lose, %5 a count of days, %6 a daily loss, %7 a daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um Ihr Ziel von %1 bis zum %2 zu erreichen, müssen Sie ausgehend von Ihrem Gewicht von %3 noch %4 abnehmen und haben dafür %5, also %6 pro Tag: Dafür wären %7 am Tag nötig.</translation>
     </message>
     <message>
         <source>It is %1 a week, more than the 0.45 to 0.91 kg (1 to 2 lb) a week that health services advise.</source>
         <extracomment>%1 a weekly loss in two units</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das sind %1 pro Woche, mehr als die 0,45 bis 0,91 kg (1 bis 2 lb) pro Woche, die Gesundheitsbehörden empfehlen.</translation>
     </message>
     <message>
         <source>It is %1 a week, more than the 1 to 2 lb (0.45 to 0.91 kg) a week that health services advise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das sind %1 pro Woche, mehr als die 1 bis 2 lb (0,45 bis 0,91 kg) pro Woche, die Gesundheitsbehörden empfehlen.</translation>
     </message>
     <message>
         <source>To keep it: about %1 a day, by the body model from your weigh-ins.</source>
         <extracomment>%1 a daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um es zu halten: etwa %1 am Tag, laut Körpermodell anhand Ihrer Wiegungen.</translation>
     </message>
     <message>
         <source>The program&apos;s own equations give %1 a day at the goal weight; they leave out how the body spends less after a loss, so the model&apos;s figure leads.</source>
         <extracomment>%1 a daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die eigenen Formeln des Programms ergeben beim Zielgewicht %1 am Tag; sie berücksichtigen nicht, dass der Körper nach einer Abnahme weniger verbraucht, daher ist der Wert des Modells maßgeblich.</translation>
     </message>
     <message>
         <source>To keep your goal: %1 a day, by the program&apos;s own equations at the goal weight.</source>
         <extracomment>%1 a daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Um Ihr Ziel zu halten: %1 am Tag, laut den eigenen Formeln des Programms beim Zielgewicht.</translation>
     </message>
     <message>
         <source>Your plan from today shows once you weigh in again: your last weigh-in, on %1, is more than %2 days old.</source>
         <extracomment>%1 a date, %2 the days after which a weigh-in is old (more than one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan ab heute erscheint, sobald Sie sich erneut wiegen: Ihre letzte Wiegung vom %1 ist älter als %2 Tage.</translation>
     </message>
     <message>
         <source>Your plan&apos;s goal, %1, leaves no body weight, so there is no plan from today: please choose a smaller goal.</source>
         <extracomment>%1 the goal weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Ziel Ihres Plans, %1, ließe kein Körpergewicht übrig, daher gibt es keinen Plan ab heute: Bitte wählen Sie ein kleineres Ziel.</translation>
     </message>
     <message>
         <source>Your weight, %1, is at or below your goal of %2.</source>
         <extracomment>%1 the weight now, %2 the goal weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht von %1 hat Ihr Ziel von %2 erreicht oder unterschritten.</translation>
     </message>
     <message>
         <source>Your plan ends on %1, more than the %2 days a time frame can take from today, so there is no plan from today yet.</source>
         <extracomment>%1 a date, %2 the longest time frame in days (more than one)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Plan endet am %1, also nach mehr als den %2 Tagen, die ein Zeitraum ab heute höchstens umfassen kann; daher gibt es noch keinen Plan ab heute.</translation>
     </message>
     <message>
         <source>Your weight, %1, is beyond what the calculation can work with, so there is no plan from today.</source>
         <extracomment>%1 the weight now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht von %1 liegt außerhalb dessen, womit die Berechnung arbeiten kann, daher gibt es keinen Plan ab heute.</translation>
     </message>
     <message>
         <source>Your plan&apos;s end date, %1, is today, so there are no days left to reach your goal of %2 by it from your weight of %3.</source>
         <extracomment>%1 the plan&apos;s end date, %2 the goal weight, %3 the weight now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Enddatum Ihres Plans (%1) ist heute, daher bleiben keine Tage mehr, um bis dahin ausgehend von Ihrem Gewicht von %3 Ihr Ziel von %2 zu erreichen.</translation>
     </message>
     <message>
         <source>Your plan&apos;s end date, %1, has passed, so there are no days left to reach your goal of %2 by it from your weight of %3.</source>
         <extracomment>%1 the plan&apos;s end date, %2 the goal weight, %3 the weight now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Enddatum Ihres Plans (%1) ist bereits vorbei, daher bleiben keine Tage mehr, um bis dahin ausgehend von Ihrem Gewicht von %3 Ihr Ziel von %2 zu erreichen.</translation>
     </message>
     <message>
         <source>Your weigh-ins say you have eaten about %1 a day over the four weeks to %2 (between %3 and %4); your plan says %5.</source>
         <extracomment>%1 a daily intake, %2 a date, %3 and %4 calories, %5 the plan&apos;s daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laut Ihren Wiegungen haben Sie in den vier Wochen bis zum %2 etwa %1 am Tag zu sich genommen (zwischen %3 und %4); Ihr Plan sieht %5 vor.</translation>
     </message>
     <message>
         <source>Your weigh-ins say you have eaten about %1 a day over the four weeks to %2 (between %3 and %4); your plan&apos;s intake is less than nothing.</source>
         <extracomment>%1 a daily intake, %2 a date, %3 and %4 calories</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laut Ihren Wiegungen haben Sie in den vier Wochen bis zum %2 etwa %1 am Tag zu sich genommen (zwischen %3 und %4); die Zufuhr Ihres Plans liegt unter null.</translation>
     </message>
     <message>
         <source>Your weigh-ins say you have eaten about %1 a day over the %2 from %3 to %4 (between %5 and %6); your plan says %7.</source>
         <extracomment>%1 a daily intake, %2 a count of days, %3 and %4 dates, %5 and %6 calories, %7 the plan&apos;s daily intake</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laut Ihren Wiegungen haben Sie im Zeitraum vom %3 bis %4 (%2) etwa %1 am Tag zu sich genommen (zwischen %5 und %6); Ihr Plan sieht %7 vor.</translation>
     </message>
     <message>
         <source>Your weigh-ins say you have eaten about %1 a day over the %2 from %3 to %4 (between %5 and %6); your plan&apos;s intake is less than nothing.</source>
         <extracomment>%1 a daily intake, %2 a count of days, %3 and %4 dates, %5 and %6 calories</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laut Ihren Wiegungen haben Sie im Zeitraum vom %3 bis %4 (%2) etwa %1 am Tag zu sich genommen (zwischen %5 und %6); die Zufuhr Ihres Plans liegt unter null.</translation>
     </message>
     <message>
         <source>The body model reads this from how your weight changed and what a body like yours spends (Hall and Chow, 2011).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Körpermodell leitet dies daraus ab, wie sich Ihr Gewicht verändert hat und was ein Körper wie Ihrer verbraucht (Hall und Chow, 2011).</translation>
     </message>
     <message>
         <source>Your weight keeps to your plan all the same: the plan counts 3500 calories for every pound, while by the model a pound lost after the first weeks is mostly fat, which holds more, and a lighter body spends less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht folgt trotzdem Ihrem Plan: Der Plan rechnet mit 3500 Kalorien pro Pfund, während laut Modell ein Pfund, das nach den ersten Wochen verloren geht, überwiegend Fett ist, das mehr Kalorien enthält, und ein leichterer Körper weniger verbraucht.</translation>
     </message>
     <message>
         <source>Your weight keeps to your plan all the same: the plan counts 3500 calories for every pound, while by the model much of what goes in the first weeks is water and glycogen, which hold less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Gewicht folgt trotzdem Ihrem Plan: Der Plan rechnet mit 3500 Kalorien pro Pfund, während laut Modell vieles von dem, was in den ersten Wochen verloren geht, Wasser und Glykogen ist, die weniger Kalorien enthalten.</translation>
     </message>
     <message>
         <source>By the same model about %1 a day keeps your weight as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laut demselben Modell halten Sie Ihr jetziges Gewicht mit etwa %1 am Tag.</translation>
     </message>
     <message>
         <source>By the same model about %1 a day keeps your weight as it was on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laut demselben Modell halten Sie Ihr Gewicht vom %2 mit etwa %1 am Tag.</translation>
     </message>
     <message>
         <source>Chart of your plan and your weigh-ins: the plan&apos;s line from %1 on %2 to %3 on %4; the goal at %5; %6</source>
         <extracomment>The progress chart for the blind; %1 a weight, %2 a date, %3 a weight, %4 a date, %5 the goal weight, %6 the weigh-ins in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm Ihres Plans und Ihrer Wiegungen: die Linie des Plans von %1 am %2 bis %3 am %4; das Ziel bei %5; %6</translation>
     </message>
     <message>
         <source>“%1”</source>
         <extracomment>A text as the person typed it, in quotation marks</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>“%1…”</source>
         <extracomment>The start of a long text as the person typed it, in quotation marks</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1…“</translation>
     </message>
     <message>
         <source>A weight must be more than zero: please enter your weight in kg.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Gewicht muss größer als null sein: Bitte geben Sie Ihr Gewicht in kg ein.</translation>
     </message>
     <message>
         <source>A weight must be more than zero: please enter your weight in lb.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Gewicht muss größer als null sein: Bitte geben Sie Ihr Gewicht in lb ein.</translation>
     </message>
     <message>
         <source>%1 kg is more than anyone weighs: please check it. The most a weigh-in may be is %2 kg.</source>
         <extracomment>%1 the weight typed, %2 the most a weigh-in may be</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg ist mehr, als ein Mensch wiegt: Bitte prüfen Sie die Eingabe. Eine Wiegung darf höchstens %2 kg betragen.</translation>
     </message>
     <message>
         <source>%1 lb is more than anyone weighs: please check it. The most a weigh-in may be is %2 lb.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb ist mehr, als ein Mensch wiegt: Bitte prüfen Sie die Eingabe. Eine Wiegung darf höchstens %2 lb betragen.</translation>
     </message>
     <message>
         <source>%1 kg is less than a person weighs: please check it. The least a weigh-in may be is %2 kg.</source>
         <extracomment>%1 the weight typed, %2 the least a weigh-in may be</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg ist weniger, als ein Mensch wiegt: Bitte prüfen Sie die Eingabe. Eine Wiegung muss mindestens %2 kg betragen.</translation>
     </message>
     <message>
         <source>%1 lb is less than a person weighs: please check it. The least a weigh-in may be is %2 lb.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb ist weniger, als ein Mensch wiegt: Bitte prüfen Sie die Eingabe. Eine Wiegung muss mindestens %2 lb betragen.</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>The columns of the table of weigh-ins</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Weight (lb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht (lb)</translation>
     </message>
     <message>
         <source>Weight (kg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht (kg)</translation>
     </message>
     <message>
         <source>Trend (lb)</source>
-        <translation type="unfinished">Trend (lb)</translation>
+        <translation>Trend (lb)</translation>
     </message>
     <message>
         <source>Your progress</source>
-        <translation type="unfinished">Ihr Fortschritt</translation>
+        <translation>Ihr Fortschritt</translation>
     </message>
     <message>
         <source>You follow no plan yet: calculate, open your plan and choose Follow This Plan to see your weigh-ins against it. Your weigh-ins are kept all the same.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie folgen noch keinem Plan: Berechnen Sie Ihre Werte, öffnen Sie Ihren Plan und wählen Sie „Diesem Plan folgen“, um Ihre Wiegungen mit ihm zu vergleichen. Ihre Wiegungen werden trotzdem gespeichert.</translation>
     </message>
     <message>
         <source>Weigh yourself to begin: enter your first weigh-in, in pounds or kilograms, best each morning before breakfast.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiegen Sie sich, um zu beginnen: Tragen Sie Ihre erste Wiegung in Pfund oder Kilogramm ein, am besten jeden Morgen vor dem Frühstück.</translation>
     </message>
     <message>
         <source>Chart of your weigh-ins: none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm Ihrer Wiegungen: noch keine.</translation>
     </message>
     <message>
         <source>Your weigh-in today is %1.</source>
         <extracomment>%1 a weight</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Wiegung heute ergab %1.</translation>
     </message>
     <message>
         <source>Your last weigh-in, on %1, was %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre letzte Wiegung am %1 ergab %2.</translation>
     </message>
     <message>
         <source>Chart of your weigh-ins: %1</source>
         <extracomment>The progress chart for the blind; %1 the weigh-ins in words</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm Ihrer Wiegungen: %1</translation>
     </message>
     <message>
         <source>Your progress, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Fortschritt, %1</translation>
     </message>
     <message>
         <source>Made on %1</source>
         <extracomment>Under the title of the copied progress report; %1 is the date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt am %1</translation>
     </message>
     <message>
         <source>Where you stand</source>
-        <translation type="unfinished">Ihr aktueller Stand</translation>
+        <translation>Ihr aktueller Stand</translation>
     </message>
     <message>
         <source>Your plan from today</source>
-        <translation type="unfinished">Ihr Plan ab heute</translation>
+        <translation>Ihr Plan ab heute</translation>
     </message>
     <message>
         <source>What your weigh-ins say</source>
-        <translation type="unfinished">Was Ihre Wiegungen zeigen</translation>
+        <translation>Was Ihre Wiegungen zeigen</translation>
     </message>
     <message>
         <source>Your weigh-ins</source>
-        <translation type="unfinished">Ihre Wiegungen</translation>
+        <translation>Ihre Wiegungen</translation>
     </message>
     <message>
         <source>Please enter your weight in kilograms.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihr Gewicht in Kilogramm ein.</translation>
     </message>
     <message>
         <source>Please enter your weight in pounds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie Ihr Gewicht in Pfund ein.</translation>
     </message>
     <message>
         <source>%1 is not a number: please enter your weight in kilograms, such as %2.</source>
         <extracomment>%1 the text typed, in quotation marks; %2 an example</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl: Bitte geben Sie Ihr Gewicht in Kilogramm ein, z. B. %2.</translation>
     </message>
     <message>
         <source>%1 is not a number: please enter your weight in pounds, such as %2.</source>
         <extracomment>%1 the text typed, in quotation marks; %2 an example</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl: Bitte geben Sie Ihr Gewicht in Pfund ein, z. B. %2.</translation>
     </message>
     <message>
         <source>such as 172.4lb or 78kg</source>
         <extracomment>An example of a weight on the command line; lb and kg are what the command line reads</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>z. B. 172.4lb oder 78kg</translation>
     </message>
     <message>
         <source>No weight given: write it with its unit, %1.</source>
         <extracomment>%1 an example</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gewicht angegeben: Schreiben Sie es mit Einheit, %1.</translation>
     </message>
     <message>
         <source>%1 does not start with a number: write a weight with its unit, %2.</source>
         <extracomment>%1 the text given, in quotation marks; %2 an example</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 beginnt nicht mit einer Zahl: Schreiben Sie ein Gewicht mit Einheit, %2.</translation>
     </message>
     <message>
         <source>%1 is not a number: write the weight with a full stop or a comma as decimal sign, %2.</source>
         <extracomment>%1 the text given, in quotation marks; %2 an example</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Zahl: Schreiben Sie das Gewicht mit Punkt oder Komma als Dezimalzeichen, %2.</translation>
     </message>
     <message>
         <source>%1 has no unit: write lb or kg after the number, %2.</source>
         <extracomment>%1 the text given, in quotation marks; %2 an example; lb and kg are what the command line reads</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat keine Einheit: Schreiben Sie lb oder kg hinter die Zahl, %2.</translation>
     </message>
     <message>
         <source>%1 is not a unit of weight the program knows: write lb or kg, %2.</source>
         <extracomment>%1 the unit given, in quotation marks; %2 an example; lb and kg are what the command line reads</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine dem Programm bekannte Gewichtseinheit: Schreiben Sie lb oder kg, %2.</translation>
     </message>
 </context>
 <context>
