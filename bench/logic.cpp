@@ -42,7 +42,7 @@ PersonalDetails typicalRun(int days)
 {
     return {QStringLiteral("JOHN"), QStringLiteral("Male"), QStringLiteral("30"), QStringLiteral("5"),
         QStringLiteral("10"), QStringLiteral("180"), QStringLiteral("81.5"), QStringLiteral("10"),
-        QStringLiteral("4.5"), QString::number(days), 2, activityLevelTexts().value(2)};
+        QStringLiteral("4.5"), QString::number(days), 2, activityLevelTexts().value(2), false, QString()};
 }
 
 constexpr int kPlanFollowedForDays = 20;
