@@ -481,15 +481,28 @@ void ProgressWindow::showProgress(const ProgressView& view)
 }
 
 // The table as wide as its columns the first time it has any on the screen, never more
-// than half the width; the chart takes the rest.
+// than half the width; the chart takes the rest. Without weigh-ins yet, at least as wide
+// as its headings, which another language may make wider.
 void ProgressWindow::fitTable()
 {
-    if (m_sized || !isVisible() || m_rows->rowCount() == 0)
+    if (m_sized || !isVisible())
         return;
-    m_sized = true;
     const int wanted = m_table->header()->length() + m_table->verticalScrollBar()->sizeHint().width() + 4;
     const int total = m_across->width();
     const int table = std::min(wanted, total / 2);
+    if (m_rows->rowCount() == 0) {
+        // The date and the first weight's heading whole, the chart keeping the rest.
+        const QHeaderView* header = m_table->header();
+        const int first = std::min(header->count(), 2);
+        const int headings = std::min(first > 0 ? header->sectionViewportPosition(first - 1)
+                    + header->sectionSize(first - 1) + m_table->verticalScrollBar()->sizeHint().width() + 4
+                                                : 0,
+            total / 2);
+        if (const QList<int> sizes = m_across->sizes(); !sizes.isEmpty() && sizes.first() < headings)
+            m_across->setSizes({headings, total - headings});
+        return;
+    }
+    m_sized = true;
     m_across->setSizes({table, total - table});
 }
 

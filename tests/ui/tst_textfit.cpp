@@ -311,6 +311,7 @@ void TestTextFit::cleanup()
         QCoreApplication::removeTranslator(m_translator.get());
     m_translator.reset();
     setTranslationInstalled(false);
+    QLocale::setDefault(QLocale::system());
 }
 
 void TestTextFit::pseudoTranslation_data()
@@ -349,12 +350,15 @@ void TestTextFit::windowsFit_data()
 void TestTextFit::windowsFit()
 {
     QFETCH(QString, language);
+    // A journal of its own for each language: the plan followed in one is not the other's.
+    qputenv("XDG_DATA_HOME", m_home->filePath(QStringLiteral("data-") + language).toUtf8());
     if (language == QLatin1String("pseudo")) {
         m_translator = std::make_unique<PseudoTranslator>();
     } else if (language != QLatin1String("en") && language != QLatin1String("lengthened")) {
         m_translator = std::make_unique<QTranslator>();
-        if (!m_translator->load(QStringLiteral(":/i18n/veltro_%1.qm").arg(language)))
-            QSKIP("This translation is not in the program yet");
+        QVERIFY2(m_translator->load(QStringLiteral(":/i18n/veltro_%1.qm").arg(language)), "no such translation");
+        // Figures and dates as the language's people write them, as in their sessions.
+        QLocale::setDefault(QLocale(language));
     }
     if (m_translator) {
         QCoreApplication::installTranslator(m_translator.get());
