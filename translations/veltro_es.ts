@@ -26,7 +26,7 @@
     <message>
         <source>Veltro Weight Loss Calculator estimates your intake of calories based on your personal body details and the amount of weight you wish to lose. Your daily level of physical activity and the time in which you want to lose weight is also considered.</source>
         <extracomment>About box: what the program does, word-wrapped with the rights sentence that follows it in a box of 441 x 53 px (four lines). &quot;Veltro&quot; is the product&apos;s name.</extracomment>
-        <translation>Veltro Calculadora para Adelgazar estima su ingesta de calorías a partir de sus datos corporales y del peso que desea perder. También tiene en cuenta su nivel de actividad física diaria y el plazo en que desea adelgazar.</translation>
+        <translation>Veltro Calculadora para Adelgazar estima su ingesta de calorías a partir de sus datos corporales y del peso que desea perder. También tiene en cuenta su nivel de actividad física diaria y el plazo en que desea adelgazar. </translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
