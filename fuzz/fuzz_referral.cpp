@@ -100,8 +100,8 @@ void checkAddress(const ReferralFields& fields, const QString& forumHost, const 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     FuzzedDataProvider data(bytes, size);
-    const QString placeholders[]
-        = {kNamePlaceholder, kEmailPlaceholder, kMessagePlaceholder, kFriendNamePlaceholder, kFriendEmailPlaceholder};
+    const QString placeholders[] = {
+        namePlaceholder(), emailPlaceholder(), messagePlaceholder(), friendNamePlaceholder(), friendEmailPlaceholder()};
     // The five boxes: any text, or a placeholder with spaces around it.
     QString boxes[5];
     for (int i = 0; i < 5; ++i) {
