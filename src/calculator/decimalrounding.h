@@ -10,3 +10,10 @@
 // place beside 2943.5 still counts as lying exactly halfway. Gives nothing for a
 // value that is not finite.
 std::optional<double> roundHalfEven(double value, int decimals);
+
+// A weight or a pace as the texts write it: to two decimals, half to even; a value
+// that is not finite as it is.
+inline double twoDecimals(double value)
+{
+    return roundHalfEven(value, 2).value_or(value);
+}

@@ -17,11 +17,6 @@ struct FigureText
 
 constexpr double kLargestPlainFigure = 1e15;
 
-double twoDecimals(double value)
-{
-    return roundHalfEven(value, 2).value_or(value);
-}
-
 } // namespace
 
 QString planFigure(double value, const QLocale& locale)

@@ -32,11 +32,6 @@ double median(std::vector<double> values)
     return (*std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(middle)) + upper) / 2;
 }
 
-double twoDecimals(double value)
-{
-    return roundHalfEven(value, 2).value_or(value);
-}
-
 // The plan's weight for a day, held at the start weight before the start and at the
 // end weight after the end.
 double expectedOn(const WeightPlan& plan, qint64 day)

@@ -21,11 +21,6 @@ struct ProgressText
 
 constexpr int kLongestQuotedText = 24;
 
-double twoDecimals(double value)
-{
-    return roundHalfEven(value, 2).value_or(value);
-}
-
 QString times(int count)
 {
     //: How often to weigh in again: "weigh in once more"
